@@ -1,0 +1,70 @@
+#include "numtext/float_to_text.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string_view>
+
+#include "numtext/float_to_digits.h"
+#include "numtext/separators.h"
+
+namespace numtext {
+
+namespace {
+
+void AppendDecimal(TextBuffer& out, int value) {
+  char digits[8];
+  int count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value > 0);
+  while (count > 0) out.Append(digits[--count]);
+}
+
+}  // namespace
+
+std::size_t FloatToText(TextBuffer& out, long double value, int precision) {
+  const std::size_t start = out.size();
+  precision = std::clamp(precision, 2, 18);
+  const TFloatDigits digits = FloatToDigits(value, precision, 9999);
+  const std::string_view text = digits.DigitText();
+  if (digits.Exponent == TFloatDigits::kInfinity) {
+    out.Append(digits.Negative ? "-INF" : "INF");
+    return out.size() - start;
+  }
+  if (digits.Exponent == TFloatDigits::kNaN) {
+    out.Append("NAN");
+    return out.size() - start;
+  }
+  const std::string_view decimal = CurrentSeparators().Decimal.view();
+  if (digits.Negative) out.Append('-');
+  const int exponent = digits.Exponent;
+  if (exponent > precision || exponent < -3) {
+    out.Append(text.substr(0, 1));
+    if (text.size() > 1) {
+      out.Append(decimal);
+      out.Append(text.substr(1));
+    }
+    out.Append('E');
+    if (exponent - 1 < 0) out.Append('-');
+    AppendDecimal(out, std::abs(exponent - 1));
+  } else if (exponent <= 0) {
+    out.Append('0');
+    if (!text.empty()) {
+      out.Append(decimal);
+      for (int i = 0; i < -exponent; ++i) out.Append('0');
+      out.Append(text);
+    }
+  } else {
+    const auto whole = static_cast<std::size_t>(exponent);
+    out.Append(text.substr(0, whole));
+    for (std::size_t i = text.size(); i < whole; ++i) out.Append('0');
+    if (text.size() > whole) {
+      out.Append(decimal);
+      out.Append(text.substr(whole));
+    }
+  }
+  return out.size() - start;
+}
+
+}  // namespace numtext

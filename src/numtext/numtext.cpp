@@ -1,0 +1,59 @@
+#include "numtext/numtext.h"
+
+#include <charconv>
+#include <string>
+
+#include "numtext/float_to_text.h"
+#include "numtext/float_to_text_fmt.h"
+#include "numtext/parse_float_text.h"
+#include "numtext/text_buffer.h"
+#include "numtext/utf8.h"
+#include "numtext/val_long.h"
+#include "runtime/errors.h"
+
+namespace numtext {
+
+namespace {
+
+constexpr std::size_t kLongestPattern = 224;
+
+}  // namespace
+
+std::string FormatFloat(std::string_view pattern, long double value) {
+  if (CountUtf8Characters(pattern) > kLongestPattern) {
+    throw runtime::EConvertError("Format string too long");
+  }
+  TextBuffer buffer;
+  FloatToTextFmt(buffer, value, pattern);
+  return buffer.str();
+}
+
+std::string FloatToStr(long double value) {
+  TextBuffer buffer;
+  FloatToText(buffer, value, 15);
+  return buffer.str();
+}
+
+long double StrToFloat(std::string_view text) {
+  const std::optional<long double> value = ParseFloatText(text);
+  if (!value) {
+    throw runtime::EConvertError("'" + std::string(text) + "' is not a valid floating point value");
+  }
+  return *value;
+}
+
+std::int32_t StrToInt(std::string_view text) {
+  const ValLongResult result = ValLong(text);
+  if (result.ErrorPosition != 0) {
+    throw runtime::EConvertError("'" + std::string(text) + "' is not a valid integer value");
+  }
+  return result.Value;
+}
+
+std::string IntToStr(std::int32_t value) {
+  char text[12];
+  const std::to_chars_result written = std::to_chars(text, text + sizeof text, value);
+  return std::string(text, written.ptr);
+}
+
+}  // namespace numtext
