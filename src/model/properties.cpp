@@ -1,0 +1,76 @@
+#include "model/properties.h"
+
+#include "runtime/power.h"
+
+namespace model {
+
+namespace {
+
+// The three fits of the equilibrium curve. Each power is a plain repeated
+// product and the terms are summed from the highest power down, so every
+// strength gives the same bits wherever it is evaluated.
+long double LowFit(long double x) {
+  return -499.99L * x * x * x * x * x * x + 981.18L * x * x * x * x * x -
+         775.47L * x * x * x * x + 319.13L * x * x * x - 74.297L * x * x + 10.147L * x +
+         0.00009L;
+}
+
+long double MiddleFit(long double x) {
+  return -116.0L * x * x * x * x * x + 306.22L * x * x * x * x - 317.43L * x * x * x +
+         161.4L * x * x - 39.971L * x + 4.5695L;
+}
+
+long double HighFit(long double x) {
+  return 412.91L * x * x * x * x * x * x - 1876.0L * x * x * x * x * x +
+         3527.8L * x * x * x * x - 3512.0L * x * x * x + 1951.4L * x * x - 573.42L * x +
+         70.343L;
+}
+
+constexpr long double kAzeotrope = 0.9558L;
+
+}  // namespace
+
+long double vapourstrength(long double x) {
+  // All three fits are evaluated before the range is chosen: a liquid strength
+  // too large for the extended range must overflow whatever its range.
+  const long double a = LowFit(x);
+  const long double b = MiddleFit(x);
+  const long double c = HighFit(x);
+
+  // Below zero, and pure water itself, give pure-water vapour.
+  long double y = 0.0L;
+  if (x > 0.0L && x <= 0.3374L) y = a;
+  if (x > 0.3374L && x <= 0.5544L) y = b - (b - a) * (0.5544L - x) * 0.217L;
+  if (x > 0.5544L && x <= 0.7254L) y = c - (c - b) * (0.7252L - x) * 0.1708L;
+  if (x > 0.7254L && x < kAzeotrope) y = c;
+  if (x >= kAzeotrope) y = kAzeotrope;
+  if (y > kAzeotrope) y = kAzeotrope;
+  return y;
+}
+
+long double temperature(long double y) {
+  if (y < 0.8L) return -22.106L * y * y - 6.249L * y + 100.04L;
+  return 103.96L * y * y - 198.37L * y + 172.79L;
+}
+
+// Both pure heats scale a reference heat at 298 K (J/mol over g/mol) by the
+// reduced-temperature ratio to a power that itself depends on it. Kelvin is
+// taken as t + 273.
+long double ethanolheat(long double t) {
+  const long double tau = 1.0L - (t + 273.0L) / 513.9L;
+  return 38743.84L * runtime::Power(tau / 0.42012064604008564L, 0.32L - 0.14L * tau) /
+         46.0634L;
+}
+
+long double waterheat(long double t) {
+  const long double tau = 1.0L - (t + 273.0L) / 647.3L;
+  return 40799.86L * runtime::Power(tau / 0.5396261393480611L, 0.21L * tau + 0.19L) /
+         18.0152L;
+}
+
+long double heatofvaporization(long double y) {
+  const long double t = temperature(y);
+  return y * ethanolheat(t) + (1.0L - y) * waterheat(t);
+}
+
+}  // namespace model
