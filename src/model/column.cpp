@@ -1,0 +1,195 @@
+#include "model/column.h"
+
+#include <cmath>
+
+#include "model/properties.h"
+#include "runtime/errors.h"
+#include "runtime/fpstatus.h"
+#include "runtime/power.h"
+
+namespace model {
+
+namespace {
+
+constexpr int kCorrections = 1000;
+constexpr int kBisectionSteps = 100;
+constexpr long double kFirstStepWidth = 0.95L;
+// Liquid strengths of the correction marches stay below the azeotrope.
+constexpr long double kLiquidCap = 0.948L;
+constexpr long double kTopTolerance = 0.0005L;
+
+int CheckedTrayCount(std::int32_t traycount) {
+  if (traycount > kMaxTrays) {
+    throw runtime::EColumnInputError("Кол-во тарелок не может быть больше 100");
+  }
+  return traycount;
+}
+
+}  // namespace
+
+// The whole power leaves every stage as vapour. 3600·P is formed in 64 bits:
+// it does not fit in 32 for powers above 596523 W.
+long double TColumn::VapourFlow(long double vapour) const {
+  const std::int64_t heatperhour = std::int64_t{3600} * inputs.power;
+  return static_cast<long double>(heatperhour) / heatofvaporization(vapour);
+}
+
+// The product is the top vapour divided by R + 1; a reflux ratio of -1, or a
+// heat of vaporization that cancels to 0, faults here first.
+void TColumn::SetTopStrength(long double top) {
+  topstrength = top;
+  product = VapourFlow(top) / inputs.refluxplusone;
+  productethanol = product * top;
+  // An infinite or NaN product times the positive top strength raises nothing
+  // new, so one check after both still reports the first fault.
+  runtime::CheckFloatFaults(product, productethanol);
+}
+
+// Marches from the still up with the current product and returns the vapour
+// strength leaving the top tray. The liquid strength is held between the
+// still's and the cap, and a tray with no liquid flowing down is taken as
+// holding still liquid.
+long double TColumn::MarchToTop(long double stillvapourstrength, Repeats repeats) const {
+  long double vapour = stillvapour;
+  long double ethanol = stillethanol;
+  long double top = stillvapourstrength;
+  for (int tray = 1; tray <= inputs.traycount; ++tray) {
+    long double liquid = vapour - product;
+    long double liquidethanol = ethanol - productethanol;
+    if (liquid <= 0.0L) {
+      liquidethanol = 0.0L;
+      liquid = 1.0L;
+    }
+    long double strength = liquidethanol / liquid;
+    if (strength >= kLiquidCap) strength = kLiquidCap;
+    if (strength < inputs.stillstrength) strength = inputs.stillstrength;
+    top = vapourstrength(strength);
+    const long double nextvapour = VapourFlow(top);
+    const long double nextethanol = top * nextvapour;
+    // A tray that passes on the vapour it received (held at the cap, or at
+    // the still's strength from the first tray on) makes every tray above it
+    // the same.
+    if (repeats == Repeats::kSkip && nextvapour == vapour && nextethanol == ethanol) break;
+    vapour = nextvapour;
+    ethanol = nextethanol;
+  }
+  return top;
+}
+
+// The profile march keeps the raw ethanol balance: no zeroing of the liquid's
+// ethanol, no cap, no floor. A product far above the vapour can drive the
+// strength out of the fits' range, where vapourstrength overflows.
+void TColumn::MarchProfile() {
+  long double vapour = stillvapour;
+  long double ethanol = stillethanol;
+  for (int tray = 1; tray <= inputs.traycount; ++tray) {
+    long double liquid = vapour - product;
+    if (liquid <= 0.0L) liquid = 1.0L;
+    const long double strength = (ethanol - productethanol) / liquid;
+    const long double traytop = vapourstrength(strength);
+    runtime::CheckFloatFaults(traytop);
+    trayreturn[tray] = liquid;
+    trayliquid[tray] = strength;
+    trayvapour[tray] = traytop;
+    traytemperature[tray] = temperature(traytop);
+    vapour = VapourFlow(traytop);
+    ethanol = traytop * vapour;
+  }
+}
+
+void TColumn::Calculate(const ColumnInputs& newinputs, Repeats repeats) {
+  CheckedTrayCount(newinputs.traycount);
+  inputs = newinputs;
+  topdownsolved = false;
+  runtime::ClearFloatFaults();
+
+  // A still strength beyond the extended range overflows in the fits here.
+  const long double stillvapourstrength = vapourstrength(inputs.stillstrength);
+  runtime::CheckFloatFaults(stillvapourstrength);
+  stillvapour = VapourFlow(stillvapourstrength);
+  stillethanol = stillvapourstrength * stillvapour;
+
+  // Halving corrections of the top strength, starting half the first step
+  // width above the still's vapour; the steps add up to less than that, so
+  // the top never falls below the still's vapour.
+  long double previous = stillvapourstrength + kFirstStepWidth / 2.0L;
+  SetTopStrength(previous);
+  for (int k = 1; k <= kCorrections; ++k) {
+    const long double top = MarchToTop(stillvapourstrength, repeats);
+    runtime::CheckFloatFaults(top);
+    const long double step = kFirstStepWidth / runtime::Power(2.0L, k + 1);
+    long double next = top;
+    if (top > previous) {
+      next = previous + step;
+    } else if (top < previous) {
+      next = previous - step;
+    }
+    SetTopStrength(next);
+    // The march depends on nothing but the top strength. When that no longer
+    // moves, either the march met it exactly or the step was lost in rounding,
+    // and every later, smaller step is lost as well.
+    if (repeats == Repeats::kSkip && next == previous) break;
+    previous = next;
+  }
+
+  MarchProfile();
+  const int traycount = inputs.traycount;
+  if (traycount >= 1 && std::fabs(trayvapour[traycount] - topstrength) > kTopTolerance) {
+    topdownsolved = true;
+    SolveTopDown(repeats);
+  }
+}
+
+// Bisects for the liquid whose vapour carries the ethanol of the liquid
+// coming down onto the tray (strength `above`) plus that of the product.
+TColumn::TraySolution TColumn::SolveTray(long double above, Repeats repeats) const {
+  const long double topethanol = product * topstrength;
+  TraySolution solution{0.5L, 0.0L};
+  for (int m = 1; m <= kBisectionSteps; ++m) {
+    const long double traytop = vapourstrength(solution.strength);
+    solution.vapour = VapourFlow(traytop);
+    const long double residual =
+        traytop * solution.vapour - (solution.vapour - product) * above - topethanol;
+    const long double step = 1.0L / runtime::Power(2.0L, m + 1);
+    long double next = solution.strength;
+    if (residual > 0.0L) {
+      next = solution.strength - step;
+    } else if (residual < 0.0L) {
+      next = solution.strength + step;
+    }
+    // An unmoved strength stays unmoved under the smaller steps, and so does
+    // the flow computed from it.
+    if (repeats == Repeats::kSkip && next == solution.strength) break;
+    solution.strength = next;
+  }
+  return solution;
+}
+
+// From the top tray down, each tray solved under the liquid of the tray above
+// (the reflux, of the top strength, for the top tray). The return is the flow
+// of the last bisection step, computed before that step's move.
+void TColumn::SolveTopDown(Repeats repeats) {
+  const int traycount = CheckedTrayCount(inputs.traycount);
+  long double above = topstrength;
+  for (int tray = traycount; tray >= 1; --tray) {
+    const TraySolution solution = SolveTray(above, repeats);
+    trayreturn[tray] = solution.vapour - product;
+    trayliquid[tray] = solution.strength;
+    trayvapour[tray] = vapourstrength(solution.strength);
+    traytemperature[tray] = temperature(trayvapour[tray]);
+    // A tray holding the liquid it receives hands the same liquid on: every
+    // tray below it is solved the same way.
+    if (repeats == Repeats::kSkip && solution.strength == above) {
+      for (int lower = tray - 1; lower >= 1; --lower) {
+        trayreturn[lower] = trayreturn[tray];
+        trayliquid[lower] = trayliquid[tray];
+        trayvapour[lower] = trayvapour[tray];
+        traytemperature[lower] = traytemperature[tray];
+      }
+      break;
+    }
+    above = solution.strength;
+  }
+}
+
+}  // namespace model
