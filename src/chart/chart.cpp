@@ -1,0 +1,307 @@
+#include "chart/chart.h"
+
+#include <algorithm>
+
+#include "chart/exceptions.h"
+
+namespace chart {
+
+namespace {
+
+// Turns repainting off for the length of a draw, so that setters called
+// while drawing do not ask for another paint.
+class RepaintPause {
+ public:
+  explicit RepaintPause(bool& flag) : flag_(flag), saved_(flag) { flag_ = false; }
+  ~RepaintPause() { flag_ = saved_; }
+  RepaintPause(const RepaintPause&) = delete;
+  RepaintPause& operator=(const RepaintPause&) = delete;
+
+ private:
+  bool& flag_;
+  bool saved_;
+};
+
+// Outlines rect `width` times, top and left edges in one colour and bottom
+// and right edges in the other, shrinking it by one pixel each time.
+void Frame3D(TChartCanvas3D& canvas, TRect& rect, TColor topColor, TColor bottomColor,
+             int width) {
+  TChartPen pen;
+  for (int i = 0; i < width; ++i) {
+    const int right = rect.Right - 1;
+    const int bottom = rect.Bottom - 1;
+    pen.Color = topColor;
+    canvas.AssignPen(pen);
+    canvas.VerticalLine(rect.Left, bottom, rect.Top);
+    canvas.HorizontalLine(rect.Left, right, rect.Top);
+    pen.Color = bottomColor;
+    canvas.AssignPen(pen);
+    canvas.VerticalLine(right, rect.Top, bottom);
+    canvas.HorizontalLine(right, rect.Left - 1, bottom);
+    rect = {rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1};
+  }
+}
+
+}  // namespace
+
+TCustomChart::TCustomChart() {
+  TopAxis.ZPosition = 100;
+  RightAxis.ZPosition = 100;
+  BackWall.Transparent = true;
+  RightWall.Visible = false;
+  RepaintEnabled = true;
+}
+
+TCustomChart::~TCustomChart() = default;
+
+void TCustomChart::AdoptSeries(std::unique_ptr<TChartSeries> series) {
+  series->parentChart_ = this;
+  if (series->SeriesColor == clTeeColor) series->SeriesColor = PaletteColor(SeriesCount());
+  seriesList_.push_back(std::move(series));
+  Invalidate();
+}
+
+int TCustomChart::CountActiveSeries() const {
+  return static_cast<int>(std::count_if(seriesList_.begin(), seriesList_.end(),
+                                        [](const auto& s) { return s->Active; }));
+}
+
+bool TCustomChart::ActiveSeriesUseAxis() const {
+  return std::any_of(seriesList_.begin(), seriesList_.end(),
+                     [](const auto& s) { return s->Active && s->UseAxis(); });
+}
+
+bool TCustomChart::LegendIsDrawn() const {
+  return Legend.Visible && (CountActiveSeries() > 0 || Legend.CheckBoxes);
+}
+
+void TCustomChart::SetChart3DPercent(int value) {
+  if (value < 1 || value > 100) {
+    throw ChartException("3D effect percent must be between 1 and 100");
+  }
+  if (value == chart3DPercent_) return;
+  chart3DPercent_ = value;
+  Invalidate();
+}
+
+void TCustomChart::SetMaxPointsPerPage(int value) {
+  if (value < 0) throw ChartException("MaxPointsPerPage must be >= 0");
+  if (value == maxPointsPerPage_) return;
+  maxPointsPerPage_ = value;
+  Invalidate();
+}
+
+bool TCustomChart::AxisIsShown(const TChartAxis& axis) const {
+  if (!AxisVisible || !axis.Visible) return false;
+  if (axis.IsDepthAxis()) return View3D;
+  if (seriesList_.empty()) return true;
+  for (const auto& series : seriesList_) {
+    if (!series->Active) continue;
+    if (!series->UseAxis()) return false;
+    if (series->UsesAxis(axis)) return true;
+  }
+  return CountActiveSeries() == 0;
+}
+
+double TCustomChart::AxisDataMinMax(const TChartAxis& axis, bool isMinimum, bool isX) const {
+  if (axis.IsDepthAxis()) return 0;
+  // Inactive series count only when no active one uses the axis.
+  const bool withInactive = std::none_of(
+      seriesList_.begin(), seriesList_.end(),
+      [&](const auto& s) { return s->Active && s->UsesAxis(axis); });
+  double result = 0;
+  bool found = false;
+  for (const auto& series : seriesList_) {
+    if (!series->Active && !withInactive) continue;
+    if (series->Count() == 0) continue;
+    const bool bound = isX ? series->HorizAxis == aBothHorizAxis || series->GetHorizAxis() == &axis
+                           : series->VertAxis == aBothVertAxis || series->GetVertAxis() == &axis;
+    if (!bound) continue;
+    const double v = isMinimum ? (isX ? series->MinX() : series->MinY())
+                               : (isX ? series->MaxX() : series->MaxY());
+    if (!found || (isMinimum ? v < result : v > result)) result = v;
+    found = true;
+  }
+  return result;
+}
+
+void TCustomChart::Invalidate() {
+  if (!RepaintEnabled) return;
+  BufferStale = true;
+  InvalidateWindow();
+}
+
+void TCustomChart::PaintTo(TChartCanvas3D& canvas, const TRect& rect) {
+  ChartBounds = rect;
+  CalcChartRectFromBounds();
+  RecalcWidthHeight();
+  DrawSequence(canvas);
+}
+
+void TCustomChart::CalcChartRectFromBounds() {
+  const int w = ChartBounds.Width();
+  const int h = ChartBounds.Height();
+  int extra = BorderWidth;
+  if (BevelInner != bvNone) extra += BevelWidth;
+  if (BevelOuter != bvNone) extra += BevelWidth;
+  if (Border.Visible) extra += Border.Width;
+  auto pixels = [&](int margin, int size) {
+    return MarginUnits == muPixels ? margin : margin * size / 100;
+  };
+  ChartRect = {ChartBounds.Left + extra + pixels(MarginLeft, w),
+               ChartBounds.Top + extra + pixels(MarginTop, h),
+               ChartBounds.Right - extra - pixels(MarginRight, w),
+               ChartBounds.Bottom - extra - pixels(MarginBottom, h)};
+}
+
+void TCustomChart::RecalcWidthHeight() {
+  ChartRect.Left = std::max(ChartRect.Left, ChartBounds.Left);
+  ChartRect.Top = std::max(ChartRect.Top, ChartBounds.Top);
+  if (ChartRect.Left > ChartRect.Right) ChartRect.Right = ChartRect.Left + 1;
+  else if (ChartRect.Left == ChartRect.Right) ChartRect.Right = ChartRect.Left + ChartBounds.Width();
+  if (ChartRect.Top > ChartRect.Bottom) ChartRect.Bottom = ChartRect.Top + 1;
+  else if (ChartRect.Top == ChartRect.Bottom) ChartRect.Bottom = ChartRect.Top + ChartBounds.Height();
+  ChartWidth = ChartRect.Width();
+  ChartHeight = ChartRect.Height();
+  ChartXCenter = (ChartRect.Left + ChartRect.Right) / 2;
+  ChartYCenter = (ChartRect.Top + ChartRect.Bottom) / 2;
+}
+
+void TCustomChart::DrawSequence(TChartCanvas3D& canvas) {
+  RepaintPause pause(RepaintEnabled);
+  DrawPanel(canvas);
+  DrawTitlesAndLegend(canvas);
+  CalcAxesSpace(canvas);
+  if (CountActiveSeries() == 0 || ActiveSeriesUseAxis()) DrawWalls(canvas);
+  if (AxisBehind) DrawAxes(canvas);
+  DrawAllSeries(canvas);
+  if (!AxisBehind) DrawAxes(canvas);
+  if (LegendIsDrawn() && Legend.CustomPosition) Legend.Draw(*this, canvas);
+}
+
+void TCustomChart::DrawPanel(TChartCanvas3D& canvas) {
+  if (Color != clNone) {
+    canvas.AssignPen(HiddenPen());
+    canvas.SetBrushColor(Color);
+    canvas.SetBrushStyle(bsSolid);
+    canvas.DrawRect(ChartBounds);
+  }
+  TRect rect = ChartBounds;
+  if (Border.Visible) {
+    canvas.AssignPen(Border);
+    canvas.ClearBrush();
+    canvas.DrawRect(rect);
+    rect = {rect.Left + Border.Width, rect.Top + Border.Width, rect.Right - Border.Width,
+            rect.Bottom - Border.Width};
+  }
+  DrawBevel(canvas, BevelOuter, rect);
+  if (BorderWidth > 0) Frame3D(canvas, rect, Color, Color, BorderWidth);
+  DrawBevel(canvas, BevelInner, rect);
+}
+
+void TCustomChart::DrawBevel(TChartCanvas3D& canvas, TBevelCut cut, TRect& rect) {
+  if (cut == bvNone) return;
+  const bool raised = cut == bvRaised;
+  Frame3D(canvas, rect, raised ? clBtnHighlight : clBtnShadow,
+          raised ? clBtnShadow : clBtnHighlight, BevelWidth);
+}
+
+void TCustomChart::DrawTitles(TChartCanvas3D& canvas) {
+  Title.Draw(*this, canvas);
+  SubTitle.Draw(*this, canvas);
+  Foot.Draw(*this, canvas);
+  SubFoot.Draw(*this, canvas);
+}
+
+void TCustomChart::DrawTitlesAndLegend(TChartCanvas3D& canvas) {
+  if (!LegendIsDrawn() || Legend.CustomPosition) {
+    DrawTitles(canvas);
+  } else if (Legend.Alignment == laLeft || Legend.Alignment == laRight) {
+    Legend.Draw(*this, canvas);
+    DrawTitles(canvas);
+  } else {
+    DrawTitles(canvas);
+    Legend.Draw(*this, canvas);
+  }
+}
+
+void TCustomChart::CalcAxesSpace(TChartCanvas3D& canvas) {
+  for (TChartAxis* axis : Axes()) axis->AdjustRange();
+  for (TChartAxis* axis : Axes()) axis->ComputePixelRange();
+  TRect running = ChartRect;
+  for (TChartAxis* axis : Axes()) {
+    if (!AxisIsShown(*axis)) continue;
+    TRect shrunk = running;
+    axis->ReserveSpace(canvas, shrunk, true);
+    const TRect overlap{std::max(shrunk.Left, running.Left), std::max(shrunk.Top, running.Top),
+                        std::min(shrunk.Right, running.Right),
+                        std::min(shrunk.Bottom, running.Bottom)};
+    if (overlap.Left < overlap.Right && overlap.Top < overlap.Bottom) running = overlap;
+  }
+  ChartRect = running;
+  RecalcWidthHeight();
+  for (TChartAxis* axis : Axes()) axis->ComputePixelRange();
+  for (TChartAxis* axis : Axes()) ApplySeriesMargins(*axis);
+}
+
+void TCustomChart::ApplySeriesMargins(TChartAxis& axis) {
+  TRect m;
+  for (const auto& series : seriesList_) {
+    if (!series->Active || !series->UsesAxis(axis)) continue;
+    int a = 0;
+    int b = 0;
+    if (axis.Horizontal) {
+      series->HorizontalMargins(a, b);
+      if (axis.AutomaticMinimum) m.Left = std::max(m.Left, a);
+      if (axis.AutomaticMaximum) m.Right = std::max(m.Right, b);
+    } else {
+      series->VerticalMargins(a, b);
+      if (axis.AutomaticMaximum) m.Top = std::max(m.Top, a);
+      if (axis.AutomaticMinimum) m.Bottom = std::max(m.Bottom, b);
+    }
+  }
+  if (axis.Horizontal) {
+    m.Left += axis.MinimumOffset;
+    m.Right += axis.MaximumOffset;
+  } else {
+    m.Top += axis.MaximumOffset;
+    m.Bottom += axis.MinimumOffset;
+  }
+  axis.ApplyMargins(m.Left, m.Top, m.Right, m.Bottom);
+}
+
+void TCustomChart::DrawWalls(TChartCanvas3D& canvas) {
+  if (!BackWall.Visible) return;
+  canvas.AssignPen(BackWall.Pen);
+  if (BackWall.Transparent) {
+    canvas.ClearBrush();
+  } else {
+    canvas.SetBrushColor(BackWall.Color == clTeeColor ? clWhite : BackWall.Color);
+    canvas.SetBrushStyle(bsSolid);
+  }
+  // One past the plot, so the frame's right and bottom lines lie on
+  // ChartRect's right and bottom.
+  canvas.DrawRect(ChartRect.Left, ChartRect.Top, ChartRect.Right + 1, ChartRect.Bottom + 1);
+}
+
+void TCustomChart::DrawAxes(TChartCanvas3D& canvas) {
+  if (!AxisVisible) return;
+  for (TChartAxis* axis : Axes()) {
+    if (AxisIsShown(*axis)) axis->DrawAxis(canvas, true);
+  }
+}
+
+void TCustomChart::DrawAllSeries(TChartCanvas3D& canvas) {
+  for (const auto& series : seriesList_) {
+    if (!series->Active) continue;
+    series->CalcFirstLastVisibleIndex();
+    if (series->FirstVisible < 0) continue;
+    if (ClipPoints) {
+      canvas.ClipToRect(ChartRect.Left, ChartRect.Top, ChartRect.Right, ChartRect.Bottom + 1);
+    }
+    series->DrawPoints(canvas);
+    if (ClipPoints) canvas.RemoveClip();
+  }
+}
+
+}  // namespace chart

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+#include "chart/chart.h"
+#include "chart/qtcanvas.h"
+
+class QPaintEvent;
+
+namespace chart {
+
+// The chart control: a TCustomChart in a window. It draws into an
+// off-screen picture and copies that to the window; any number of repaint
+// requests before a paint cost one full redraw, and a paint with nothing
+// changed only copies the picture. The window background is never erased
+// by the platform: the chart paints every pixel itself.
+class TChart : public QWidget, public TCustomChart {
+  Q_OBJECT
+
+ public:
+  explicit TChart(QWidget* parent = nullptr);
+  ~TChart() override;
+
+  // The off-screen picture of the last full draw.
+  const QImage& Picture() const { return canvas_.Image(); }
+  // How many full draws the control has made.
+  int FullDrawCount() const { return fullDraws_; }
+
+ protected:
+  void InvalidateWindow() override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  TQtChartCanvas canvas_;
+  int fullDraws_ = 0;
+};
+
+}  // namespace chart

@@ -1,0 +1,100 @@
+#include "chart/valuelist.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace chart {
+
+TChartValueList::TChartValueList(TChartSeries* owner, std::string name)
+    : Name(std::move(name)), owner_(owner) {}
+
+void TChartValueList::Assign(const TChartValueList& source) {
+  Order = source.Order;
+  DateTime = source.DateTime;
+  ValueSource = source.ValueSource;
+}
+
+void TChartValueList::Grow() {
+  if (count_ < Capacity()) return;
+  value_.resize(value_.size() + GrowthStep);
+}
+
+int TChartValueList::AddValue(double value) {
+  int index = count_;
+  if (Order != loNone && count_ > 0) {
+    const bool append = Order == loAscending ? value >= Last() : value <= Last();
+    if (!append) {
+      int i = count_ - 1;
+      if (Order == loAscending) {
+        while (i >= 0 && (*this)[i] > value) --i;
+      } else {
+        while (i >= 0 && (*this)[i] < value) --i;
+      }
+      index = i + 1;
+    }
+  }
+  InsertValue(index, value);
+  return index;
+}
+
+void TChartValueList::InsertValue(int index, double value) {
+  Grow();
+  const auto at = value_.begin() + index;
+  std::move_backward(at, value_.begin() + count_, value_.begin() + count_ + 1);
+  *at = value;
+  ++count_;
+  changed_ = true;
+}
+
+void TChartValueList::Delete(int index) {
+  std::move(value_.begin() + index + 1, value_.begin() + count_, value_.begin() + index);
+  --count_;
+  changed_ = true;
+}
+
+void TChartValueList::RemoveAll() {
+  std::vector<double>().swap(value_);
+  count_ = 0;
+  changed_ = true;
+}
+
+void TChartValueList::Recalc() {
+  if (count_ == 0) {
+    minValue_ = maxValue_ = sum_ = sumAbs_ = 0;
+  } else {
+    const double first = (*this)[0];
+    minValue_ = maxValue_ = sum_ = first;
+    sumAbs_ = std::fabs(first);
+    for (int i = 1; i < count_; ++i) {
+      const double e = (*this)[i];
+      if (e < minValue_) minValue_ = e;
+      else if (e > maxValue_) maxValue_ = e;
+      sum_ += e;
+      sumAbs_ += std::fabs(e);
+    }
+  }
+  changed_ = false;
+}
+
+double TChartValueList::MaxValue() {
+  if (changed_) Recalc();
+  return maxValue_;
+}
+
+double TChartValueList::MinValue() {
+  if (changed_) Recalc();
+  return minValue_;
+}
+
+double TChartValueList::Sum() {
+  if (changed_) Recalc();
+  return sum_;
+}
+
+double TChartValueList::SumAbs() {
+  if (changed_) Recalc();
+  return sumAbs_;
+}
+
+}  // namespace chart
