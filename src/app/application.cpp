@@ -1,0 +1,73 @@
+#include "app/application.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QMessageBox>
+#include <QProxyStyle>
+#include <QWidget>
+
+#include "app/errortext.h"
+#include "app/programicon.h"
+#include "numtext/numtext.h"
+
+namespace app {
+namespace {
+
+// The platform style with the program's hint timing, and check boxes as
+// compact as the fixed layout needs: a 13-pixel box 4 pixels from its text.
+class TProgramStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    // Hints wake after 500 ms; while one is up, the next comes without delay.
+    if (hint == SH_ToolTip_WakeUpDelay) return 500;
+    if (hint == SH_ToolTip_FallAsleepDelay) return 2500;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    if (metric == PM_IndicatorWidth || metric == PM_IndicatorHeight) return 13;
+    if (metric == PM_CheckBoxLabelSpacing) return 4;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
+
+// The windows are laid out for these faces at 11 pixels; where they are
+// missing, metric-compatible faces stand in so the fixed layout fits.
+void InstallFontSubstitutes() {
+  QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+  QFont::insertSubstitution("@Arial Unicode MS", "DejaVu Sans");
+}
+
+}  // namespace
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  numtext::ReadLocaleSeparators();
+  InstallFontSubstitutes();
+  setStyle(new TProgramStyle);
+  setWindowIcon(ProgramIcon());
+  title_ = ApplicationTitle(applicationFilePath());
+}
+
+TApplication* TApplication::Instance() {
+  return qobject_cast<TApplication*>(QCoreApplication::instance());
+}
+
+void TApplication::HandleException(const std::exception& error) {
+  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+  const std::string text = ErrorBoxText(error.what());
+  if (errorStream_) {
+    *errorStream_ << text << '\n';
+    return;
+  }
+  QMessageBox box(QMessageBox::Critical, title_, QString::fromStdString(text), QMessageBox::Ok);
+  box.exec();
+}
+
+bool TApplication::event(QEvent* event) {
+  if (event->type() == QEvent::LocaleChange) numtext::ReadLocaleSeparators();
+  return QApplication::event(event);
+}
+
+}  // namespace app

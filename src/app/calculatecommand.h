@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include "app/report.h"
+#include "app/sinks.h"
+#include "model/column.h"
+
+namespace app {
+
+// The texts of the four input fields, as typed.
+struct InputTexts {
+  std::string power = "1000";   // Edit1, W
+  std::string strength = "1";   // Edit2, per cent by mass
+  std::string trays = "20";     // Edit3
+  std::string reflux = "15";    // Edit4, reflux ratio
+};
+
+// Parses the four texts in field order, stopping at the first that fails
+// with its EConvertError: power and trays as integers, the strength from per
+// cent to a fraction, the reflux ratio held as ratio + 1.
+model::ColumnInputs ParseInputs(const InputTexts& texts);
+
+// The calculate command: empties the report, parses the inputs, runs the
+// column calculation and writes the report, the series and the still output.
+// Any error ends it where it arises and leaves the sinks as they stand.
+void CalculateCommand(const InputTexts& texts, const ReportSwitches& switches,
+                      model::TColumn& column, TListSink& report, TListSink& stillOutput,
+                      TSeriesSink& series);
+
+}  // namespace app

@@ -1,0 +1,131 @@
+#include "app/commandline.h"
+
+#include <exception>
+
+#include "app/errortext.h"
+#include "model/column.h"
+
+namespace app {
+namespace {
+
+CommandLine Error(std::string message) {
+  CommandLine line;
+  line.mode = CommandLine::Mode::kError;
+  line.error = std::move(message);
+  return line;
+}
+
+// Sets the switch an option names; false for an argument that names none.
+bool Untick(std::string_view option, ReportSwitches& switches) {
+  if (option == "--no-return") {
+    switches.trayreturn = false;
+  } else if (option == "--no-liquid") {
+    switches.trayliquid = false;
+  } else if (option == "--no-vapour") {
+    switches.trayvapour = false;
+  } else if (option == "--no-temperature") {
+    switches.traytemperature = false;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+InputTexts TextsFrom(const std::vector<std::string>& arguments, std::size_t first) {
+  return {arguments[first], arguments[first + 1], arguments[first + 2], arguments[first + 3]};
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+  CommandLine line;
+  if (arguments.empty() || !arguments[0].starts_with("--")) return line;
+
+  const std::string& option = arguments[0];
+  const std::size_t rest = arguments.size() - 1;
+  if (option == "--help") {
+    if (rest != 0) return Error("--help takes no arguments");
+    line.mode = CommandLine::Mode::kHelp;
+  } else if (option == "--report") {
+    if (rest < 4) return Error("--report needs four texts: POWER STRENGTH TRAYS REFLUX");
+    line.mode = CommandLine::Mode::kReport;
+    line.texts = TextsFrom(arguments, 1);
+    line.textsGiven = true;
+    for (std::size_t i = 5; i < arguments.size(); ++i) {
+      if (!Untick(arguments[i], line.switches)) {
+        return Error("unknown report switch '" + arguments[i] + "'");
+      }
+    }
+  } else if (option == "--screenshot") {
+    if (rest != 1 && rest != 5) {
+      return Error("--screenshot needs FILE.png, optionally followed by POWER STRENGTH TRAYS REFLUX");
+    }
+    line.mode = CommandLine::Mode::kScreenshot;
+    line.file = arguments[1];
+    if (rest == 5) {
+      line.texts = TextsFrom(arguments, 2);
+      line.textsGiven = true;
+    }
+  } else if (option == "--info-screenshot") {
+    if (rest != 1) return Error("--info-screenshot needs FILE.png");
+    line.mode = CommandLine::Mode::kInfoScreenshot;
+    line.file = arguments[1];
+  } else {
+    return Error("unknown option '" + option + "'");
+  }
+  return line;
+}
+
+std::string HelpText() {
+  return R"(Usage: stillwise [OPTION]
+
+Stillwise shows how an ethanol-water rectification column behaves.
+Without options it opens its window.
+
+  --report POWER STRENGTH TRAYS REFLUX [--no-return] [--no-liquid]
+           [--no-vapour] [--no-temperature]
+      Calculates as if the four texts were typed into the window's fields
+      (power in W, still strength in per cent by mass, number of trays,
+      reflux ratio; numbers use the locale's decimal separator) and prints
+      the report from top to bottom, an empty line and the ethanol
+      efficiency. The switches leave out the trays' return-flow, liquid
+      strength, vapour strength and temperature lines. On an error it prints
+      what was written until then, the message to standard error, and exits
+      with status 1.
+
+  --screenshot FILE.png [POWER STRENGTH TRAYS REFLUX]
+      Types the texts into the fields when given, clicks "Расчет" and saves
+      a picture of the main window. No display is needed.
+
+  --info-screenshot FILE.png
+      Saves a picture of the information window. No display is needed.
+
+  --help
+      Shows this text.
+)";
+}
+
+int RunReport(const InputTexts& texts, const ReportSwitches& switches, std::ostream& out,
+              std::ostream& err) {
+  TLineList report;
+  TLineList stillOutput;
+  TPointList series;
+  model::TColumn column;
+  bool failed = false;
+  std::string error;
+  try {
+    CalculateCommand(texts, switches, column, report, stillOutput, series);
+  } catch (const std::exception& e) {
+    failed = true;
+    error = ErrorBoxText(e.what());
+  }
+  for (const std::string& line : report.lines) out << line << '\n';
+  out << '\n';
+  for (const std::string& line : stillOutput.lines) out << line << '\n';
+  out.flush();
+  if (!failed) return 0;
+  err << error << '\n';
+  return 1;
+}
+
+}  // namespace app

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/calculatecommand.h"
+#include "app/report.h"
+
+namespace app {
+
+// What the program was asked to do on its command line.
+struct CommandLine {
+  enum class Mode {
+    kWindow,          // no option of ours: open the main window
+    kReport,          // --report: print the report of one calculation
+    kScreenshot,      // --screenshot: save a picture of the main window
+    kInfoScreenshot,  // --info-screenshot: save a picture of the information window
+    kHelp,            // --help
+    kError,           // a malformed command line; `error` says why
+  };
+
+  Mode mode = Mode::kWindow;
+  InputTexts texts;
+  bool textsGiven = false;
+  ReportSwitches switches;
+  std::string file;
+  std::string error;
+};
+
+// Reads the arguments after the program's name. Our options are recognised
+// only as the first argument; anything else starting with "--" is an error,
+// and other arguments are left to the window toolkit.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+std::string HelpText();
+
+// Runs the calculate command on the texts without a window and prints the
+// report top to bottom, an empty line and the still output. An error prints
+// what was written until then, its message to `err`, and gives status 1.
+int RunReport(const InputTexts& texts, const ReportSwitches& switches, std::ostream& out,
+              std::ostream& err);
+
+}  // namespace app

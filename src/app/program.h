@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/form1.h"
+#include "app/form3.h"
+
+namespace app {
+
+// The program's windows, created once at start. The information window comes
+// first because the main window shows it on request.
+struct TProgramWindows {
+  TForm3 Form3;
+  TForm1 Form1{Form3};
+};
+
+// The whole program: reads the command line and does what it asks; without
+// options of ours it opens the main window and runs until it is closed.
+int RunProgram(int argc, char** argv);
+
+}  // namespace app

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/sinks.h"
+#include "model/column.h"
+
+namespace app {
+
+// Which per-tray lines the report writes; the check boxes of the main window.
+struct ReportSwitches {
+  bool trayreturn = true;       // CheckBox7
+  bool trayliquid = true;       // CheckBox9
+  bool trayvapour = true;       // CheckBox8
+  bool traytemperature = true;  // CheckBox10
+};
+
+// Writes the report of a finished calculation into `report` (every line
+// inserted at the top, so the still ends up last) and the strength profile
+// into `series`, still first. A floating-point fault ends it with the
+// matching runtime error; what was written until then stays.
+void WriteReport(const model::TColumn& column, const ReportSwitches& switches,
+                 TListSink& report, TSeriesSink& series);
+
+// Writes the ethanol efficiency: its label, then DE / Es in per cent. A still
+// that gives off no ethanol ends it after the label with the division's fault.
+void WriteStillOutput(const model::TColumn& column, TListSink& stillOutput);
+
+}  // namespace app

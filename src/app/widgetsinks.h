@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QListWidget>
+#include <QStyledItemDelegate>
+
+#include "app/sinks.h"
+
+namespace app {
+
+// Writes report lines into a list box.
+class TListBoxSink final : public TListSink {
+ public:
+  explicit TListBoxSink(QListWidget& box) : box_(box) {}
+
+  void Clear() override;
+  void InsertAtTop(std::string_view line) override;
+  void Append(std::string_view line) override;
+
+ private:
+  QListWidget& box_;
+};
+
+// Gives every row of a list box the same fixed height.
+class TFixedRowHeight final : public QStyledItemDelegate {
+ public:
+  TFixedRowHeight(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+ private:
+  int height_;
+};
+
+}  // namespace app
