@@ -130,7 +130,8 @@ class SectionWriter {
 std::size_t FloatToTextFmt(TextBuffer& out, long double value, std::string_view pattern) {
   const std::size_t start = out.size();
   const Separators separators = CurrentSeparators();
-  if (ChooseSection(pattern, 0).Text.empty()) {
+  const PatternSections sections(pattern);
+  if (sections.Choose(0).Text.empty()) {
     FloatToText(out, value, kGeneralPrecision);
     return out.size() - start;
   }
@@ -139,7 +140,7 @@ std::size_t FloatToTextFmt(TextBuffer& out, long double value, std::string_view 
   // negative section, a denormal the section of its sign.
   const ExtendedBits bits = BitsOf(value);
   const int index = bits.Mantissa == 0 && bits.SignExponent == 0 ? 2 : bits.Negative() ? 1 : 0;
-  PatternSection section = ChooseSection(pattern, index);
+  PatternSection section = sections.Choose(index);
   SectionLayout layout = ScanSection(section.Text);
 
   const TFloatDigits digits =
@@ -152,7 +153,7 @@ std::size_t FloatToTextFmt(TextBuffer& out, long double value, std::string_view 
 
   // A value that rounds to zero is written by the zero section.
   if (digits.Length == 0) {
-    const PatternSection zero = ChooseSection(pattern, 2);
+    const PatternSection zero = sections.Choose(2);
     if (zero.Index != section.Index) {
       section = zero;
       layout = ScanSection(section.Text);

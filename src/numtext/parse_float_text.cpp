@@ -1,6 +1,9 @@
 #include "numtext/parse_float_text.h"
 
+#include <fpu_control.h>
+
 #include <cfenv>
+#include <cmath>
 #include <cstdint>
 
 #include "numtext/power_of_ten.h"
@@ -11,21 +14,52 @@ namespace numtext {
 
 namespace {
 
-// Scans with every exception masked and rounding to nearest on the full
-// 64-bit mantissa, with clear flags, and gives the caller back its own
-// settings and flags afterwards.
+// Scans with every x87 exception masked, rounding to nearest on the full
+// 64-bit mantissa, and gives the caller back its control word and x87 status
+// flags (the scan does no SSE arithmetic). Only cheap instructions run when
+// the caller's state already fits.
 class ScanFloatEnvironment {
  public:
-  ScanFloatEnvironment() {
-    std::fegetenv(&saved_);
-    std::fesetenv(FE_DFL_ENV);
+  ScanFloatEnvironment() : callers_status_(StatusFlags()) {
+    _FPU_GETCW(callers_control_);
+    if ((callers_control_ & kSignificantControl) != (kScanControl & kSignificantControl)) {
+      const fpu_control_t scan = kScanControl;
+      _FPU_SETCW(scan);
+      control_changed_ = true;
+    }
   }
-  ~ScanFloatEnvironment() { std::fesetenv(&saved_); }
+  ~ScanFloatEnvironment() {
+    if (control_changed_) _FPU_SETCW(callers_control_);
+    if (StatusFlags() == callers_status_) return;
+    if (callers_status_ == 0) {
+      asm volatile("fnclex");
+    } else {
+      std::fenv_t environment;
+      std::fegetenv(&environment);
+      environment.__status_word =
+          static_cast<unsigned short>((environment.__status_word & ~kFlagBits) | callers_status_);
+      std::fesetenv(&environment);
+    }
+  }
   ScanFloatEnvironment(const ScanFloatEnvironment&) = delete;
   ScanFloatEnvironment& operator=(const ScanFloatEnvironment&) = delete;
 
  private:
-  std::fenv_t saved_;
+  static constexpr fpu_control_t kScanControl = 0x133F;
+  // Exception masks, precision and rounding; the rest has no effect.
+  static constexpr fpu_control_t kSignificantControl = 0x0F3F;
+  // The six sticky exception flags, the stack fault and the summary bit.
+  static constexpr unsigned kFlagBits = 0x00FF;
+
+  static unsigned StatusFlags() {
+    unsigned short status;
+    asm volatile("fnstsw %0" : "=a"(status));
+    return status & kFlagBits;
+  }
+
+  unsigned callers_status_;
+  fpu_control_t callers_control_;
+  bool control_changed_ = false;
 };
 
 constexpr int kExponentDigitsStop = 500;
@@ -34,6 +68,15 @@ constexpr int kExponentDigitsStop = 500;
 constexpr std::uint64_t kExactAccumulatorLimit = 1000000000000000000;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool SeparatorAt(std::string_view text, std::size_t at, const Separator& separator) {
+  const std::string_view bytes = separator.view();
+  if (bytes.empty() || text.size() - at < bytes.size()) return false;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (text[at + i] != bytes[i]) return false;
+  }
+  return true;
+}
 
 class Accumulator {
  public:
@@ -79,7 +122,7 @@ std::optional<long double> ParseFloatText(std::string_view text) {
     anyNumberPart = true;
   }
   std::int64_t fractionDigits = 0;
-  if (!decimal.empty() && text.substr(at).starts_with(decimal.view())) {
+  if (SeparatorAt(text, at, decimal)) {
     at += decimal.size();
     anyNumberPart = true;
     while (at < end && IsDigit(text[at])) {
@@ -109,7 +152,10 @@ std::optional<long double> ParseFloatText(std::string_view text) {
   long double value = ScaleByPowerOfTen(accumulator.Value(), static_cast<int>(scale));
   if (negative) value = -value;
   runtime::Settle(value);
-  if (std::fetestexcept(FE_INVALID | FE_OVERFLOW) != 0) return std::nullopt;
+  // With every exception masked an overflow leaves an infinity that nothing
+  // after it can make finite, and no step here can be an invalid operation:
+  // an infinite result is exactly the case of a raised fault.
+  if (std::isinf(value)) return std::nullopt;
   return value;
 }
 

@@ -4,62 +4,42 @@
 
 namespace numtext {
 
-namespace {
-
-constexpr int kSectionCount = 3;
-
-bool IsQuote(char c) { return c == '\'' || c == '"'; }
-
-}  // namespace
-
-PatternSection ChooseSection(std::string_view pattern, int index) {
-  std::string_view sections[kSectionCount];
-  int count = 0;
+PatternSections::PatternSections(std::string_view pattern) {
   std::size_t start = 0;
   char quote = '\0';
-  for (std::size_t i = 0; i < pattern.size() && count < kSectionCount; ++i) {
+  for (std::size_t i = 0; i < pattern.size() && count_ < kMaxSections; ++i) {
     const char c = pattern[i];
     if (quote != '\0') {
       if (c == quote) quote = '\0';
-    } else if (IsQuote(c)) {
+    } else if (c == '\'' || c == '"') {
       quote = c;
     } else if (c == ';') {
-      sections[count++] = pattern.substr(start, i - start);
+      sections_[count_++] = pattern.substr(start, i - start);
       start = i + 1;
     }
   }
-  if (count < kSectionCount) sections[count++] = pattern.substr(start);
-  if (index > 0 && index < count && !sections[index].empty()) return {sections[index], index};
-  return {sections[0], 0};
+  if (count_ < kMaxSections) sections_[count_++] = pattern.substr(start);
 }
 
-bool SectionTokens::Next(SectionToken& token) {
-  if (rest_.empty()) return false;
-  const char c = rest_[0];
-  std::size_t used = 1;
-  token = SectionToken{};
-  token.Text = rest_.substr(0, 1);
-  if (c == '#' || c == '0') {
-    token.Kind = TokenKind::Placeholder;
-  } else if (c == '.') {
-    token.Kind = TokenKind::Point;
-  } else if (c == ',') {
-    token.Kind = TokenKind::Comma;
-  } else if (IsQuote(c)) {
-    token.Kind = TokenKind::Quoted;
-    const std::size_t close = rest_.find(c, 1);
-    const std::size_t end = close == std::string_view::npos ? rest_.size() : close;
-    token.Text = rest_.substr(1, end - 1);
-    used = close == std::string_view::npos ? rest_.size() : close + 1;
-  } else if ((c == 'E' || c == 'e') && rest_.size() > 1 && (rest_[1] == '+' || rest_[1] == '-')) {
-    token.Kind = TokenKind::Exponent;
-    token.Text = rest_.substr(0, 2);
-    used = 2;
-    while (used < rest_.size() && rest_[used] == '0') ++used;
-    token.ExponentZeros = static_cast<int>(used - 2);
+bool SectionTokens::Quoted(SectionToken& token) {
+  token.Kind = TokenKind::Quoted;
+  const std::size_t close = rest_.find(rest_[0], 1);
+  if (close == std::string_view::npos) {
+    token.Text = rest_.substr(1);
+    rest_ = {};
   } else {
-    token.Kind = TokenKind::Literal;
+    token.Text = rest_.substr(1, close - 1);
+    rest_.remove_prefix(close + 1);
   }
+  return true;
+}
+
+bool SectionTokens::Exponent(SectionToken& token) {
+  token.Kind = TokenKind::Exponent;
+  token.Text = rest_.substr(0, 2);
+  std::size_t used = 2;
+  while (used < rest_.size() && rest_[used] == '0') ++used;
+  token.ExponentZeros = static_cast<int>(used - 2);
   rest_.remove_prefix(used);
   return true;
 }
