@@ -36,7 +36,8 @@ std::size_t FloatToText(TextBuffer& out, long double value, int precision) {
     out.Append("NAN");
     return out.size() - start;
   }
-  const std::string_view decimal = CurrentSeparators().Decimal.view();
+  const Separators separators = CurrentSeparators();
+  const std::string_view decimal = separators.Decimal.view();
   if (digits.Negative) out.Append('-');
   const int exponent = digits.Exponent;
   if (exponent > precision || exponent < -3) {
