@@ -8,6 +8,8 @@
 #include <QPushButton>
 
 #include "app/application.h"
+#include "chart/chartwidget.h"
+#include "chart/lineseries.h"
 #include "app/clicklabel.h"
 #include "app/widgetsinks.h"
 #include "app/windowfont.h"
@@ -113,9 +115,22 @@ TForm1::TForm1(QWidget& informationWindow) : informationWindow_(informationWindo
   Button3->hide();
   Button4 = AddButton(this, "Информация", {256, 464, 75, 25});
 
-  Chart1 = new QWidget(this);
+  Chart1 = new chart::TChart(this);
   Chart1->setGeometry(360, 8, 296, 473);
-  series1_ = std::make_unique<TPointList>();
+  Chart1->Title.Text = {"Крепость в колонне"};
+  Chart1->Legend.Inverted = true;
+  // The strengths are per cent: the bottom axis keeps 0 to 100 whatever the data.
+  Chart1->BottomAxis.Automatic = false;
+  Chart1->BottomAxis.AutomaticMinimum = false;
+  Chart1->BottomAxis.AutomaticMaximum = false;
+  Chart1->BottomAxis.SetMaximum(100.0);
+  Chart1->View3D = false;
+  Chart1->PrintMargins = {35, 15, 35, 15};
+  auto series = std::make_unique<chart::THorizLineSeries>();
+  series->SeriesColor = chart::clRed;
+  series->YValues.Order = chart::loAscending;
+  Series1 = Chart1->AddSeries(std::move(series));
+  series1_ = std::make_unique<TChartSeriesSink>(*Series1);
 
   QWidget* const tabOrder[] = {Edit1,    Edit2,     Edit3,     Edit4,     Button1,
                                ListBox1, ListBox2,  CheckBox6, CheckBox7, CheckBox8,

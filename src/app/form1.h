@@ -8,6 +8,11 @@
 #include "app/sinks.h"
 #include "model/column.h"
 
+namespace chart {
+class TChart;
+class THorizLineSeries;
+}  // namespace chart
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -66,7 +71,8 @@ class TForm1 : public QWidget {
   QPushButton* Button2;
   QPushButton* Button3;
   QPushButton* Button4;
-  QWidget* Chart1;
+  chart::TChart* Chart1;
+  chart::THorizLineSeries* Series1;
 
  private:
   QWidget& informationWindow_;

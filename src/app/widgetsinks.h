@@ -4,6 +4,7 @@
 #include <QStyledItemDelegate>
 
 #include "app/sinks.h"
+#include "chart/series.h"
 
 namespace app {
 
@@ -18,6 +19,18 @@ class TListBoxSink final : public TListSink {
 
  private:
   QListWidget& box_;
+};
+
+// Feeds points into a chart series, each in the series' own colour.
+class TChartSeriesSink final : public TSeriesSink {
+ public:
+  explicit TChartSeriesSink(chart::TChartSeries& series) : series_(series) {}
+
+  void Clear() override { series_.Clear(); }
+  void Add(double value) override { series_.Add(value, "", chart::clTeeColor); }
+
+ private:
+  chart::TChartSeries& series_;
 };
 
 // Gives every row of a list box the same fixed height.

@@ -19,6 +19,8 @@
 
 #include "app/clicklabel.h"
 #include "app/program.h"
+#include "chart/chartwidget.h"
+#include "chart/lineseries.h"
 #include "guitest.h"
 #include "numtext/numtext.h"
 
@@ -186,6 +188,33 @@ TEST_F(Form1Test, CalculatesWithTheDefaultTexts) {
   EXPECT_EQ(Items(form().ListBox2), QStringList({"КПД по этанолу (%)   :", "90.6"}));
 }
 
+TEST_F(Form1Test, ChartShowsTheProfileStillFirst) {
+  const chart::TChart& chart = *form().Chart1;
+  EXPECT_EQ(chart.Title.Text, std::vector<std::string>{"Крепость в колонне"});
+  EXPECT_TRUE(chart.Legend.Inverted);
+  EXPECT_FALSE(chart.BottomAxis.Automatic);
+  EXPECT_FALSE(chart.BottomAxis.AutomaticMinimum);
+  EXPECT_FALSE(chart.BottomAxis.AutomaticMaximum);
+  EXPECT_EQ(chart.BottomAxis.Minimum(), 0.0);
+  EXPECT_EQ(chart.BottomAxis.Maximum(), 100.0);
+  EXPECT_FALSE(chart.View3D);
+  ASSERT_EQ(chart.SeriesCount(), 1);
+  EXPECT_EQ(&chart.Series(0), form().Series1);
+  EXPECT_EQ(form().Series1->SeriesColor, chart::clRed);
+
+  form().SetTexts({"1000", "20", "2", "1"});
+  ClickCalculate();
+  const chart::THorizLineSeries& series = *form().Series1;
+  ASSERT_EQ(series.Count(), 3);
+  const double strengths[] = {65.19, 74.40, 81.23};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_NEAR(series.XValues.Value(i), strengths[i], 0.005);
+    EXPECT_EQ(series.YValues.Value(i), i);
+    EXPECT_EQ(series.PointColor(i), chart::clRed);
+  }
+  EXPECT_FALSE(series.PointColors.has_value());
+}
+
 TEST_F(Form1Test, SwitchesActOnTheNextCalculation) {
   ClickCalculate();
   QTest::mouseClick(form().CheckBox9, Qt::LeftButton);
@@ -223,9 +252,10 @@ class Form1FailureTest : public Form1Test, public testing::WithParamInterface<Cl
 
 TEST_P(Form1FailureTest, ShowsTheMessageAndKeepsWhatWasWritten) {
   const ClickFailure& c = GetParam();
-  form().SetTexts({"1000", "20", "2", "1"});
+  form().SetTexts({"1000", "20", "3", "1"});
   ClickCalculate();
   const QStringList earlierStillOutput = Items(form().ListBox2);
+  ASSERT_EQ(form().Series1->Count(), 4);
 
   form().SetTexts(c.texts);
   const auto boxes = ClickCalculate();
@@ -235,9 +265,11 @@ TEST_P(Form1FailureTest, ShowsTheMessageAndKeepsWhatWasWritten) {
   EXPECT_EQ(form().Texts().trays, c.texts.trays);
   if (c.reportWritten) {
     EXPECT_EQ(form().ListBox1->count(), 12 + 7 * 2);
+    EXPECT_EQ(form().Series1->Count(), 3);
     EXPECT_EQ(Items(form().ListBox2), QStringList{"КПД по этанолу (%)   :"});
   } else {
     EXPECT_EQ(form().ListBox1->count(), 0);
+    EXPECT_EQ(form().Series1->Count(), 4);
     EXPECT_EQ(Items(form().ListBox2), earlierStillOutput);
   }
   EXPECT_TRUE(ClickCalculate().size() == 1) << "the window goes on after the message";
