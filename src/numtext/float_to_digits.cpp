@@ -10,7 +10,6 @@ namespace numtext {
 
 namespace {
 
-constexpr int kDigitCount = 18;
 constexpr std::int64_t kTenTo18 = 1000000000000000000;
 
 constexpr char kDigitPairs[] =
@@ -20,7 +19,7 @@ constexpr char kDigitPairs[] =
 
 // `whole` < 1e18 as exactly 18 digits, leading zeros included.
 void WriteEighteenDigits(std::uint64_t whole, char* out) {
-  for (int i = kDigitCount - 2; i >= 0; i -= 2) {
+  for (int i = kMaxDigits - 2; i >= 0; i -= 2) {
     const auto pair = static_cast<unsigned>(whole % 100);
     whole /= 100;
     out[i] = kDigitPairs[2 * pair];
@@ -53,7 +52,7 @@ TFloatDigits FloatToDigits(long double value, int precision, int decimals) {
   // 19728 / 65536 lies just below log10(2): the estimate is right or one too
   // low, or on the smallest values one too high (a leading "0" digit).
   int exponent = (((biased - 16383) * 19728) >> 16) + 1;
-  const long double scaled = ScaleByPowerOfTen(std::fabs(value), kDigitCount - exponent);
+  const long double scaled = ScaleByPowerOfTen(std::fabs(value), kMaxDigits - exponent);
   // Rounds to nearest as the FPU is set; `scaled` is below 2e18, so it fits.
   auto whole = static_cast<std::uint64_t>(std::llrint(scaled));
   if (whole >= static_cast<std::uint64_t>(kTenTo18)) {
@@ -72,8 +71,8 @@ TFloatDigits FloatToDigits(long double value, int precision, int decimals) {
   const long long wanted = static_cast<long long>(exponent) + decimals;
   if (wanted < 0) return TFloatDigits{};
   const int cut = wanted >= precision ? (precision < 0 ? 0 : precision) : static_cast<int>(wanted);
-  int length = kDigitCount;
-  if (cut < kDigitCount) {
+  int length = kMaxDigits;
+  if (cut < kMaxDigits) {
     if (result.Digits[cut] >= '5') {
       int last = cut - 1;
       while (last >= 0 && result.Digits[last] == '9') --last;
@@ -90,7 +89,7 @@ TFloatDigits FloatToDigits(long double value, int precision, int decimals) {
     }
   }
   while (length > 0 && result.Digits[length - 1] == '0') --length;
-  for (int i = length; i <= kDigitCount; ++i) result.Digits[i] = '\0';
+  for (int i = length; i <= kMaxDigits; ++i) result.Digits[i] = '\0';
 
   result.Length = static_cast<std::uint8_t>(length);
   result.Exponent = static_cast<std::int16_t>(exponent);

@@ -22,6 +22,11 @@ struct TFloatDigits {
   bool IsSpecial() const { return Exponent == kInfinity || Exponent == kNaN; }
 };
 
+// Significant digits produced at most.
+inline constexpr int kMaxDigits = 18;
+// A number of decimals no value reaches: the cut falls at the precision.
+inline constexpr int kNoDecimalCut = 9999;
+
 // The value's 18 significant digits from one scaling by a power of ten and
 // one rounding to an integer, then cut after `decimals` decimals or
 // `precision` significant digits, whichever comes first, rounding half away

@@ -25,8 +25,8 @@ void AppendDecimal(TextBuffer& out, int value) {
 
 std::size_t FloatToText(TextBuffer& out, long double value, int precision) {
   const std::size_t start = out.size();
-  precision = std::clamp(precision, 2, 18);
-  const TFloatDigits digits = FloatToDigits(value, precision, 9999);
+  precision = std::clamp(precision, 2, kMaxDigits);
+  const TFloatDigits digits = FloatToDigits(value, precision, kNoDecimalCut);
   const std::string_view text = digits.DigitText();
   if (digits.Exponent == TFloatDigits::kInfinity) {
     out.Append(digits.Negative ? "-INF" : "INF");

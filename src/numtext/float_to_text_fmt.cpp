@@ -13,7 +13,6 @@ namespace numtext {
 namespace {
 
 constexpr int kGeneralPrecision = 15;
-constexpr int kLargestFixedExponent = 18;
 constexpr int kExponentWidthCap = 4;
 
 // Writes the digits into one section. DigitPlace is the place of the next
@@ -144,9 +143,9 @@ std::size_t FloatToTextFmt(TextBuffer& out, long double value, std::string_view 
   SectionLayout layout = ScanSection(section.Text);
 
   const TFloatDigits digits =
-      layout.Scientific ? FloatToDigits(value, layout.DigitCount, 9999)
-                        : FloatToDigits(value, 18, layout.DigitCount - layout.DecimalIndex);
-  if (digits.IsSpecial() || (!layout.Scientific && digits.Exponent > kLargestFixedExponent)) {
+      layout.Scientific ? FloatToDigits(value, layout.DigitCount, kNoDecimalCut)
+                        : FloatToDigits(value, kMaxDigits, layout.DigitCount - layout.DecimalIndex);
+  if (digits.IsSpecial() || (!layout.Scientific && digits.Exponent > kMaxDigits)) {
     FloatToText(out, value, kGeneralPrecision);
     return out.size() - start;
   }

@@ -11,9 +11,9 @@ namespace numtext {
 class Separator {
  public:
   constexpr Separator() = default;
-  // `utf8` is at most one UTF-8 character (at most 4 bytes).
-  constexpr explicit Separator(std::string_view utf8) : size_(static_cast<std::uint8_t>(utf8.size())) {
-    for (std::size_t i = 0; i < utf8.size() && i < sizeof bytes_; ++i) bytes_[i] = utf8[i];
+  // `utf8` is at most one UTF-8 character; bytes beyond four are dropped.
+  constexpr explicit Separator(std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size() && i < sizeof bytes_; ++i) bytes_[size_++] = utf8[i];
   }
 
   std::string_view view() const { return {bytes_, size_}; }
