@@ -5,13 +5,58 @@
 
 namespace chart {
 
-// A series drawn as a line through its points in index order.
+// Point markers of a series. Only their room at the axis ends is kept here:
+// this engine draws lines without markers.
+struct TSeriesPointer {
+  bool Visible = false;
+  // A visible pointer widens the axis margins by its size + 1.
+  bool InflateMargins = true;
+  int HorizSize = 4;
+  int VertSize = 4;
+};
+
+// A series drawn as a line through its points in index order, never sorted
+// by value: each segment runs from the previous point to the next.
 class TLineSeries : public TChartSeries {
  public:
   TLineSeries();
 
+  // Draws the points FirstVisible to LastVisible (or back, when the
+  // positions' axis is inverted), under an outline when one is visible.
+  void DrawPoints(TChartCanvas3D& canvas) override;
+  // Draws the segment that ends at point `index`. The first point drawn
+  // has none; a point on the previous point's pixel adds none; a point
+  // whose colour is clNone has none and starts the line afresh after it.
+  virtual void DrawPoint(TChartCanvas3D& canvas, int index);
+  // A short horizontal line across the middle of rect.
+  void DrawLegendSymbol(TChartCanvas3D& canvas, int index, const TRect& rect) override;
+  void HorizontalMargins(int& left, int& right) override;
+  void VerticalMargins(int& top, int& bottom) override;
+
+  // Whether the points are drawn first to last.
+  bool DrawsForward() const;
+  int PointPixelX(int index) const;
+  int PointPixelY(int index) const;
+
   // The line's pen; its colour is replaced by the point colours.
   TChartPen LinePen;
+  // Each segment takes the colour of the point it ends at, else SeriesColor.
+  bool ColorEachLine = true;
+  // A wider line drawn under the series line when visible.
+  TChartPen OutLine = HiddenPen();
+  TSeriesPointer Pointer;
+
+  // The previously drawn point; LastColor clNone means there is none.
+  // They carry over between paints, which does no harm because the first
+  // point drawn never draws a segment.
+  int LastX = 0;
+  int LastY = 0;
+  TColor LastColor = 0;
+
+ private:
+  void DrawAllPoints(TChartCanvas3D& canvas);
+  void DrawSegmentTo(TChartCanvas3D& canvas, int x, int y, TColor color);
+  int MarginFor(int pointerSize) const;
 };
 
 // A line series whose values run along the horizontal axis and whose
