@@ -1,13 +1,20 @@
 #pragma once
 
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "chart/canvas.h"
 #include "chart/graphics.h"
 
 namespace chart {
 
+class TChartSeries;
 class TCustomChart;
 
 enum TLegendAlignment { laLeft, laRight, laTop, laBottom };
+// lsAuto lists the points of a lone series and the series otherwise.
 enum TLegendStyle { lsAuto, lsSeries, lsValues, lsLastValues };
 enum TLegendTextStyle {
   ltsPlain,
@@ -26,18 +33,23 @@ enum TLegendSymbolPosition { spLeft, spRight };
 
 struct TLegendSymbol {
   bool Visible = true;
+  // Per cent of the row's text width (lcsPercent) or pixels.
   int Width = 20;
   TLegendSymbolSize WidthUnits = lcsPercent;
   TLegendSymbolPosition Position = spLeft;
+  // As wide as the row is high, less 5.
   bool Squared = false;
+  // Symbols of neighbouring rows join.
   bool Continuous = false;
   // Symbols use the series' own pen rather than Pen.
   bool DefaultPen = true;
-  TChartPen Pen;
+  TChartPen Pen{};
 };
 
 // The framed box beside the plot that lists the series or, for a single
-// series, its points.
+// series, its points: one row per item, a symbol and a text of up to two
+// columns. It is laid out anew at every paint from the series as they are
+// and gives its space, and a gap, up from the chart's plot rectangle.
 class TChartLegend {
  public:
   // Refuses a negative value with LegendException.
@@ -46,24 +58,35 @@ class TChartLegend {
 
   // Lays out and draws the legend and gives its space up from the chart's
   // plot rectangle. The chart calls it once per paint when the legend is
-  // to be drawn.
+  // to be drawn. With nothing to list, or no room for a row, nothing is
+  // drawn and no space is taken.
   void Draw(TCustomChart& chart, TChartCanvas3D& canvas);
+
+  // LegendStyle with lsAuto decided for the chart's series as they are.
+  TLegendStyle ResolvedStyle(const TCustomChart& chart) const;
 
   bool Visible = true;
   TLegendAlignment Alignment = laRight;
   TLegendStyle LegendStyle = lsAuto;
   TLegendTextStyle TextStyle = ltsLeftValue;
+  // Rows in reverse order: the last item at the top.
   bool Inverted = false;
+  // Row limit of a top or bottom legend.
   int MaxNumRows = 10;
   // Top of a left or right legend, per cent of the chart's height.
   int TopPos = 10;
   // Gaps to the plot; 0 means 3 % of its width (4 % of its height).
   int HorizMargin = 0;
   int VertMargin = 0;
+  // Extra pixels per row.
   int VertSpacing = 0;
+  // The plot gives up the legend's space.
   bool ResizeChart = true;
+  // With the chart's paging, only the current page's points are listed.
   bool CurrentPage = true;
+  // Rows keep room for a check box per series (the boxes are not drawn).
   bool CheckBoxes = false;
+  // Row texts in the colour of their point or series.
   bool FontSeriesColor = false;
   TChartPen DividingLines = HiddenPen();
   TLegendSymbol Symbol;
@@ -73,13 +96,64 @@ class TChartLegend {
   TChartShadow Shadow;
   TBevelCut Bevel = bvNone;
   int BevelWidth = 2;
+  // No box, frame or shadow: only rows.
   bool Transparent = false;
   TChartShapeStyle ShapeStyle = fosRectangle;
+  // The box stands at Left, Top and takes no space from the plot.
   bool CustomPosition = false;
   int Left = 0;
   int Top = 0;
 
+  // Offered in this order while drawing; all may be left unset.
+  // Changes an item's text after it is made (point index for listed
+  // values, else the ordinal of the series row).
+  std::function<void(TLegendStyle style, int index, std::string& text)> OnGetLegendText;
+  // Moves the box after it is placed.
+  std::function<void(TRect& rect)> OnGetLegendRect;
+  // Moves one row's text and symbol.
+  std::function<void(int index, int& textX, int& y, int& symbolX)> OnGetLegendPos;
+
+  // The box of the last draw; empty when nothing was drawn.
+  TRect ShapeRect;
+
  private:
+  // One listed item: a point of a series, or a series (Index -1).
+  struct Item {
+    TChartSeries* Series = nullptr;
+    int Index = -1;
+    int Number = 0;
+    std::array<std::string, 2> Columns;
+  };
+  // What one paint works out before it draws.
+  struct Layout {
+    TLegendStyle Style = lsValues;
+    std::vector<Item> Items;
+    int Listed = 0;
+    int Rows = 0;
+    int Columns = 1;
+    int ItemHeight = 0;
+    int SpaceWidth = 0;
+    int FrameWidth = 0;
+    int SymbolWidth = 0;
+    std::array<int, 2> ColumnWidth{};
+    int TextWidth = 0;
+    int TextX = 0;
+    int SymbolX = 0;
+    // Horizontal distance between the columns of a top or bottom legend.
+    int ColumnStep = 0;
+  };
+
+  std::vector<Item> CollectItems(const TCustomChart& chart, TLegendStyle style) const;
+  void MakeTexts(Layout& layout, int count) const;
+  int SymbolWidthFor(int base, int itemHeight) const;
+  bool PlaceBeside(const TCustomChart& chart, TChartCanvas3D& canvas, Layout& layout);
+  bool PlaceAcross(const TCustomChart& chart, TChartCanvas3D& canvas, Layout& layout);
+  void MeasureTexts(TChartCanvas3D& canvas, Layout& layout, int count) const;
+  void DrawBox(TChartCanvas3D& canvas) const;
+  void DrawRow(TChartCanvas3D& canvas, const Layout& layout, const Item& item, int slot) const;
+  void DrawSymbol(TChartCanvas3D& canvas, const Item& item, const TRect& rect) const;
+  void GiveUpSpace(TCustomChart& chart, int widthBefore, int heightBefore) const;
+
   int firstValue_ = 0;
 };
 
