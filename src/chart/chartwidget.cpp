@@ -6,7 +6,8 @@
 
 namespace chart {
 
-TChart::TChart(QWidget* parent) : QWidget(parent) {
+TChart::TChart(QWidget* parent)
+    : QWidget(parent), TChartMouse(static_cast<TCustomChart&>(*this)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setAutoFillBackground(false);
@@ -31,6 +32,7 @@ void TChart::paintEvent(QPaintEvent*) {
   }
   QPainter painter(this);
   painter.drawImage(0, 0, canvas_.Image());
+  DrawRubberBand(painter);
   BufferStale = false;
 }
 

@@ -3,9 +3,12 @@
 #include <QWidget>
 
 #include "chart/chart.h"
+#include "chart/mouse.h"
 #include "chart/qtcanvas.h"
 
+class QMouseEvent;
 class QPaintEvent;
+class QWheelEvent;
 
 namespace chart {
 
@@ -13,8 +16,10 @@ namespace chart {
 // off-screen picture and copies that to the window; any number of repaint
 // requests before a paint cost one full redraw, and a paint with nothing
 // changed only copies the picture. The window background is never erased
-// by the platform: the chart paints every pixel itself.
-class TChart : public QWidget, public TCustomChart {
+// by the platform: the chart paints every pixel itself. Mouse drags and
+// wheel notches go to TChartMouse; the zoom rectangle is drawn over the
+// copy of the picture, never into it.
+class TChart : public QWidget, public TCustomChart, public TChartMouse {
   Q_OBJECT
 
  public:
@@ -30,8 +35,16 @@ class TChart : public QWidget, public TCustomChart {
   void InvalidateWindow() override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void RubberBandChanged() override;
+  void RepaintNow() override;
 
  private:
+  void DrawRubberBand(QPainter& painter) const;
+
   TQtChartCanvas canvas_;
   int fullDraws_ = 0;
 };

@@ -1,0 +1,236 @@
+#include "chart/mouse.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "chart/chart.h"
+
+namespace chart {
+
+namespace {
+
+// Right and bottom are outside, as for every rectangle of the chart.
+bool Inside(const TRect& rect, int x, int y) {
+  return rect.Left <= x && x < rect.Right && rect.Top <= y && y < rect.Bottom;
+}
+
+// An axis is hit on its line and its ticks: along its pixels, and across
+// from the axis line to where its labels begin.
+bool AxisClicked(const TChartAxis& axis, int x, int y) {
+  const int along = axis.Horizontal ? x : y;
+  const int across = axis.Horizontal ? y : x;
+  if (along < axis.PixelStart || along > axis.PixelEnd) return false;
+  const auto [low, high] = std::minmax(axis.AxisPosition, axis.LabelsPosition);
+  return low <= across && across <= high;
+}
+
+bool TitleClicked(const TChartTitle& title, int x, int y) {
+  return title.Visible && !title.Text.empty() && Inside(title.ShapeRect, x, y);
+}
+
+// Longer than `minimum` pixels, whatever the direction.
+bool Exceeds(int from, int to, int minimum) {
+  return std::llabs(static_cast<long long>(to) - from) > minimum;
+}
+
+}  // namespace
+
+TChartMouse::TChartMouse(TCustomChart& chart) : chart_(chart) {}
+
+TChartMouse::Hit TChartMouse::ClickedPart(int x, int y) const {
+  // The legend's box holds nothing but its rows.
+  if (chart_.LegendIsDrawn() && Inside(chart_.Legend.ShapeRect, x, y)) return {Part::Legend};
+  // Series are never hit: no series type offers click events of its own.
+  for (TChartAxis* axis : chart_.Axes()) {
+    if (chart_.AxisIsShown(*axis) && AxisClicked(*axis, x, y)) return {Part::Axis, axis};
+  }
+  for (TChartTitle* title : {&chart_.Title, &chart_.SubTitle, &chart_.Foot, &chart_.SubFoot}) {
+    if (TitleClicked(*title, x, y)) return {Part::Title, nullptr, title};
+  }
+  if (chart_.CountActiveSeries() > 0 && Inside(chart_.ChartRect, x, y)) return {Part::Plot};
+  return {};
+}
+
+template <class Handler, class... Args>
+bool TChartMouse::Offer(const Handler& handler, Args&&... args) {
+  if (!handler) return true;
+  CancelMouse = true;
+  handler(std::forward<Args>(args)...);
+  return !CancelMouse;
+}
+
+void TChartMouse::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (CancelMouse || Zoom.Active || Panning.Active) return;
+  const Hit hit = ClickedPart(x, y);
+  switch (hit.What) {
+    case Part::Legend:
+      Offer(OnClickLegend, button, shift, x, y);
+      return;
+    case Part::Title:
+      Offer(OnClickTitle, *hit.Title, button, shift, x, y);
+      return;
+    case Part::Axis:
+      if (Offer(OnClickAxis, *hit.Axis, button, shift, x, y)) StartDrag(button, shift, x, y);
+      return;
+    case Part::Plot:
+      if (Offer(OnClickBackground, button, shift, x, y)) StartDrag(button, shift, x, y);
+      return;
+    case Part::Nothing:
+      Offer(OnClickBackground, button, shift, x, y);
+      return;
+  }
+}
+
+void TChartMouse::StartDrag(TMouseButton button, TShiftState shift, int x, int y) {
+  if (chart_.CountActiveSeries() > 0 && !chart_.ActiveSeriesUseAxis()) return;
+  if (Zoom.Allow && button == Zoom.MouseButton && HoldsAll(shift, Zoom.KeyShift)) {
+    const TRect& plot = chart_.ChartRect;
+    // A zoom in one direction spans the whole plot in the other.
+    Zoom.Activate(Zoom.Direction == tzdVertical ? plot.Left : x,
+                  Zoom.Direction == tzdHorizontal ? plot.Top : y);
+    if (Zoom.Direction == tzdVertical) Zoom.X1 = plot.Right;
+    if (Zoom.Direction == tzdHorizontal) Zoom.Y1 = plot.Bottom;
+    RubberBandChanged();
+  }
+  if (AllowPanning != pmNone && button == ScrollMouseButton &&
+      HoldsAll(shift, ChartPanningShift)) {
+    Panning.Activate(x, y);
+  }
+}
+
+void TChartMouse::MouseMove(TShiftState, int x, int y) {
+  if (CancelMouse) return;
+  if (Zoom.Active) {
+    if (Zoom.Direction == tzdVertical) x = chart_.ChartRect.Right;
+    if (Zoom.Direction == tzdHorizontal) y = chart_.ChartRect.Bottom;
+    if (x == Zoom.X1 && y == Zoom.Y1) return;
+    Zoom.X1 = x;
+    Zoom.Y1 = y;
+    RubberBandChanged();
+  } else if (Panning.Active) {
+    Pan(x, y);
+  }
+}
+
+void TChartMouse::Pan(int x, int y) {
+  if (!Inside(chart_.ChartRect, x, y)) {
+    Panning.Active = false;
+    return;
+  }
+  if (x == Panning.X1 && y == Panning.Y1) return;
+  if (!SavedAxes) SavedAxes = SaveAxes(chart_);
+  // Each step moves the content from the last mouse position to this one,
+  // so it stays under the mouse whichever way the drag turns.
+  const bool horizontal = ScrollAxes(true, x, Panning.X1);
+  const bool vertical = ScrollAxes(false, y, Panning.Y1);
+  Panning.X1 = x;
+  Panning.Y1 = y;
+  if (!horizontal && !vertical) return;
+  if (OnScroll) OnScroll();
+  chart_.Invalidate();
+}
+
+bool TChartMouse::ScrollAxes(bool horizontal, int newPosition, int oldPosition) {
+  if (newPosition == oldPosition) return false;
+  if (AllowPanning != pmBoth && AllowPanning != (horizontal ? pmHorizontal : pmVertical)) {
+    return false;
+  }
+  bool scrolled = false;
+  for (TChartAxis* axis : chart_.Axes()) {
+    if (axis->IsDepthAxis() || axis->Horizontal != horizontal) continue;
+    const double d = axis->PixelToValue(oldPosition) - axis->PixelToValue(newPosition);
+    double minimum = axis->Minimum() + d;
+    double maximum = axis->Maximum() + d;
+    bool allow = true;
+    if (OnAllowScroll) OnAllowScroll(*axis, minimum, maximum, allow);
+    if (!allow) continue;
+    axis->SetRange(minimum, maximum);
+    scrolled = true;
+  }
+  return scrolled;
+}
+
+void TChartMouse::MouseUp(TMouseButton button, TShiftState, int x, int y) {
+  CancelMouse = false;
+  if (Zoom.Active && button == Zoom.MouseButton) {
+    Zoom.Active = false;
+    RubberBandChanged();
+    Zoom.X1 = Zoom.Direction == tzdVertical ? chart_.ChartRect.Right : x;
+    Zoom.Y1 = Zoom.Direction == tzdHorizontal ? chart_.ChartRect.Bottom : y;
+    if (Exceeds(Zoom.X0, Zoom.X1, Zoom.MinimumPixels) &&
+        Exceeds(Zoom.Y0, Zoom.Y1, Zoom.MinimumPixels)) {
+      if (Zoom.X1 > Zoom.X0 && Zoom.Y1 > Zoom.Y0) ZoomToRect();
+      else RestoreZoom();
+      chart_.Invalidate();
+    }
+  }
+  Panning.Active = false;
+}
+
+void TChartMouse::ZoomToRect() {
+  Zoom.Check();
+  struct Range {
+    TChartAxis* Axis;
+    double Minimum;
+    double Maximum;
+  };
+  // Every new range is read off the scales before any axis changes; the
+  // upper pixel is the larger value on a vertical axis.
+  auto horizontal = [&](TChartAxis& axis) {
+    return Range{&axis, axis.PixelToValue(Zoom.X0), axis.PixelToValue(Zoom.X1)};
+  };
+  auto vertical = [&](TChartAxis& axis) {
+    return Range{&axis, axis.PixelToValue(Zoom.Y1), axis.PixelToValue(Zoom.Y0)};
+  };
+  const std::array<Range, 4> ranges = {vertical(chart_.LeftAxis), vertical(chart_.RightAxis),
+                                       horizontal(chart_.TopAxis),
+                                       horizontal(chart_.BottomAxis)};
+  if (!SavedAxes) SavedAxes = SaveAxes(chart_);
+  if (Zoom.Animated) {
+    std::array<Range, 4> from = ranges;
+    for (Range& r : from) r = {r.Axis, r.Axis->Minimum(), r.Axis->Maximum()};
+    for (int step = 1; step < Zoom.AnimatedSteps; ++step) {
+      const long double f = static_cast<long double>(step) / Zoom.AnimatedSteps;
+      for (std::size_t i = 0; i < ranges.size(); ++i) {
+        ranges[i].Axis->SetRange(from[i].Minimum + (ranges[i].Minimum - from[i].Minimum) * f,
+                                 from[i].Maximum + (ranges[i].Maximum - from[i].Maximum) * f);
+      }
+      RepaintNow();
+    }
+  }
+  for (const Range& r : ranges) r.Axis->SetRange(r.Minimum, r.Maximum);
+  Zoomed = true;
+  if (OnZoom) OnZoom();
+}
+
+void TChartMouse::RestoreZoom() {
+  if (SavedAxes) {
+    RestoreAxes(chart_, *SavedAxes);
+    SavedAxes.reset();
+  }
+  if (OnUndoZoom) OnUndoZoom();
+  chart_.Invalidate();
+  Zoomed = false;
+}
+
+bool TChartMouse::MouseWheel(int delta) {
+  if (!ChartWheelScrolling) return false;
+  constexpr int kNotch = 120;
+  wheelDelta_ += delta;
+  while (wheelDelta_ >= kNotch || wheelDelta_ <= -kNotch) {
+    const bool down = wheelDelta_ < 0;
+    wheelDelta_ += down ? kNotch : -kNotch;
+    WheelNotch(down);
+  }
+  return true;
+}
+
+void TChartMouse::WheelNotch(bool down) {
+  for (TChartAxis* axis : chart_.Axes()) {
+    if (axis->IsDepthAxis() || axis->Horizontal) continue;
+    const double d = (axis->Maximum() - axis->Minimum()) * 3 * 0.01;
+    axis->ScrollBy(false, down ? d : -d);
+  }
+}
+
+}  // namespace chart

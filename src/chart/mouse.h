@@ -1,0 +1,104 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include "chart/axis.h"
+#include "chart/title.h"
+#include "chart/zoom.h"
+
+namespace chart {
+
+class TCustomChart;
+
+// Whether a wheel notch over a chart scrolls its vertical axes; for the
+// whole program.
+inline bool ChartWheelScrolling = true;
+// The keys a right drag must hold to scroll a chart; for the whole program.
+inline TShiftState ChartPanningShift = 0;
+
+// The chart's mouse: a left drag from upper left to lower right zooms into
+// the dragged rectangle, a left drag the other way restores the ranges from
+// before the first zoom or scroll, a right drag scrolls the axes with the
+// content following the mouse, and a wheel notch scrolls the vertical axes
+// by 3 % of their range.
+//
+// It works on the plot rectangle and axis scales of the chart's last paint,
+// in client pixels; the window forwards its mouse events here.
+class TChartMouse {
+ public:
+  explicit TChartMouse(TCustomChart& chart);
+  virtual ~TChartMouse() = default;
+  TChartMouse(const TChartMouse&) = delete;
+  TChartMouse& operator=(const TChartMouse&) = delete;
+
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  void MouseMove(TShiftState shift, int x, int y);
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  // `delta` in eighths of a degree, 120 to a notch, positive when the wheel
+  // turns away from the user; parts of a notch add up. False when wheel
+  // scrolling is off and the event is left to others.
+  bool MouseWheel(int delta);
+
+  // Zooms every axis to the zoom record's rectangle, saving the ranges
+  // first unless a saved set exists.
+  void ZoomToRect();
+  // Returns the axes to the saved ranges, if any, and forgets them.
+  void RestoreZoom();
+  // Scrolls the horizontal or the vertical axes so that the value under
+  // pixel `oldPosition` moves to pixel `newPosition`. True when some axis
+  // took a new range.
+  bool ScrollAxes(bool horizontal, int newPosition, int oldPosition);
+
+  TChartZoom Zoom;
+  TPanningMode AllowPanning = pmBoth;
+  TMouseButton ScrollMouseButton = mbRight;
+
+  // The scroll drag.
+  TZoomPanning Panning;
+  // The ranges from before the first zoom or scroll, until a restore.
+  std::optional<TSavedAxes> SavedAxes;
+  bool Zoomed = false;
+  // Set before each click event; a handler that leaves it set stops the
+  // drag that the click would start. Cleared when the button is released.
+  bool CancelMouse = false;
+
+  using ClickEvent = std::function<void(TMouseButton, TShiftState, int x, int y)>;
+  ClickEvent OnClickLegend;
+  std::function<void(TChartAxis&, TMouseButton, TShiftState, int x, int y)> OnClickAxis;
+  std::function<void(TChartTitle&, TMouseButton, TShiftState, int x, int y)> OnClickTitle;
+  ClickEvent OnClickBackground;
+  std::function<void()> OnZoom;
+  // Before the restored ranges are shown.
+  std::function<void()> OnUndoZoom;
+  // May change an axis' new range, or refuse it by clearing `allow`.
+  std::function<void(TChartAxis&, double& minimum, double& maximum, bool& allow)> OnAllowScroll;
+  std::function<void()> OnScroll;
+
+ protected:
+  // The zoom rectangle was started, moved or ended.
+  virtual void RubberBandChanged() {}
+  // Shows the chart as it is now, before going on (the zoom's steps).
+  virtual void RepaintNow() {}
+
+ private:
+  enum class Part { Nothing, Legend, Axis, Title, Plot };
+  struct Hit {
+    Part What = Part::Nothing;
+    TChartAxis* Axis = nullptr;
+    TChartTitle* Title = nullptr;
+  };
+
+  Hit ClickedPart(int x, int y) const;
+  // Offers a click to its handler; false when the handler cancelled.
+  template <class Handler, class... Args>
+  bool Offer(const Handler& handler, Args&&... args);
+  void StartDrag(TMouseButton button, TShiftState shift, int x, int y);
+  void Pan(int x, int y);
+  void WheelNotch(bool down);
+
+  TCustomChart& chart_;
+  int wheelDelta_ = 0;
+};
+
+}  // namespace chart
