@@ -3,23 +3,44 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
 
 #include "numtext/numtext.h"
 
 namespace app::test {
 
-TApplication& Application() {
-  static int argc = 1;
-  static char name[] = "app_tests";
-  static char* argv[] = {name, nullptr};
-  static TApplication* application = [] {
-    // Tests start from the plain "." and "," separators whatever the
-    // machine's locale; those that need another set it themselves.
-    qputenv("LC_ALL", "C.UTF-8");
-    return new TApplication(argc, argv);
-  }();
-  return *application;
-}
+namespace {
+
+// Owns the application object from its first use to the end of the test
+// program, so it is destroyed before the program exits.
+class TApplicationEnvironment : public testing::Environment {
+ public:
+  TApplication& Get() {
+    if (!application_) {
+      // Tests start from the plain "." and "," separators whatever the
+      // machine's locale; those that need another set it themselves.
+      qputenv("LC_ALL", "C.UTF-8");
+      application_ = std::make_unique<TApplication>(argc_, argv_);
+    }
+    return *application_;
+  }
+
+  void TearDown() override { application_.reset(); }
+
+ private:
+  int argc_ = 1;
+  char name_[10] = "app_tests";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<TApplication> application_;
+};
+
+TApplicationEnvironment* const environment = static_cast<TApplicationEnvironment*>(
+    testing::AddGlobalTestEnvironment(new TApplicationEnvironment));
+
+}  // namespace
+
+TApplication& Application() { return environment->Get(); }
 
 std::vector<ShownBox> AnswerMessageBoxes(const std::function<void()>& action) {
   Application();
