@@ -2,7 +2,6 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QResizeEvent>
 
 namespace chart {
 
@@ -17,12 +16,9 @@ TChart::~TChart() = default;
 
 void TChart::InvalidateWindow() { update(); }
 
-void TChart::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  BufferStale = true;
-}
-
 void TChart::paintEvent(QPaintEvent*) {
+  // A new size needs a new picture; the size is checked here rather than on
+  // resize events, which Qt also sends unchanged before grabbing a widget.
   const bool pictureFits = canvas_.Image().size() == size();
   if (BufferStale || !Buffered || !pictureFits) {
     canvas_.BeginDraw(width(), height());

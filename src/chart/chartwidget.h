@@ -34,7 +34,6 @@ class TChart : public QWidget, public TCustomChart, public TChartMouse {
  protected:
   void InvalidateWindow() override;
   void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

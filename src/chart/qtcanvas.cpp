@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 
 #include "chart/rounding.h"
 
@@ -13,8 +15,8 @@ QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The dash patterns of the classic one-pixel styles, in pixels.
-QList<qreal> CosmeticDashes(const TChartPen& pen) {
+// The on and off runs of the classic one-pixel styles, in pixels.
+std::vector<int> CosmeticDashes(const TChartPen& pen) {
   if (pen.SmallDots) return {1, 1};
   switch (pen.Style) {
     case psDash: return {18, 6};
@@ -100,12 +102,7 @@ void TQtChartCanvas::SelectPen(const TChartPen& pen) {
   }
   pen_ = QPen(QtColor(pen.Color));
   if (penCosmetic_) {
-    pen_.setWidth(1);
-    pen_.setCosmetic(true);
-    // A flat cap is what leaves a cosmetic line's last pixel unpainted.
-    pen_.setCapStyle(Qt::FlatCap);
-    const QList<qreal> dashes = CosmeticDashes(pen);
-    if (!dashes.isEmpty()) pen_.setDashPattern(dashes);
+    dashes_ = CosmeticDashes(pen);
     return;
   }
   pen_.setWidth(pen.Width);
@@ -148,8 +145,80 @@ void TQtChartCanvas::StraightLine(int x0, int y0, int x1, int y1) {
   ApplyBrushToText();
   if (!penVisible_ || (x0 == x1 && y0 == y1)) return;
   SetCompositionFor(penMode_);
+  if (penCosmetic_) {
+    CosmeticLine(x0, y0, x1, y1);
+    return;
+  }
   painter_->setPen(pen_);
   painter_->drawLine(x0, y0, x1, y1);
+}
+
+// Qt's own one-pixel lines leave out whichever end lies right or below,
+// not the last point, so these lines are rasterised here: pixel i of n
+// lies i steps along the longer direction from the first point, the last
+// point is never painted, and dashes count from the first point. Only the
+// part of the line on the picture is visited, so a line to a far clamped
+// coordinate costs no more than one across the picture.
+void TQtChartCanvas::CosmeticLine(int x0, int y0, int x1, int y1) {
+  const std::int64_t dx = static_cast<std::int64_t>(x1) - x0;
+  const std::int64_t dy = static_cast<std::int64_t>(y1) - y0;
+  const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+  const std::int64_t steps = xMajor ? std::llabs(dx) : std::llabs(dy);
+  // Nearest coordinate of pixel i along an offset d spread over the steps.
+  const auto along = [&](std::int64_t i, std::int64_t d) {
+    const std::int64_t twice = 2 * i * d + steps;
+    const std::int64_t den = 2 * steps;
+    return twice >= 0 ? twice / den : -((-twice + den - 1) / den);
+  };
+  // The steps whose major coordinate falls on the picture.
+  const int major0 = xMajor ? x0 : y0;
+  const std::int64_t sign = (xMajor ? dx : dy) > 0 ? 1 : -1;
+  const std::int64_t limit = xMajor ? image_.width() : image_.height();
+  std::int64_t first = sign > 0 ? -major0 : major0 - (limit - 1);
+  std::int64_t last = sign > 0 ? limit - 1 - major0 : major0;
+  first = std::max<std::int64_t>(first, 0);
+  last = std::min<std::int64_t>(last, steps - 1);
+
+  std::int64_t period = 0;
+  for (int run : dashes_) period += run;
+  const auto on = [&](std::int64_t i) {
+    if (period == 0) return true;
+    std::int64_t at = i % period;
+    for (std::size_t k = 0; k < dashes_.size(); ++k) {
+      if (at < dashes_[k]) return k % 2 == 0;
+      at -= dashes_[k];
+    }
+    return false;
+  };
+
+  // Neighbouring pixels on one row (or column) are filled as one run.
+  const QColor color = pen_.color();
+  QRect run;
+  const auto flush = [&] {
+    if (!run.isNull()) painter_->fillRect(run, color);
+    run = QRect();
+  };
+  for (std::int64_t i = first; i <= last; ++i) {
+    if (!on(i)) {
+      flush();
+      continue;
+    }
+    const int x = static_cast<int>(x0 + (xMajor ? sign * i : along(i, dx)));
+    const int y = static_cast<int>(y0 + (xMajor ? along(i, dy) : sign * i));
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) {
+      flush();
+      continue;
+    }
+    const QRect pixel(x, y, 1, 1);
+    if (!run.isNull() && (xMajor ? run.top() == y : run.left() == x) &&
+        run.adjusted(-1, -1, 1, 1).contains(x, y)) {
+      run = run.united(pixel);
+    } else {
+      flush();
+      run = pixel;
+    }
+  }
+  flush();
 }
 
 void TQtChartCanvas::HorizontalLine(int x0, int x1, int y) { StraightLine(x0, y, x1, y); }

@@ -60,12 +60,15 @@ class TQtChartCanvas : public TChartCanvas3D {
   void ResetState();
   void ApplyBrushToText();
   void SetCompositionFor(TPenMode mode);
+  void CosmeticLine(int x0, int y0, int x1, int y1);
 
   QImage image_;
   std::unique_ptr<QPainter> painter_;
   QPen pen_;
   bool penVisible_ = true;
   bool penCosmetic_ = true;
+  // On and off runs of a dashed one-pixel pen; empty for a solid one.
+  std::vector<int> dashes_;
   TPenMode penMode_ = pmCopy;
   QColor brushColor_;
   TBrushStyle brushStyle_ = bsSolid;

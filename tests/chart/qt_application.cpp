@@ -6,6 +6,8 @@ namespace chart::testing {
 
 void EnsureQtApplication() {
   if (QApplication::instance()) return;
+  // Run directly as well as under ctest: no display is needed.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
   static char name[] = "chart_tests";
   static char* argv[] = {name, nullptr};
