@@ -202,10 +202,7 @@ void TChartLegend::Draw(TCustomChart& chart, TChartCanvas3D& canvas) {
 
   const bool beside = Alignment == laLeft || Alignment == laRight;
   const bool placed = beside ? PlaceBeside(chart, canvas, layout) : PlaceAcross(chart, canvas, layout);
-  if (!placed) {
-    ShapeRect = {};
-    return;
-  }
+  if (!placed) return;
   if (OnGetLegendRect) OnGetLegendRect(ShapeRect);
 
   // Row positions follow the box wherever the event put it.
