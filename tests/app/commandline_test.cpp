@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -45,6 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"ScreenshotTexts", {"--screenshot", "a.png", "1", "2", "3", "4"}, Mode::kScreenshot},
         ParseCase{"ScreenshotTwoTexts", {"--screenshot", "a.png", "1", "2"}, Mode::kError},
         ParseCase{"ScreenshotNoFile", {"--screenshot"}, Mode::kError},
+        ParseCase{"Chart", {"--chart", "c.png", "1", "2", "3", "4"}, Mode::kChart},
+        ParseCase{"ChartWithoutTexts", {"--chart", "c.png"}, Mode::kError},
         ParseCase{"InfoScreenshot", {"--info-screenshot", "i.png"}, Mode::kInfoScreenshot},
         ParseCase{"InfoScreenshotExtra", {"--info-screenshot", "i.png", "x"}, Mode::kError},
         ParseCase{"Unknown", {"--reprot"}, Mode::kError}),
@@ -71,6 +72,13 @@ TEST(ParseCommandLine, ScreenshotKeepsFileAndTexts) {
   EXPECT_FALSE(ParseCommandLine({"--screenshot", "out.png"}).textsGiven);
 }
 
+TEST(ParseCommandLine, ChartKeepsFileAndTexts) {
+  const CommandLine line = ParseCommandLine({"--chart", "chart.png", "500", "40", "10", "3"});
+  EXPECT_EQ(line.file, "chart.png");
+  EXPECT_EQ(line.texts.power, "500");
+  EXPECT_EQ(line.texts.reflux, "3");
+}
+
 class RunReportTest : public testing::Test {
  protected:
   void SetUp() override { numtext::SetLocaleSeparators(".", ","); }
@@ -92,12 +100,6 @@ TEST_F(RunReportTest, PrintsBothListsWithAnEmptyLineBetween) {
             "крепость пара  :   65.19 %\nкрепость флегмы:      20 %\n"
             "\nКПД по этанолу (%)   :\n50.0\n");
   EXPECT_EQ(err.str(), "");
-}
-
-TEST_F(RunReportTest, SwitchesShortenEveryTray) {
-  EXPECT_EQ(Run({"1000", "20", "3", "1"}, {false, false, false, false}), 0);
-  const std::string text = out.str();
-  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 12 + 3 * 3 + 1 + 2);
 }
 
 TEST_F(RunReportTest, ErrorPrintsWhatWasWrittenAndTheMessage) {

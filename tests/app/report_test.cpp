@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "model/properties.h"
 #include "runtime/errors.h"
 
 namespace app {
@@ -35,54 +34,6 @@ model::TColumn TwoTrayColumn() {
 }
 
 std::vector<std::string> Lines(const TLineList& list) { return {list.lines.begin(), list.lines.end()}; }
-
-TEST(WriteReport, ListsCondenserTraysAndStillTopToBottom) {
-  TLineList report;
-  TPointList series;
-  WriteReport(TwoTrayColumn(), {}, report, series);
-  const std::vector<std::string> expected = {
-      " ",
-      "--Дефлег-ор--",
-      "Крепость отбора :   75.96 %",
-      "    Возврат    :    3058 г/ч",
-      "Отбор продукта:    204 г/ч",
-      "---------",
-      " ",
-      "--  ТТ  2--",
-      "Температура          82.5  C",
-      "крепость пара       75.96 %",
-      "крепость флегмы        46.08 %",
-      "возврат с тарелки   2252 г/ч",
-      "---------",
-      " ",
-      "--  ТТ  1--",
-      "Температура          99.3  C",
-      "крепость пара       09.44 %",
-      "крепость флегмы        01.00 %",
-      "возврат с тарелки   3058 г/ч",
-      "---------",
-      " ",
-      "-- куб  --",
-      "выход этанола  :   171 г/ч",
-      "выход массы :       1810 г/ч",
-      "крепость пара  :   09.44 %",
-      "крепость флегмы:      1 %",
-  };
-  EXPECT_EQ(Lines(report), expected);
-}
-
-TEST(WriteReport, FeedsTheStillThenEveryTrayToTheSeries) {
-  TLineList report;
-  TPointList series;
-  series.values = {1, 2, 3, 4, 5};
-  const model::TColumn column = TwoTrayColumn();
-  WriteReport(column, {}, report, series);
-  ASSERT_EQ(series.values.size(), 3u);
-  EXPECT_DOUBLE_EQ(series.values[0],
-                   static_cast<double>(model::vapourstrength(column.inputs.stillstrength) * 100));
-  EXPECT_DOUBLE_EQ(series.values[1], static_cast<double>(0.094442L * 100));
-  EXPECT_DOUBLE_EQ(series.values[2], static_cast<double>(0.7596L * 100));
-}
 
 TEST(WriteReport, WithoutTraysHasOnlyStillAndCondenser) {
   model::TColumn column = TwoTrayColumn();
