@@ -66,6 +66,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       line.texts = TextsFrom(arguments, 2);
       line.textsGiven = true;
     }
+  } else if (option == "--chart") {
+    if (rest != 5) return Error("--chart needs FILE.png POWER STRENGTH TRAYS REFLUX");
+    line.mode = CommandLine::Mode::kChart;
+    line.file = arguments[1];
+    line.texts = TextsFrom(arguments, 2);
+    line.textsGiven = true;
   } else if (option == "--info-screenshot") {
     if (rest != 1) return Error("--info-screenshot needs FILE.png");
     line.mode = CommandLine::Mode::kInfoScreenshot;
@@ -96,6 +102,12 @@ Without options it opens its window.
   --screenshot FILE.png [POWER STRENGTH TRAYS REFLUX]
       Types the texts into the fields when given, clicks "Расчет" and saves
       a picture of the main window. No display is needed.
+
+  --chart FILE.png POWER STRENGTH TRAYS REFLUX
+      Types the texts into the fields, clicks "Расчет" and saves the chart
+      alone, 296 x 473 pixels as the window shows it: the vapour strength
+      up the column and the legend of the points' strengths. No display is
+      needed.
 
   --info-screenshot FILE.png
       Saves a picture of the information window. No display is needed.

@@ -17,6 +17,7 @@ struct CommandLine {
     kReport,          // --report: print the report of one calculation
     kScreenshot,      // --screenshot: save a picture of the main window
     kInfoScreenshot,  // --info-screenshot: save a picture of the information window
+    kChart,           // --chart: save a picture of the chart after a calculation
     kHelp,            // --help
     kError,           // a malformed command line; `error` says why
   };

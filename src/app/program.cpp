@@ -8,6 +8,7 @@
 
 #include "app/application.h"
 #include "app/commandline.h"
+#include "chart/chartwidget.h"
 #include "numtext/numtext.h"
 
 namespace app {
@@ -37,7 +38,7 @@ int RunScreenshot(const CommandLine& line, const char* programName) {
 
   int status = 0;
   QWidget* window = &windows.Form3;
-  if (line.mode == CommandLine::Mode::kScreenshot) {
+  if (line.mode != CommandLine::Mode::kInfoScreenshot) {
     TForm1& form = windows.Form1;
     window = &form;
     if (line.textsGiven) form.SetTexts(line.texts);
@@ -51,6 +52,8 @@ int RunScreenshot(const CommandLine& line, const char* programName) {
   }
   window->show();
   QApplication::processEvents();
+  // The chart is saved as it paints inside the shown window.
+  if (line.mode == CommandLine::Mode::kChart) window = windows.Form1.Chart1;
   if (!SavePicture(*window, line.file)) return 1;
   return status;
 }
@@ -79,6 +82,7 @@ int RunProgram(int argc, char** argv) {
       numtext::ReadLocaleSeparators();
       return RunReport(line.texts, line.switches, std::cout, std::cerr);
     case CommandLine::Mode::kScreenshot:
+    case CommandLine::Mode::kChart:
     case CommandLine::Mode::kInfoScreenshot:
       return RunScreenshot(line, argv[0]);
     case CommandLine::Mode::kHelp:
