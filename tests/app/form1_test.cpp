@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <ostream>
 #include <random>
@@ -186,6 +187,7 @@ TEST_F(Form1Test, CalculatesWithTheDefaultTexts) {
   EXPECT_EQ(report[2], "Крепость отбора :   75.96 %");
   EXPECT_EQ(report.back(), "крепость флегмы:      1 %");
   EXPECT_EQ(Items(form().ListBox2), QStringList({"КПД по этанолу (%)   :", "90.6"}));
+  EXPECT_EQ(form().ListBox1->sizeHintForRow(0), 13);
 }
 
 TEST_F(Form1Test, ChartShowsTheProfileStillFirst) {
@@ -337,11 +339,30 @@ TEST_F(Form1Test, AnyTypedTextGivesAReportOrAMessage) {
     return text;
   };
 
+  // Short printable ASCII texts are typed key by key; the others are pasted
+  // whole, as the test's key events carry ASCII only.
+  auto type = [](QLineEdit* field, const std::string& text) {
+    const QString typed = QString::fromStdString(text);
+    const bool keyable = typed.size() <= 20 && std::all_of(typed.begin(), typed.end(), [](QChar c) {
+                           return c.unicode() >= 0x20 && c.unicode() < 0x7f;
+                         });
+    field->clear();
+    if (keyable) {
+      QTest::keyClicks(field, typed);
+    } else {
+      field->setText(typed);
+    }
+  };
+
   for (int round = 0; round < 300; ++round) {
     const InputTexts texts{random() % 2 ? pick(hostile) : garbage(),
                            random() % 2 ? pick(hostile) : garbage(), trays(),
                            random() % 2 ? pick(hostile) : garbage()};
-    form().SetTexts(texts);
+    type(form().Edit1, texts.power);
+    type(form().Edit2, texts.strength);
+    type(form().Edit3, texts.trays);
+    type(form().Edit4, texts.reflux);
+    ASSERT_EQ(form().Texts().reflux, QString::fromStdString(texts.reflux).left(32767).toStdString());
     const auto boxes = ClickCalculate();
     ASSERT_LE(boxes.size(), 1u);
     const bool reported = form().ListBox1->count() > 0 && form().ListBox2->count() == 2;
