@@ -30,10 +30,8 @@ class MarkerSeries : public TChartSeries {
     canvas.StraightLine(1, 2, 3, 4);
     ParentChart()->Invalidate();
   }
-  bool UseAxis() const override { return usesAxes; }
 
   int Draws = 0;
-  bool usesAxes = true;
 };
 
 class CountingChart : public TCustomChart {
@@ -58,31 +56,9 @@ TEST(ChartLayout, PlotRectangleStartsInsideBevelAndMargins) {
   form.Paint();
   EXPECT_EQ(form.Chart.ChartRect, (TRect{9, 19, 287, 454}));
   EXPECT_EQ(form.Chart.ChartWidth, 278);
-  EXPECT_EQ(form.Chart.ChartHeight, 435);
-  EXPECT_EQ(form.Chart.ChartBounds, (TRect{0, 0, 296, 473}));
-}
-
-TEST(ChartLayout, MarginsInPixels) {
-  FormChart form;
-  form.Chart.Title.Visible = false;
-  form.Chart.AxisVisible = false;
   form.Chart.MarginUnits = muPixels;
   form.Paint();
   EXPECT_EQ(form.Chart.ChartRect, (TRect{4, 5, 292, 468}));
-}
-
-TEST(ChartLayout, BevelsBorderAndBandAllTakeRoom) {
-  FormChart form;
-  form.Chart.Title.Visible = false;
-  form.Chart.AxisVisible = false;
-  form.Chart.MarginUnits = muPixels;
-  form.Chart.BevelInner = bvLowered;
-  form.Chart.BevelWidth = 2;
-  form.Chart.BorderWidth = 3;
-  form.Chart.Border.Visible = true;
-  form.Paint();
-  const int extra = 2 + 2 + 3 + 1;
-  EXPECT_EQ(form.Chart.ChartRect, (TRect{extra + 3, extra + 4, 296 - extra - 3, 473 - extra - 4}));
 }
 
 TEST(ChartLayout, CollapsedRectangleIsRepaired) {
@@ -130,46 +106,14 @@ TEST(ChartTitle, TwoLinesTakeTwoLineHeights) {
   EXPECT_EQ(form.Chart.ChartRect.Top, 27 + 2 * kLine);
 }
 
-TEST(ChartTitle, EmptyOrHiddenTitleTakesNoSpace) {
+TEST(ChartTitle, EmptyTitleTakesNoSpace) {
   FormChart form;
   form.Chart.AxisVisible = false;
   form.Chart.Title.Text.clear();
   form.Paint();
   EXPECT_EQ(form.Chart.ChartRect.Top, 19);
-  form.Chart.Title.Text = {"x"};
-  form.Chart.Title.Visible = false;
-  form.Paint();
-  EXPECT_EQ(form.Chart.ChartRect.Top, 19);
   EXPECT_TRUE(form.Canvas.Texts().empty());
 }
-
-struct AlignmentCase {
-  std::string name;
-  TAlignment alignment;
-  int x;
-};
-
-void PrintTo(const AlignmentCase& c, std::ostream* os) { *os << c.name; }
-
-class TitleAlignment : public ::testing::TestWithParam<AlignmentCase> {};
-
-// The text "abcd" is 24 wide, its shape 24 + 11 + 1 = 36.
-TEST_P(TitleAlignment, PlacesShapeAndText) {
-  FormChart form;
-  form.Chart.AxisVisible = false;
-  form.Chart.Title.Text = {"abcd"};
-  form.Chart.Title.Alignment = GetParam().alignment;
-  form.Paint();
-  const auto texts = form.Canvas.Calls("TextOutAt");
-  ASSERT_EQ(texts.size(), 1u);
-  EXPECT_EQ(texts[0].Args[0], GetParam().x);
-}
-
-INSTANTIATE_TEST_SUITE_P(Alignments, TitleAlignment,
-                         ::testing::Values(AlignmentCase{"Left", taLeftJustify, 8 + 5},
-                                           AlignmentCase{"Right", taRightJustify, 288 - 24 - 5},
-                                           AlignmentCase{"Centre", taCenter, 148 - 12}),
-                         [](const auto& info) { return info.param.name; });
 
 TEST(ChartTitle, FootTitleTakesItsLinesFromTheBottom) {
   FormChart form;
@@ -183,21 +127,6 @@ TEST(ChartTitle, FootTitleTakesItsLinesFromTheBottom) {
   EXPECT_EQ(texts[0].Font.Color, clRed);
   EXPECT_TRUE(texts[0].Font.Style.Italic);
   EXPECT_EQ(form.Chart.ChartRect.Bottom, 455 - 6 - kLine);
-}
-
-TEST(ChartTitle, OpaqueTitleDrawsShadowAndBoxAndLeavesRoomForTheShadow) {
-  FormChart form;
-  form.Chart.AxisVisible = false;
-  form.Chart.Title.Transparent = false;
-  form.Paint();
-  const auto rects = form.Canvas.Calls("DrawRect");
-  ASSERT_EQ(rects.size(), 4u);
-  const TRect shape = form.Chart.Title.ShapeRect;
-  EXPECT_EQ(rects[1].Args, (std::vector<int>{shape.Left + 3, shape.Top + 3, shape.Right + 3, shape.Bottom + 3}));
-  EXPECT_EQ(rects[1].BrushColor, clBlack);
-  EXPECT_EQ(rects[2].Args, (std::vector<int>{shape.Left, shape.Top, shape.Right, shape.Bottom}));
-  EXPECT_EQ(rects[2].BrushColor, clWhite);
-  EXPECT_EQ(form.Chart.ChartRect.Top, 27 + kLine + 3);
 }
 
 TEST(ChartAxesSpace, LeftAxisTakesItsWidestLabelBottomAxisOneLine) {
@@ -301,27 +230,6 @@ TEST(ChartPaint, RepaintRequestsDuringTheDrawAreIgnored) {
   EXPECT_EQ(chart.Requests, 1);
 }
 
-TEST(ChartPaint, InactiveSeriesIsNotDrawn) {
-  FormChart form;
-  auto* marker = form.Chart.AddSeries(std::make_unique<MarkerSeries>());
-  marker->Add(1);
-  marker->Active = false;
-  form.Paint();
-  EXPECT_EQ(marker->Draws, 0);
-}
-
-TEST(ChartPaint, NoWallWhenNoActiveSeriesUsesAxes) {
-  TCustomChart chart;
-  chart.Legend.Visible = false;
-  auto* marker = chart.AddSeries(std::make_unique<MarkerSeries>());
-  marker->usesAxes = false;
-  marker->Add(1);
-  TRecordingCanvas canvas;
-  chart.PaintTo(canvas, {0, 0, 296, 473});
-  EXPECT_EQ(canvas.Calls("DrawRect").size(), 1u) << "the panel only";
-  EXPECT_FALSE(chart.AxisIsShown(chart.LeftAxis));
-}
-
 struct ShownCase {
   std::string name;
   bool axisVisible;
@@ -353,15 +261,6 @@ INSTANTIATE_TEST_SUITE_P(
         ShownCase{"AxesOff", false, true, true, {false, false, false, false, false}}),
     [](const auto& info) { return info.param.name; });
 
-TEST(AxisIsShownOwnFlag, HiddenAxisIsNotShown) {
-  TCustomChart chart;
-  chart.LeftAxis.Visible = false;
-  EXPECT_FALSE(chart.AxisIsShown(chart.LeftAxis));
-  chart.DepthAxis.Visible = true;
-  chart.View3D = false;
-  EXPECT_FALSE(chart.AxisIsShown(chart.DepthAxis));
-}
-
 TEST(ChartSettings, SettersRefuseOutOfRangeValues) {
   TCustomChart chart;
   try {
@@ -388,23 +287,6 @@ TEST(ChartSettings, SettersRefuseOutOfRangeValues) {
     EXPECT_STREQ(e.what(), "First Legend Value must be > 0");
   }
   EXPECT_EQ(chart.Legend.FirstValue(), 0);
-}
-
-TEST(ChartSettings, Defaults) {
-  TCustomChart chart;
-  EXPECT_TRUE(chart.RepaintEnabled);
-  EXPECT_TRUE(chart.BufferStale);
-  EXPECT_TRUE(chart.BackWall.Transparent);
-  EXPECT_FALSE(chart.RightWall.Visible);
-  EXPECT_EQ(&chart.Frame(), &chart.BackWall.Pen);
-  EXPECT_EQ(chart.Legend.Alignment, laRight);
-  EXPECT_EQ(chart.Title.Font.Color, clBlue);
-  EXPECT_EQ(chart.Foot.Font.Color, clRed);
-  EXPECT_FALSE(chart.DepthAxis.Visible);
-  EXPECT_EQ(chart.LeftAxis.Axis.Width, 2);
-  EXPECT_EQ(chart.LeftAxis.Grid.Style, psDot);
-  EXPECT_EQ(chart.LeftAxis.Grid.Color, clGray);
-  EXPECT_FALSE(chart.LeftAxis.MinorGrid.Visible);
 }
 
 }  // namespace

@@ -88,15 +88,18 @@ TEST_F(QtCanvasPixels, RectangleExcludesRightAndBottomEdges) {
   EXPECT_EQ(Row(15, 9, 21), "............");
 }
 
-TEST_F(QtCanvasPixels, ClearBrushLeavesTheInside) {
+TEST_F(QtCanvasPixels, ClearBrushLeavesTheInsideAndHiddenPenTheOutline) {
   canvas.SetBrushColor(clRed);
   canvas.ClearBrush();
   canvas.DrawRect(10, 10, 20, 15);
   EXPECT_EQ(Row(12, 9, 21), ".#........#.");
+  // An invisible pen leaves no outline.
   canvas.AssignPen(HiddenPen());
   canvas.SetBrushStyle(bsSolid);
   canvas.DrawRect(30, 10, 35, 12);
+  canvas.HorizontalLine(30, 40, 20);
   EXPECT_EQ(Row(10, 29, 36), ".rrrrr.");
+  EXPECT_EQ(Row(20, 30, 40), "..........");
 }
 
 TEST_F(QtCanvasPixels, DottedPenThreeOnThreeOff) {
@@ -106,15 +109,6 @@ TEST_F(QtCanvasPixels, DottedPenThreeOnThreeOff) {
   canvas.AssignPen(TChartPen{.SmallDots = true});
   canvas.HorizontalLine(0, 8, 7);
   EXPECT_EQ(Row(7, 0, 9), "#.#.#.#..");
-}
-
-TEST_F(QtCanvasPixels, InvisiblePenDrawsNothing) {
-  canvas.AssignPen(HiddenPen());
-  canvas.HorizontalLine(0, 20, 5);
-  canvas.ClearBrush();
-  canvas.DrawRect(10, 10, 20, 15);
-  EXPECT_EQ(Row(5, 0, 20), std::string(20, '.'));
-  EXPECT_EQ(Row(10, 10, 20), std::string(10, '.'));
 }
 
 TEST_F(QtCanvasPixels, TwoPixelPenIsWideWithItsEndStyle) {
