@@ -179,11 +179,10 @@ void TChartAxis::ReserveSpace(TChartCanvas3D& canvas, TRect& rect, bool reserve)
   }
   if (Labels) {
     TakeOff(rect, LabelsExtent(canvas));
-    LabelsPosition = SideOf(rect);
+    LabelsPosition = ShiftedByPosition(SideOf(rect));
   }
   const int ticks = TickAreaSize();
   if (ticks > 0) TakeOff(rect, ticks);
-  LabelsPosition = ShiftedByPosition(LabelsPosition);
 }
 
 void TChartAxis::DrawAxis(TChartCanvas3D& canvas, bool placeAxis) {

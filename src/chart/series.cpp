@@ -67,7 +67,7 @@ void TChartSeries::PointAdded(int index) {
 }
 
 void TChartSeries::EndUpdate() {
-  if (updateCount_ > 0 && --updateCount_ == 0) Repaint();
+  if (updateCount_ > 0 && --updateCount_ == 0 && Active) Repaint();
 }
 
 void TChartSeries::Repaint() {
