@@ -215,7 +215,7 @@ void TChartMouse::RestoreZoom() {
 
 bool TChartMouse::MouseWheel(int delta) {
   if (!ChartWheelScrolling) return false;
-  constexpr int kNotch = 120;
+  constexpr long long kNotch = 120;
   wheelDelta_ += delta;
   while (wheelDelta_ >= kNotch || wheelDelta_ <= -kNotch) {
     const bool down = wheelDelta_ < 0;
@@ -226,6 +226,9 @@ bool TChartMouse::MouseWheel(int delta) {
 }
 
 void TChartMouse::WheelNotch(bool down) {
+  // Like a drag's scroll, so that a restore can undo it: otherwise one
+  // notch would fix the vertical axes for good.
+  if (!SavedAxes) SavedAxes = SaveAxes(chart_);
   for (TChartAxis* axis : chart_.Axes()) {
     if (axis->IsDepthAxis() || axis->Horizontal) continue;
     const double d = (axis->Maximum() - axis->Minimum()) * 3 * 0.01;

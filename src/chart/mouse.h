@@ -56,7 +56,8 @@ class TChartMouse {
 
   // The scroll drag.
   TZoomPanning Panning;
-  // The ranges from before the first zoom or scroll, until a restore.
+  // The ranges from before the first zoom or scroll (wheel notches
+  // included), until a restore.
   std::optional<TSavedAxes> SavedAxes;
   bool Zoomed = false;
   // Set before each click event; a handler that leaves it set stops the
@@ -98,7 +99,7 @@ class TChartMouse {
   void WheelNotch(bool down);
 
   TCustomChart& chart_;
-  int wheelDelta_ = 0;
+  long long wheelDelta_ = 0;
 };
 
 }  // namespace chart
