@@ -48,8 +48,10 @@ std::vector<TChartLegend::Item> TChartLegend::CollectItems(const TCustomChart& c
     int end = listed->Count();
     const int perPage = chart.MaxPointsPerPage();
     if (perPage > 0 && CurrentPage) {
-      first = (chart.Page - 1) * perPage;
-      end = std::min(end, first + perPage);
+      // In 64 bits: a far page number must not overflow into a listed range.
+      const long long pageFirst = (static_cast<long long>(chart.Page) - 1) * perPage;
+      first = static_cast<int>(std::clamp<long long>(pageFirst, 0, end));
+      end = static_cast<int>(std::clamp<long long>(pageFirst + perPage, 0, end));
     }
     for (int i = std::max(first, 0); i < end; ++i) items.push_back({listed, i, i, {}});
     return items;

@@ -239,6 +239,17 @@ TEST(Legend, FirstValueSkipsItemsAndRefusesNegatives) {
   EXPECT_EQ(l.Legend.FirstValue(), 1);
 }
 
+TEST(Legend, WithPagingOnlyTheCurrentPageIsListed) {
+  LegendOnly l;
+  l.Chart.SetMaxPointsPerPage(4);
+  l.Chart.Page = 2;
+  l.Add({0, 1, 2, 3, 4, 5, 6}).Draw();
+  EXPECT_EQ(l.Canvas.Texts(), (Texts{"4", "5", "6"}));
+  l.Chart.Page = 1 << 30;
+  l.Draw();
+  EXPECT_TRUE(l.Canvas.Texts().empty());
+}
+
 TEST(Legend, LabelColumnLeftValueColumnRightAndNoLineBreaks) {
   LegendOnly l;
   l.Legend.TextStyle = ltsRightValue;
