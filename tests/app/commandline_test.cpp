@@ -46,8 +46,6 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"ScreenshotNoFile", {"--screenshot"}, Mode::kError},
         ParseCase{"Chart", {"--chart", "c.png", "1", "2", "3", "4"}, Mode::kChart},
         ParseCase{"ChartWithoutTexts", {"--chart", "c.png"}, Mode::kError},
-        ParseCase{"Chart", {"--chart", "c.png", "1", "2", "3", "4"}, Mode::kChart},
-        ParseCase{"ChartWithoutTexts", {"--chart", "c.png"}, Mode::kError},
         ParseCase{"InfoScreenshot", {"--info-screenshot", "i.png"}, Mode::kInfoScreenshot},
         ParseCase{"InfoScreenshotExtra", {"--info-screenshot", "i.png", "x"}, Mode::kError},
         ParseCase{"Unknown", {"--reprot"}, Mode::kError}),
