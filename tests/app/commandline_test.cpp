@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <QString>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,106 +12,82 @@
 namespace app {
 namespace {
 
-using Mode = CommandLine::Mode;
-
-struct ParseCase {
-  const char* name;
-  std::vector<std::string> arguments;
-  Mode mode;
-};
-
-void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
-
-class ParseModeTest : public testing::TestWithParam<ParseCase> {};
-
-TEST_P(ParseModeTest, RecognisesTheMode) {
-  const CommandLine line = ParseCommandLine(GetParam().arguments);
-  EXPECT_EQ(line.mode, GetParam().mode) << line.error;
-  EXPECT_EQ(line.error.empty(), line.mode != Mode::kError);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, ParseModeTest,
-    testing::Values(
-        ParseCase{"Nothing", {}, Mode::kWindow},
-        ParseCase{"ToolkitOption", {"-platform", "offscreen"}, Mode::kWindow},
-        ParseCase{"Help", {"--help"}, Mode::kHelp},
-        ParseCase{"HelpWithExtra", {"--help", "x"}, Mode::kError},
-        ParseCase{"Report", {"--report", "1000", "1", "20", "15"}, Mode::kReport},
-        ParseCase{"ReportShort", {"--report", "1000", "1", "20"}, Mode::kError},
-        ParseCase{"ReportUnknownSwitch", {"--report", "1", "2", "3", "4", "--no-flow"}, Mode::kError},
-        ParseCase{"Screenshot", {"--screenshot", "a.png"}, Mode::kScreenshot},
-        ParseCase{"ScreenshotTexts", {"--screenshot", "a.png", "1", "2", "3", "4"}, Mode::kScreenshot},
-        ParseCase{"ScreenshotTwoTexts", {"--screenshot", "a.png", "1", "2"}, Mode::kError},
-        ParseCase{"ScreenshotNoFile", {"--screenshot"}, Mode::kError},
-        ParseCase{"Chart", {"--chart", "c.png", "1", "2", "3", "4"}, Mode::kChart},
-        ParseCase{"ChartWithoutTexts", {"--chart", "c.png"}, Mode::kError},
-        ParseCase{"InfoScreenshot", {"--info-screenshot", "i.png"}, Mode::kInfoScreenshot},
-        ParseCase{"InfoScreenshotExtra", {"--info-screenshot", "i.png", "x"}, Mode::kError},
-        ParseCase{"Unknown", {"--reprot"}, Mode::kError}),
-    [](const auto& info) { return info.param.name; });
-
-TEST(ParseCommandLine, ReportTakesItsFourTextsVerbatim) {
-  const CommandLine line =
-      ParseCommandLine({"--report", "", "--no-liquid", " 20", "-1", "--no-vapour", "--no-return"});
-  EXPECT_EQ(line.texts.power, "");
-  EXPECT_EQ(line.texts.strength, "--no-liquid");
-  EXPECT_EQ(line.texts.trays, " 20");
-  EXPECT_EQ(line.texts.reflux, "-1");
-  EXPECT_FALSE(line.switches.trayvapour);
-  EXPECT_FALSE(line.switches.trayreturn);
-  EXPECT_TRUE(line.switches.trayliquid);
-  EXPECT_TRUE(line.switches.traytemperature);
-}
-
-TEST(ParseCommandLine, ScreenshotKeepsFileAndTexts) {
-  const CommandLine line = ParseCommandLine({"--screenshot", "out.png", "500", "40", "10", "3"});
-  EXPECT_EQ(line.file, "out.png");
-  EXPECT_TRUE(line.textsGiven);
-  EXPECT_EQ(line.texts.trays, "10");
-  EXPECT_FALSE(ParseCommandLine({"--screenshot", "out.png"}).textsGiven);
-}
-
-TEST(ParseCommandLine, ChartKeepsFileAndTexts) {
-  const CommandLine line = ParseCommandLine({"--chart", "chart.png", "500", "40", "10", "3"});
-  EXPECT_EQ(line.file, "chart.png");
-  EXPECT_EQ(line.texts.power, "500");
-  EXPECT_EQ(line.texts.reflux, "3");
-}
-
-class RunReportTest : public testing::Test {
- protected:
-  void SetUp() override { numtext::SetLocaleSeparators(".", ","); }
-
-  int Run(const InputTexts& texts, const ReportSwitches& switches = {}) {
-    return RunReport(texts, switches, out, err);
+// The parsed command line in one line: mode, file, texts and, for a report,
+// the switches as R, L, V, T (return, liquid, vapour, temperature) or "-".
+std::string Describe(const CommandLine& line) {
+  static const char* const modes[] = {"window", "report", "screenshot", "info",
+                                      "chart",  "help",   "error"};
+  std::string text = modes[static_cast<int>(line.mode)];
+  if (line.mode == CommandLine::Mode::kError && line.error.empty()) text += " without a message";
+  if (!line.file.empty()) text += " " + line.file;
+  const InputTexts& t = line.texts;
+  if (line.textsGiven) text += " " + t.power + "|" + t.strength + "|" + t.trays + "|" + t.reflux;
+  if (line.mode == CommandLine::Mode::kReport) {
+    const ReportSwitches& s = line.switches;
+    text += std::string(" ") + (s.trayreturn ? 'R' : '-') + (s.trayliquid ? 'L' : '-') +
+            (s.trayvapour ? 'V' : '-') + (s.traytemperature ? 'T' : '-');
   }
-
-  std::ostringstream out;
-  std::ostringstream err;
-};
-
-TEST_F(RunReportTest, PrintsBothListsWithAnEmptyLineBetween) {
-  EXPECT_EQ(Run({"1000", "20", "0", "1"}), 0);
-  EXPECT_EQ(out.str(),
-            " \n--Дефлег-ор--\nКрепость отбора :   65.19 %\n"
-            "    Возврат    :    1445 г/ч\nОтбор продукта:    1445 г/ч\n---------\n"
-            " \n-- куб  --\nвыход этанола  :   1884 г/ч\nвыход массы :       2890 г/ч\n"
-            "крепость пара  :   65.19 %\nкрепость флегмы:      20 %\n"
-            "\nКПД по этанолу (%)   :\n50.0\n");
-  EXPECT_EQ(err.str(), "");
+  return text;
 }
 
-TEST_F(RunReportTest, ErrorPrintsWhatWasWrittenAndTheMessage) {
-  EXPECT_EQ(Run({"0", "20", "1", "1"}), 1);
-  EXPECT_TRUE(out.str().ends_with("крепость флегмы:      20 %\n\nКПД по этанолу (%)   :\n"));
-  EXPECT_EQ(err.str(), "Invalid floating point operation.\n");
+TEST(ParseCommandLine, ReadsEachOptionAndRefusesMalformedOnes) {
+  const struct {
+    std::vector<std::string> arguments;
+    std::string parsed;
+  } cases[] = {
+      {{}, "window"},
+      {{"-platform", "offscreen"}, "window"},
+      {{"--help"}, "help"},
+      {{"--help", "x"}, "error"},
+      {{"--report", "1000", "1", "20", "15"}, "report 1000|1|20|15 RLVT"},
+      {{"--report", "", "--no-liquid", " 20", "-1", "--no-vapour", "--no-return"},
+       "report |--no-liquid| 20|-1 -L-T"},
+      {{"--report", "1", "2", "3", "4", "--no-liquid", "--no-temperature"}, "report 1|2|3|4 R-V-"},
+      {{"--report", "1000", "1", "20"}, "error"},
+      {{"--report", "1", "2", "3", "4", "--no-flow"}, "error"},
+      {{"--screenshot", "a.png"}, "screenshot a.png"},
+      {{"--screenshot", "a.png", "500", "40", "10", "3"}, "screenshot a.png 500|40|10|3"},
+      {{"--screenshot", "a.png", "1", "2"}, "error"},
+      {{"--screenshot"}, "error"},
+      {{"--chart", "c.png", "1", "2", "3", "4"}, "chart c.png 1|2|3|4"},
+      {{"--chart", "c.png"}, "error"},
+      {{"--info-screenshot", "i.png"}, "info i.png"},
+      {{"--info-screenshot", "i.png", "x"}, "error"},
+      {{"--reprot"}, "error"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Describe(ParseCommandLine(c.arguments)), c.parsed)
+        << testing::PrintToString(c.arguments);
+  }
 }
 
-TEST_F(RunReportTest, InputErrorPrintsEmptyLists) {
-  EXPECT_EQ(Run({"1000", "1.5.", "20", "15"}), 1);
-  EXPECT_EQ(out.str(), "\n");
-  EXPECT_EQ(err.str(), "'1.5.' is not a valid floating point value.\n");
+TEST(RunReport, PrintsBothListsAndOnAnErrorWhatWasWrittenAndTheMessage) {
+  const std::string stillAndCondenser =
+      " \n--Дефлег-ор--\nКрепость отбора :   65.19 %\n    Возврат    :    %1 г/ч\n"
+      "Отбор продукта:    %1 г/ч\n---------\n \n-- куб  --\nвыход этанола  :   %2 г/ч\n"
+      "выход массы :       %3 г/ч\nкрепость пара  :   65.19 %\nкрепость флегмы:      20 %\n"
+      "\nКПД по этанолу (%)   :\n";
+  const auto report = [&](const char* product, const char* ethanol, const char* mass) {
+    return QString::fromStdString(stillAndCondenser).arg(product, ethanol, mass).toStdString();
+  };
+  const struct {
+    InputTexts texts;
+    int status;
+    std::string out;
+    std::string err;
+  } cases[] = {
+      {{"1000", "20", "0", "1"}, 0, report("1445", "1884", "2890") + "50.0\n", ""},
+      {{"0", "20", "0", "1"}, 1, report("0", "0", "0"), "Invalid floating point operation.\n"},
+      {{"1000", "1.5.", "20", "15"}, 1, "\n", "'1.5.' is not a valid floating point value.\n"},
+  };
+  numtext::SetLocaleSeparators(".", ",");
+  for (const auto& c : cases) {
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunReport(c.texts, {}, out, err), c.status) << c.texts.power;
+    EXPECT_EQ(out.str(), c.out) << c.texts.power;
+    EXPECT_EQ(err.str(), c.err) << c.texts.power;
+  }
 }
 
 }  // namespace

@@ -1,19 +1,16 @@
 #include "guitest.h"
 
 #include <QAbstractButton>
-#include <QEvent>
+#include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "numtext/numtext.h"
-
 namespace app::test {
-
 namespace {
 
-// Owns the application object from its first use to the end of the test
-// program, so it is destroyed before the program exits.
+// Owns the application object from its first use until the test program
+// ends, so it is destroyed before the program exits.
 class TApplicationEnvironment : public testing::Environment {
  public:
   TApplication& Get() {
@@ -38,20 +35,23 @@ class TApplicationEnvironment : public testing::Environment {
 TApplicationEnvironment* const environment = static_cast<TApplicationEnvironment*>(
     testing::AddGlobalTestEnvironment(new TApplicationEnvironment));
 
+QString Describe(const QString& caption, int icon, int buttons, const QString& text) {
+  return QString("%1|%2|%3|%4").arg(caption).arg(icon).arg(buttons).arg(text);
+}
+
 }  // namespace
 
 TApplication& Application() { return environment->Get(); }
 
-std::vector<ShownBox> AnswerMessageBoxes(const std::function<void()>& action) {
+QStringList AnswerMessageBoxes(const std::function<void()>& action) {
   Application();
-  std::vector<ShownBox> shown;
+  QStringList shown;
   QTimer answer;
   answer.setInterval(0);
   QObject::connect(&answer, &QTimer::timeout, [&shown] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible()) return;
-    shown.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                     box->windowModality() == Qt::ApplicationModal});
+    shown << Describe(box->windowTitle(), box->icon(), box->standardButtons(), box->text());
     box->button(QMessageBox::Ok)->click();
   });
   answer.start();
@@ -60,21 +60,8 @@ std::vector<ShownBox> AnswerMessageBoxes(const std::function<void()>& action) {
   return shown;
 }
 
-TScopedLocale::TScopedLocale(const char* locale)
-    : hadValue_(qEnvironmentVariableIsSet("LC_ALL")), formerValue_(qgetenv("LC_ALL")) {
-  qputenv("LC_ALL", locale);
-  QEvent change(QEvent::LocaleChange);
-  QCoreApplication::sendEvent(&Application(), &change);
-}
-
-TScopedLocale::~TScopedLocale() {
-  if (hadValue_) {
-    qputenv("LC_ALL", formerValue_);
-  } else {
-    qunsetenv("LC_ALL");
-  }
-  QEvent change(QEvent::LocaleChange);
-  QCoreApplication::sendEvent(&Application(), &change);
+QString StopBox(const QString& text) {
+  return Describe("app_tests", QMessageBox::Critical, QMessageBox::Ok, text);
 }
 
 }  // namespace app::test

@@ -8,18 +8,13 @@
 
 namespace chart::testing {
 
-// Gives a chart the program's settings: the title, the inverted legend,
-// the fixed bottom axis 0..100, the flat view and one red horizontal line
-// series, which it returns.
+// Gives a chart the program's settings: the title, the inverted legend, the
+// fixed bottom axis 0..100 and one red horizontal line series, which it
+// returns.
 inline THorizLineSeries* ConfigureAsForm(TCustomChart& chart) {
   chart.Title.Text = {"Крепость в колонне"};
   chart.Legend.Inverted = true;
-  chart.BottomAxis.Automatic = false;
-  chart.BottomAxis.AutomaticMinimum = false;
-  chart.BottomAxis.AutomaticMaximum = false;
-  chart.BottomAxis.SetMaximum(100);
-  chart.View3D = false;
-  chart.PrintMargins = {35, 15, 35, 15};
+  chart.BottomAxis.SetRange(0, 100);
   auto* series = chart.AddSeries(std::make_unique<THorizLineSeries>());
   series->SeriesColor = clRed;
   return series;
@@ -31,9 +26,9 @@ struct FormChart {
   void AddPoints(int count) {
     for (int i = 0; i < count; ++i) Series->Add(10.0 + i);
   }
-  void Paint(int width = 296, int height = 473) {
+  void Paint() {
     Canvas.Clear();
-    Chart.PaintTo(Canvas, {0, 0, width, height});
+    Chart.PaintTo(Canvas, {0, 0, 296, 473});
   }
 
   TCustomChart Chart;

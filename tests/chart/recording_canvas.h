@@ -2,32 +2,28 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "chart/canvas.h"
 
 namespace chart::testing {
 
-// One call on the recording canvas with the state it was made in.
+// One drawing call on the recording canvas with the pen and text alignment
+// in force.
 struct CanvasCall {
   std::string Op;
   std::vector<int> Args;
   std::string Text;
   TChartPen Pen;
-  TChartFont Font;
-  TColor BrushColor = clWhite;
-  TBrushStyle BrushStyle = bsSolid;
   int TextAlign = 0;
-  int BackMode = bmOpaque;
 };
 
-// A canvas that records every call and measures text with fixed metrics:
-// "W" is 11 pixels wide, every other character 6, and every text 13 high,
-// whatever the font.
+// A canvas that records its drawing calls and measures text with fixed
+// metrics: "W" is 11 pixels wide, every other character 6, every text 13
+// high, whatever the font.
 class TRecordingCanvas : public TChartCanvas3D {
  public:
-  static constexpr int kWidthOfW = 11;
-  static constexpr int kCharWidth = 6;
   static constexpr int kLineHeight = 13;
 
   using TChartCanvas3D::DrawRect;
@@ -35,45 +31,56 @@ class TRecordingCanvas : public TChartCanvas3D {
   using TChartCanvas3D::TextOutAt;
   using TChartCanvas3D::VerticalLine;
 
-  void HorizontalLine(int x0, int x1, int y) override;
-  void VerticalLine(int x, int y0, int y1) override;
-  void StraightLine(int x0, int y0, int x1, int y1) override;
-  void DrawRect(int left, int top, int right, int bottom) override;
-  void TextOutAt(int x, int y, std::string_view text) override;
-  int TextWidth(std::string_view text) override;
-  int TextHeight(std::string_view text) override;
-  void SetTextAlign(int flags) override;
-  void SetBackMode(int mode) override;
-  void SetBrushColor(TColor color) override;
-  void SetBrushStyle(TBrushStyle style) override;
-  void ClipToRect(int left, int top, int right, int bottom) override;
-  void RemoveClip() override;
+  void HorizontalLine(int x0, int x1, int y) override { Record("HorizontalLine", {x0, x1, y}); }
+  void VerticalLine(int x, int y0, int y1) override { Record("VerticalLine", {x, y0, y1}); }
+  void StraightLine(int x0, int y0, int x1, int y1) override {
+    Record("StraightLine", {x0, y0, x1, y1});
+  }
+  void DrawRect(int l, int t, int r, int b) override { Record("DrawRect", {l, t, r, b}); }
+  void TextOutAt(int x, int y, std::string_view text) override {
+    Record("TextOutAt", {x, y}, std::string(text));
+  }
+  int TextWidth(std::string_view text) override {
+    int width = 0;
+    // UTF-8 continuation bytes add no character.
+    for (unsigned char c : text) width += (c & 0xC0) == 0x80 ? 0 : c == 'W' ? 11 : 6;
+    return width;
+  }
+  int TextHeight(std::string_view) override { return kLineHeight; }
+  void SetTextAlign(int flags) override { textAlign_ = flags; }
+  void SetBackMode(int) override {}
+  void SetBrushColor(TColor) override {}
+  void SetBrushStyle(TBrushStyle) override {}
+  void ClipToRect(int l, int t, int r, int b) override { Record("ClipToRect", {l, t, r, b}); }
+  void RemoveClip() override { Record("RemoveClip", {}); }
 
-  // The recorded calls named `op`, in order.
-  std::vector<CanvasCall> Calls(std::string_view op) const;
-  // The texts drawn, in order.
-  std::vector<std::string> Texts() const;
+  // The recorded calls named `op` in order; all of them for an empty name.
+  std::vector<CanvasCall> Calls(std::string_view op = {}) const {
+    std::vector<CanvasCall> found;
+    for (const CanvasCall& call : calls_) {
+      if (op.empty() || call.Op == op) found.push_back(call);
+    }
+    return found;
+  }
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> texts;
+    for (const CanvasCall& call : Calls("TextOutAt")) texts.push_back(call.Text);
+    return texts;
+  }
   void Clear() { calls_.clear(); }
 
-  const std::vector<CanvasCall>& AllCalls() const { return calls_; }
-  const TChartPen& Pen() const { return pen_; }
-  const TChartFont& Font() const { return font_; }
-
  protected:
-  void SelectFont(const TChartFont& font) override;
-  void SelectPen(const TChartPen& pen) override;
+  void SelectFont(const TChartFont&) override {}
+  void SelectPen(const TChartPen& pen) override { pen_ = pen; }
 
  private:
-  void Record(std::string op, std::vector<int> args, std::string text = {});
+  void Record(std::string op, std::vector<int> args, std::string text = {}) {
+    calls_.push_back({std::move(op), std::move(args), std::move(text), pen_, textAlign_});
+  }
 
   std::vector<CanvasCall> calls_;
   TChartPen pen_;
-  TChartFont font_;
-  TColor brushColor_ = clWhite;
-  TBrushStyle brushStyle_ = bsSolid;
-  bool brushChanged_ = true;
   int textAlign_ = 0;
-  int backMode_ = bmOpaque;
 };
 
 }  // namespace chart::testing

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
 
 #include "chart/chart.h"
 #include "chart/lineseries.h"
@@ -10,88 +13,81 @@
 namespace chart {
 namespace {
 
-// A chart that counts the paint requests reaching its window.
-class CountingChart : public TCustomChart {
- public:
-  int Requests = 0;
-
- protected:
-  void InvalidateWindow() override { ++Requests; }
-};
-
-TEST(HorizLineSeries, ValuesRunAlongXAndPositionsCountUpFromEachClear) {
-  THorizLineSeries series;
-  EXPECT_EQ(series.Add(37.5), 0);
-  EXPECT_EQ(series.Add(12.0), 1);
-  EXPECT_EQ(series.XValues[0], 37.5);
-  EXPECT_EQ(series.YValues[0], 0);
-  EXPECT_EQ(series.XValues[1], 12.0);
-  EXPECT_EQ(series.YValues[1], 1);
-  series.Clear();
-  series.Add(5);
-  EXPECT_EQ(series.Count(), 1);
-  EXPECT_EQ(series.YValues[0], 0);
+std::vector<double> ValuesOf(const TChartValueList& list) {
+  std::vector<double> values;
+  for (int i = 0; i < list.Count(); ++i) values.push_back(list[i]);
+  return values;
 }
 
-TEST(ChartSeries, XDecidesThePlaceAndTheOtherListsFollow) {
+struct InsertionCase {
+  std::string name;
+  TChartListOrder order;
+  std::vector<double> added;
+  std::vector<int> indices;
+  std::vector<double> held;
+};
+
+void PrintTo(const InsertionCase& c, std::ostream* os) { *os << c.name; }
+
+class SortedInsertion : public ::testing::TestWithParam<InsertionCase> {};
+
+TEST_P(SortedInsertion, KeepsOrderAndPutsEqualValuesLast) {
+  const InsertionCase& c = GetParam();
+  TChartValueList list(nullptr, "Y");
+  list.Order = c.order;
+  std::vector<int> indices;
+  for (double v : c.added) indices.push_back(list.AddValue(v));
+  EXPECT_EQ(indices, c.indices);
+  EXPECT_EQ(ValuesOf(list), c.held);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Orders, SortedInsertion,
+    ::testing::Values(
+        InsertionCase{
+            "Ascending", loAscending, {1, 3, 2, 2, -1}, {0, 1, 1, 2, 0}, {-1, 1, 2, 2, 3}},
+        InsertionCase{"Descending", loDescending, {3, 1, 2, 3}, {0, 1, 1, 1}, {3, 3, 2, 1}},
+        InsertionCase{"NoneAppends", loNone, {37.5, 12.0, 50}, {0, 1, 2}, {37.5, 12.0, 50}}),
+    [](const auto& info) { return info.param.name; });
+
+// The X list decides a point's place; Y and the labels follow.
+TEST(ChartSeries, AddXYPlacesByXAndTheOtherListsFollow) {
   TChartSeries series;
   series.AddXY(3, 30);
   series.AddXY(1, 10, "one");
   EXPECT_EQ(series.AddXY(2, 20), 1);
-  EXPECT_EQ(series.YValues[0], 10);
-  EXPECT_EQ(series.YValues[1], 20);
-  EXPECT_EQ(series.YValues[2], 30);
+  EXPECT_EQ(ValuesOf(series.YValues), (std::vector<double>{10, 20, 30}));
   EXPECT_EQ(series.PointLabel(0), "one");
-  EXPECT_EQ(series.PointLabel(1), "");
   EXPECT_EQ(series.PointLabel(2), "");
-  // Add puts the value on Y and the count on X.
-  EXPECT_EQ(series.Add(99), 3);
-  EXPECT_EQ(series.XValues[3], 3);
 }
 
-TEST(ChartSeries, RefusedPointChangesNothing) {
-  TChartSeries series;
-  series.OnBeforeAdd = [](TChartSeries& s) { return s.XValues.PendingValue < 10; };
-  EXPECT_EQ(series.AddXY(1, 1), 0);
-  EXPECT_EQ(series.AddXY(11, 1, "label", clBlue), -1);
-  EXPECT_EQ(series.Count(), 1);
-  EXPECT_FALSE(series.PointColors.has_value());
-  EXPECT_TRUE(series.PointLabels.empty());
-}
-
-TEST(ChartSeries, PointColoursExistOnlyOnceAPointHasItsOwn) {
+// Values keep the order added; positions count up from 0 after each Clear.
+TEST(HorizLineSeries, ValuesInOrderAddedOnAscendingPositions) {
   THorizLineSeries series;
-  series.SeriesColor = clRed;
-  series.Add(1);
-  series.Add(2, "", clTeeColor);
-  EXPECT_FALSE(series.PointColors.has_value());
-  EXPECT_EQ(series.PointColor(1), clRed);
-  series.Add(3, "", clBlue);
-  ASSERT_TRUE(series.PointColors.has_value());
-  EXPECT_EQ(*series.PointColors, (std::vector<TColor>{clTeeColor, clTeeColor, clBlue}));
-  EXPECT_EQ(series.PointColor(0), clRed);
-  EXPECT_EQ(series.PointColor(2), clBlue);
+  series.Add(99, "old");
   series.Clear();
-  EXPECT_FALSE(series.PointColors.has_value());
+  EXPECT_EQ(series.Add(37.5), 0);
+  EXPECT_EQ(series.Add(12.0), 1);
+  EXPECT_EQ(ValuesOf(series.XValues), (std::vector<double>{37.5, 12.0}));
+  EXPECT_EQ(ValuesOf(series.YValues), (std::vector<double>{0, 1}));
+  EXPECT_EQ(series.PointLabel(0), "");
 }
 
-TEST(SeriesRepaint, AddAndClearAskTheChartWhileActiveAndRepaintIsOn) {
-  CountingChart chart;
-  auto* series = chart.AddSeries(std::make_unique<THorizLineSeries>());
-  chart.Requests = 0;
-  series->Clear();
-  EXPECT_EQ(chart.Requests, 1) << "clearing an empty series still asks for a repaint";
-  series->Add(1);
-  series->Add(2);
-  EXPECT_EQ(chart.Requests, 3);
-  series->Active = false;
-  series->Add(3);
-  series->Clear();
-  EXPECT_EQ(chart.Requests, 3);
-  series->Active = true;
-  chart.RepaintEnabled = false;
-  series->Add(4);
-  EXPECT_EQ(chart.Requests, 3);
+TEST(ValueListExtremes, FollowEveryChange) {
+  TChartValueList list(nullptr, "X");
+  auto extremes = [&] {
+    return std::vector<double>{list.MinValue(), list.MaxValue(), list.Sum(), list.SumAbs()};
+  };
+  EXPECT_EQ(extremes(), (std::vector<double>{0, 0, 0, 0}));
+  list.AddValue(-4);
+  list.AddValue(7);
+  EXPECT_EQ(extremes(), (std::vector<double>{-4, 7, 3, 11}));
+  list.InsertValue(0, 9);
+  EXPECT_EQ(extremes(), (std::vector<double>{-4, 9, 12, 20}));
+  list.Delete(1);
+  EXPECT_EQ(extremes(), (std::vector<double>{7, 9, 16, 16}));
+  list.RemoveAll();
+  EXPECT_EQ(extremes(), (std::vector<double>{0, 0, 0, 0}));
 }
 
 TEST(AxisDataMinMax, SpansTheActiveSeriesOnTheAxis) {
@@ -108,7 +104,6 @@ TEST(AxisDataMinMax, SpansTheActiveSeriesOnTheAxis) {
   EXPECT_EQ(chart.AxisMaxX(chart.BottomAxis), 60);
   EXPECT_EQ(chart.AxisMaxY(chart.LeftAxis), 2);
   EXPECT_EQ(chart.AxisMaxX(chart.TopAxis), 0) << "no series on the top axis";
-
   // With no active series on the axis, inactive ones count.
   a->Active = false;
   b->Active = false;

@@ -24,64 +24,25 @@
 
 namespace numtext_fuzz {
 
-namespace detail {
-
-struct SeparatorChoice {
-  const char* decimal;
-  const char* thousand;
-};
-
-inline constexpr SeparatorChoice kSeparators[] = {
-    {".", ","}, {",", "\u202F"}, {",", "\u00A0"}, {"\u066B", "\u066C"}, {".", ""}, {",", "."},
-};
-
 inline void Require(bool condition) {
   if (!condition) std::abort();
 }
 
-inline unsigned X87StatusFlags() {
-  unsigned short status;
-  asm volatile("fnstsw %0" : "=a"(status));
-  return status & 0x3FU;
-}
-
-inline void ParseFloat(std::string_view text) {
-  fpu_control_t before;
-  _FPU_GETCW(before);
-  const unsigned flags = X87StatusFlags();
+// Runs `call`; a text or pattern refused with EConvertError is a normal outcome.
+template <class Call>
+void Refusable(Call call) {
   try {
-    const long double value = numtext::StrToFloat(text);
-    Require(std::isfinite(value));
-  } catch (const runtime::EConvertError&) {
-  }
-  fpu_control_t after;
-  _FPU_GETCW(after);
-  Require(after == before && X87StatusFlags() == flags);
-}
-
-inline void ParseInt(std::string_view text) {
-  try {
-    numtext::StrToInt(text);
+    call();
   } catch (const runtime::EConvertError&) {
   }
 }
-
-inline void Format(std::string_view pattern, long double value) {
-  try {
-    numtext::FormatFloat(pattern, value);
-  } catch (const runtime::EConvertError&) {
-  }
-  const std::string general = numtext::FloatToStr(value);
-  if (general != "INF" && general != "-INF" && general != "NAN") numtext::StrToFloat(general);
-}
-
-}  // namespace detail
 
 inline void RunInput(const std::uint8_t* data, std::size_t size) {
+  static constexpr const char* kSeparators[][2] = {
+      {".", ","}, {",", "\u202F"}, {",", "\u00A0"}, {"\u066B", "\u066C"}, {".", ""}, {",", "."}};
   if (size == 0) return;
-  using namespace detail;
-  const SeparatorChoice& separators = kSeparators[data[0] % std::size(kSeparators)];
-  numtext::SetLocaleSeparators(separators.decimal, separators.thousand);
+  const auto& separators = kSeparators[data[0] % std::size(kSeparators)];
+  numtext::SetLocaleSeparators(separators[0], separators[1]);
   const std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
 
   // Half the runs with a caller that has flags pending and rounds upwards.
@@ -89,16 +50,22 @@ inline void RunInput(const std::uint8_t* data, std::size_t size) {
     std::feraiseexcept(FE_INEXACT);
     std::fesetround(FE_UPWARD);
   }
-  ParseFloat(rest);
+  fpu_control_t before, after;
+  _FPU_GETCW(before);
+  const int flags = std::fetestexcept(FE_ALL_EXCEPT);
+  Refusable([&] { Require(std::isfinite(numtext::StrToFloat(rest))); });
+  _FPU_GETCW(after);
+  Require(after == before && std::fetestexcept(FE_ALL_EXCEPT) == flags);
   std::fesetround(FE_TONEAREST);
   std::feclearexcept(FE_ALL_EXCEPT);
 
-  ParseInt(rest);
-  if (rest.size() >= 10) {
-    long double value = 0.0L;
-    std::memcpy(&value, rest.data(), 10);
-    Format(rest.substr(10), value);
-  }
+  Refusable([&] { numtext::StrToInt(rest); });
+  if (rest.size() < 10) return;
+  long double value = 0.0L;
+  std::memcpy(&value, rest.data(), 10);
+  Refusable([&] { numtext::FormatFloat(rest.substr(10), value); });
+  const std::string general = numtext::FloatToStr(value);
+  if (general != "INF" && general != "-INF" && general != "NAN") numtext::StrToFloat(general);
 }
 
 }  // namespace numtext_fuzz
