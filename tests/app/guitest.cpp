@@ -6,23 +6,21 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "app/application.h"
+
 namespace app::test {
 namespace {
 
-// Owns the application object from its first use until the test program
-// ends, so it is destroyed before the program exits.
+// The one application object of the test program, there for every test and
+// destroyed before the program exits.
 class TApplicationEnvironment : public testing::Environment {
  public:
-  TApplication& Get() {
-    if (!application_) {
-      // Tests start from the plain "." and "," separators whatever the
-      // machine's locale; those that need another set it themselves.
-      qputenv("LC_ALL", "C.UTF-8");
-      application_ = std::make_unique<TApplication>(argc_, argv_);
-    }
-    return *application_;
+  void SetUp() override {
+    // Tests start from the plain "." and "," separators whatever the
+    // machine's locale; those that need another set it themselves.
+    qputenv("LC_ALL", "C.UTF-8");
+    application_ = std::make_unique<TApplication>(argc_, argv_);
   }
-
   void TearDown() override { application_.reset(); }
 
  private:
@@ -32,8 +30,8 @@ class TApplicationEnvironment : public testing::Environment {
   std::unique_ptr<TApplication> application_;
 };
 
-TApplicationEnvironment* const environment = static_cast<TApplicationEnvironment*>(
-    testing::AddGlobalTestEnvironment(new TApplicationEnvironment));
+testing::Environment* const environment =
+    testing::AddGlobalTestEnvironment(new TApplicationEnvironment);
 
 QString Describe(const QString& caption, int icon, int buttons, const QString& text) {
   return QString("%1|%2|%3|%4").arg(caption).arg(icon).arg(buttons).arg(text);
@@ -41,10 +39,7 @@ QString Describe(const QString& caption, int icon, int buttons, const QString& t
 
 }  // namespace
 
-TApplication& Application() { return environment->Get(); }
-
 QStringList AnswerMessageBoxes(const std::function<void()>& action) {
-  Application();
   QStringList shown;
   QTimer answer;
   answer.setInterval(0);

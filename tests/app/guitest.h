@@ -3,13 +3,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
-
-#include "app/application.h"
+#include <ostream>
 
 namespace app::test {
-
-// The one application object of the test program, created on first use.
-TApplication& Application();
 
 // Runs `action`, answering every message box it opens with OK; returns each
 // box as "caption|icon|buttons|text".
@@ -19,3 +15,6 @@ QStringList AnswerMessageBoxes(const std::function<void()>& action);
 QString StopBox(const QString& text);
 
 }  // namespace app::test
+
+// Shows texts in test failures as text.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
