@@ -1,21 +1,19 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <cstdio>
+#include <sstream>
 #include <string>
 
-namespace modeltest {
+#include "numtext/numtext.h"
 
-// Whether `value`, rounded to as many decimals as `shown` has, reads as
-// `shown`: the tables of expected results give values as the report shows them.
-inline testing::AssertionResult Shows(long double value, const std::string& shown) {
-  const std::size_t point = shown.find('.');
-  const int decimals = point == std::string::npos ? 0 : static_cast<int>(shown.size() - point - 1);
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*Lf", decimals, value);
-  if (shown == text) return testing::AssertionSuccess();
-  return testing::AssertionFailure() << "shows " << text << ", expected " << shown;
+// `values` as the report writes them, each with the decimals of the word of
+// `shown` in its place, for as many values as `shown` has words: the tables
+// of expected results give them that way.
+inline std::string ShownAs(const std::string& shown, std::initializer_list<long double> values) {
+  std::istringstream words(shown);
+  std::string text, word;
+  for (auto value = values.begin(); value != values.end() && words >> word; ++value) {
+    for (char& c : word) c = c == '.' ? '.' : '0';
+    text += (text.empty() ? "" : " ") + numtext::FormatFloat(word, *value);
+  }
+  return text;
 }
-
-}  // namespace modeltest

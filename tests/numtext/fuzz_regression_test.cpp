@@ -17,7 +17,7 @@ TEST(FuzzRegressions, FormerFailuresRunClean) {
       {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x80, 0xFF, 0x3F, 0x00,
        '#', ',', '#', '#', '0', '.', '#', '#', '#'},
   };
-  for (const std::vector<std::uint8_t>& input : inputs) numtext_fuzz::RunInput(input.data(), input.size());
+  for (const auto& input : inputs) numtext_fuzz::RunInput(input.data(), input.size());
   EXPECT_EQ(numtext::FloatToStr(1.5L), "1.5");
 }
 

@@ -20,6 +20,7 @@ using namespace numtext;
 
 constexpr long double kInf = std::numeric_limits<long double>::infinity();
 constexpr long double kMax = std::numeric_limits<long double>::max();
+constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();
 // Eighteen significant digits, all the digit generator gives.
 constexpr const char* kAllDigits = "0.#################E+0";
 
@@ -75,7 +76,7 @@ TEST(FormatFloat, WritesThePictureWithoutRaisingFaults) {
       // The general form from 1e18 on, for infinities and NaN.
       {"0.00", 1e20L, "1E20"}, {"0", 1e18L, "1E18"},
       {"0", 999999999999999999.0L, "999999999999999999"}, {"0.00", kInf, "INF"},
-      {"0.00;(0.00)", -kInf, "-INF"}, {"0.00", std::numeric_limits<long double>::quiet_NaN(), "NAN"},
+      {"0.00;(0.00)", -kInf, "-INF"}, {"0.00", kNaN, "NAN"},
       // The digits: one scaling of the value, one rounding to nearest.
       {kAllDigits, kMax, "1.18973149535723176E+4932"},
       {kAllDigits, std::numeric_limits<long double>::min(), "3.36210314311209351E-4932"},
@@ -87,7 +88,8 @@ TEST(FormatFloat, WritesThePictureWithoutRaisingFaults) {
   };
   for (const auto& c : cases) {
     std::feclearexcept(FE_ALL_EXCEPT);
-    EXPECT_EQ(FormatFloat(c.pattern, c.value), c.text) << '"' << c.pattern << '"';
+    EXPECT_EQ(FormatFloat(c.pattern, c.value), c.text)
+        << '"' << c.pattern << "\" with " << static_cast<double>(c.value);
     EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT & ~FE_INEXACT), 0) << c.text;
   }
 }
@@ -97,6 +99,8 @@ TEST(FormatFloat, LimitsThePatternButNotTheOutput) {
   EXPECT_EQ(FormatFloat(std::string(224, '0'), 5.0L), std::string(223, '0') + "5");
   EXPECT_EQ(ConvertErrorOf([] { FormatFloat(std::string(225, '0'), 5.0L); }),
             "Format string too long");
+  EXPECT_EQ(ConvertErrorOf([] { FormatFloat(std::string(225, '\xFF'), 5.0L); }),
+            "Format string too long");  // a malformed byte counts as a character
   std::string cyrillic;  // 224 characters in 447 bytes
   for (int i = 0; i < 223; ++i) cyrillic += "\u0436";
   EXPECT_EQ(FormatFloat("0" + cyrillic, 5.0L), "5" + cyrillic);
@@ -112,8 +116,7 @@ TEST(FloatToStr, WritesFifteenSignificantDigits) {
       {0.0001L, "0.0001"}, {0.00001L, "1E-5"}, {1e15L, "1E15"}, {1.5e20L, "1.5E20"},
       {123456789012345.0L, "123456789012345"}, {1.0L / 3, "0.333333333333333"},
       {2.0L / 3, "0.666666666666667"}, {kInf, "INF"}, {-kInf, "-INF"},
-      {std::numeric_limits<long double>::quiet_NaN(), "NAN"},
-      {std::numeric_limits<long double>::denorm_min(), "0"}};
+      {kNaN, "NAN"}, {std::numeric_limits<long double>::denorm_min(), "0"}};
   for (const auto& [value, text] : cases) EXPECT_EQ(FloatToStr(value), text);
 }
 
@@ -128,7 +131,7 @@ TEST(StrToFloat, ReadsTheNumberOrNamesTheWholeText) {
       {"123456789012345678901", 12345678901234567890.0L * 10 + 1},
       {"", {}}, {"   ", {}}, {"-", {}}, {"+-1", {}}, {"e5", {}}, {"\t1", {}}, {"1 000", {}},
       {"1,000", {}}, {"1E4999", {}}, {std::string(5000, '9'), {}},
-      {"1E5000", {}}};  // a digit is left after the exponent reached 500
+      {"1E5000", {}}, {"0E5000", {}}};  // a digit is left after the exponent reached 500
   for (const auto& [text, value] : cases) {
     if (value) {
       EXPECT_EQ(StrToFloat(text), *value) << text;
@@ -150,7 +153,8 @@ TEST(StrToInt, ReadsTheNumberOrNamesTheWholeText) {
     if (value) {
       EXPECT_EQ(StrToInt(text), *value) << text;
     } else {
-      EXPECT_EQ(ConvertErrorOf([&] { StrToInt(text); }), "'" + text + "' is not a valid integer value");
+      EXPECT_EQ(ConvertErrorOf([&] { StrToInt(text); }),
+                "'" + text + "' is not a valid integer value");
     }
   }
   EXPECT_EQ(IntToStr(INT32_MIN) + " " + IntToStr(0) + " " + IntToStr(20), "-2147483648 0 20");

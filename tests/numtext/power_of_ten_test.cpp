@@ -13,10 +13,10 @@ using namespace numtext;
 TEST(PowersOfTen, SpotEntriesAreTheNearestExtendedValues) {
   // The compiler rounds each literal to nearest; from 1e28 on that rounding counts.
   const long double entries[][2] = {
-      {kPowersOfTen[0], 1e0L},        {kPowersOfTen[27], 1e27L},      {kPowersOfTen[28], 1e28L},
-      {kPowersOfTen[31], 1e31L},      {kPowersOfTenBy32[0], 1e32L},   {kPowersOfTenBy32[6], 1e224L},
-      {kPowersOfTenBy32[14], 1e480L}, {kPowersOfTenBy512[0], 1e512L}, {kPowersOfTenBy512[4], 1e2560L},
-      {kPowersOfTenBy512[8], 1e4608L}};
+      {kPowersOfTen[0], 1e0L}, {kPowersOfTen[27], 1e27L}, {kPowersOfTen[28], 1e28L},
+      {kPowersOfTen[31], 1e31L}, {kPowersOfTenBy32[0], 1e32L}, {kPowersOfTenBy32[6], 1e224L},
+      {kPowersOfTenBy32[14], 1e480L}, {kPowersOfTenBy512[0], 1e512L},
+      {kPowersOfTenBy512[4], 1e2560L}, {kPowersOfTenBy512[8], 1e4608L}};
   for (std::size_t i = 0; i < std::size(entries); ++i) {
     EXPECT_EQ(entries[i][0], entries[i][1]) << "row " << i;
   }

@@ -48,10 +48,11 @@ TEST(SeparatorsFromLocaleData, TakesOneWellFormedCharacterOrKeepsTheDefault) {
       {"\xA0", "\xE2\x80", ".|,"},          // a lone continuation byte; cut short
       {"\xC0\xAE", "\xED\xA0\x80", ".|,"},  // an overlong "."; a surrogate
       {"\xF4\x90\x80\x80", "\xFF", ".|,"},  // beyond U+10FFFF; never in UTF-8
+      {"\xE0\x82\xAE", "\xF0\x80\x80\xAE", ".|,"},  // overlong "." in three and four bytes
   };
   for (const auto& c : cases) {
-    const Separators taken = SeparatorsFromLocaleData(c.radix, c.thousands);
-    EXPECT_EQ(std::string(taken.Decimal.view()) + "|" + std::string(taken.Thousand.view()), c.taken);
+    const Separators s = SeparatorsFromLocaleData(c.radix, c.thousands);
+    EXPECT_EQ(std::string(s.Decimal.view()) + "|" + std::string(s.Thousand.view()), c.taken);
   }
 }
 
