@@ -57,6 +57,9 @@ QListWidget* AddListBox(QWidget* parent, const QRect& geometry) {
   box->setGeometry(geometry);
   box->setUniformItemSizes(true);
   box->setTextElideMode(Qt::ElideNone);
+  // Long lines are clipped at the right edge; a horizontal bar would cover
+  // the second line of the two-line still output.
+  box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   box->setItemDelegate(new TFixedRowHeight(kItemHeight, box));
   return box;
 }
@@ -140,6 +143,7 @@ TForm1::TForm1(QWidget& informationWindow) : informationWindow_(informationWindo
   }
 
   connect(Button1, &QPushButton::clicked, this, Guarded([this] { Button1Click(); }));
+  connect(Button2, &QPushButton::clicked, this, Guarded([this] { Button2Click(); }));
   connect(Button4, &QPushButton::clicked, this, Guarded([this] { Button4Click(); }));
   connect(Label8, &TClickLabel::clicked, this, Guarded([this] { Button4Click(); }));
 }
@@ -151,6 +155,8 @@ void TForm1::Button1Click() {
   TListBoxSink stillOutput(*ListBox2);
   CalculateCommand(Texts(), Switches(), column_, report, stillOutput, *series1_);
 }
+
+void TForm1::Button2Click() { column_.SolveTopDown(); }
 
 void TForm1::Button4Click() { informationWindow_.setVisible(true); }
 

@@ -37,6 +37,9 @@ class TForm1 : public QWidget {
 
   // The calculate command "Расчет".
   void Button1Click();
+  // The top-down solution of the tray profile for the last calculation;
+  // the calculate command runs it itself when the top misses.
+  void Button2Click();
   // Shows the information window; when it is already shown nothing changes.
   void Button4Click();
 
