@@ -34,10 +34,11 @@ class TProgramStyle : public QProxyStyle {
 };
 
 // The windows are laid out for these faces at 11 pixels; where they are
-// missing, metric-compatible faces stand in so the fixed layout fits.
+// missing, the metric-compatible face that the set-up installs stands in, so
+// the fixed layout fits and looks the same on every machine.
 void InstallFontSubstitutes() {
   QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
-  QFont::insertSubstitution("@Arial Unicode MS", "DejaVu Sans");
+  QFont::insertSubstitution("@Arial Unicode MS", "Liberation Sans");
 }
 
 }  // namespace
