@@ -23,18 +23,17 @@ void AppendDecimal(TextBuffer& out, int value) {
 
 }  // namespace
 
-std::size_t FloatToText(TextBuffer& out, long double value, int precision) {
-  const std::size_t start = out.size();
+void FloatToText(TextBuffer& out, long double value, int precision) {
   precision = std::clamp(precision, 2, kMaxDigits);
   const TFloatDigits digits = FloatToDigits(value, precision, kNoDecimalCut);
   const std::string_view text = digits.DigitText();
   if (digits.Exponent == TFloatDigits::kInfinity) {
     out.Append(digits.Negative ? "-INF" : "INF");
-    return out.size() - start;
+    return;
   }
   if (digits.Exponent == TFloatDigits::kNaN) {
     out.Append("NAN");
-    return out.size() - start;
+    return;
   }
   const Separators separators = CurrentSeparators();
   const std::string_view decimal = separators.Decimal.view();
@@ -65,7 +64,6 @@ std::size_t FloatToText(TextBuffer& out, long double value, int precision) {
       out.Append(text.substr(whole));
     }
   }
-  return out.size() - start;
 }
 
 }  // namespace numtext

@@ -126,13 +126,12 @@ class SectionWriter {
 
 }  // namespace
 
-std::size_t FloatToTextFmt(TextBuffer& out, long double value, std::string_view pattern) {
-  const std::size_t start = out.size();
+void FloatToTextFmt(TextBuffer& out, long double value, std::string_view pattern) {
   const Separators separators = CurrentSeparators();
   const PatternSections sections(pattern);
   if (sections.Choose(0).Text.empty()) {
     FloatToText(out, value, kGeneralPrecision);
-    return out.size() - start;
+    return;
   }
 
   // Only an all-zero encoding is "zero" here: a negative zero takes the
@@ -147,7 +146,7 @@ std::size_t FloatToTextFmt(TextBuffer& out, long double value, std::string_view 
                         : FloatToDigits(value, kMaxDigits, layout.DigitCount - layout.DecimalIndex);
   if (digits.IsSpecial() || (!layout.Scientific && digits.Exponent > kMaxDigits)) {
     FloatToText(out, value, kGeneralPrecision);
-    return out.size() - start;
+    return;
   }
 
   // A value that rounds to zero is written by the zero section.
@@ -159,7 +158,6 @@ std::size_t FloatToTextFmt(TextBuffer& out, long double value, std::string_view 
     }
   }
   SectionWriter(out, separators, layout, digits).Write(section);
-  return out.size() - start;
 }
 
 }  // namespace numtext

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <string_view>
 
 #include "numtext/text_buffer.h"
@@ -13,7 +12,7 @@ namespace numtext {
 // sections for positive, negative and zero values. Infinities, NaN and
 // magnitudes from 1e18 on (without an exponent in the pattern) come out in the
 // general form, as does everything for a pattern whose first section is
-// empty. Returns the number of bytes appended.
-std::size_t FloatToTextFmt(TextBuffer& out, long double value, std::string_view pattern);
+// empty.
+void FloatToTextFmt(TextBuffer& out, long double value, std::string_view pattern);
 
 }  // namespace numtext
