@@ -9,20 +9,6 @@
 
 namespace numtext {
 
-namespace {
-
-void AppendDecimal(TextBuffer& out, int value) {
-  char digits[8];
-  int count = 0;
-  do {
-    digits[count++] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value > 0);
-  while (count > 0) out.Append(digits[--count]);
-}
-
-}  // namespace
-
 void FloatToText(TextBuffer& out, long double value, int precision) {
   precision = std::clamp(precision, 2, kMaxDigits);
   const TFloatDigits digits = FloatToDigits(value, precision, kNoDecimalCut);
@@ -47,7 +33,7 @@ void FloatToText(TextBuffer& out, long double value, int precision) {
     }
     out.Append('E');
     if (exponent - 1 < 0) out.Append('-');
-    AppendDecimal(out, std::abs(exponent - 1));
+    out.AppendDecimal(static_cast<unsigned>(std::abs(exponent - 1)), 1);
   } else if (exponent <= 0) {
     out.Append('0');
     if (!text.empty()) {

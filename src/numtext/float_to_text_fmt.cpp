@@ -1,5 +1,6 @@
 #include "numtext/float_to_text_fmt.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "numtext/extended_bits.h"
@@ -105,14 +106,8 @@ class SectionWriter {
     } else if (token.Text[1] == '+') {
       out_.Append('+');
     }
-    char text[8];
-    int count = 0;
-    for (int rest = std::abs(exponent); rest > 0; rest /= 10) {
-      text[count++] = static_cast<char>('0' + rest % 10);
-    }
-    const int width = token.ExponentZeros < kExponentWidthCap ? token.ExponentZeros : kExponentWidthCap;
-    for (int i = count; i < width; ++i) out_.Append('0');
-    while (count > 0) out_.Append(text[--count]);
+    out_.AppendDecimal(static_cast<unsigned>(std::abs(exponent)),
+                       std::min(token.ExponentZeros, kExponentWidthCap));
   }
 
   TextBuffer& out_;

@@ -25,6 +25,16 @@ class TextBuffer {
     for (const char c : text) Append(c);
   }
 
+  // `value` in decimal, led by zeros up to `width` digits. Zero has no digits
+  // of its own: with a width of 0 it writes nothing.
+  void AppendDecimal(unsigned value, int width) {
+    char digits[10];
+    int count = 0;
+    for (; value > 0; value /= 10) digits[count++] = static_cast<char>('0' + value % 10);
+    for (int i = count; i < width; ++i) Append('0');
+    while (count > 0) Append(digits[--count]);
+  }
+
   std::size_t size() const { return fixed_used_ + overflow_.size(); }
 
   std::string str() const {
