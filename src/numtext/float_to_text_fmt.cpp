@@ -13,7 +13,6 @@ namespace numtext {
 
 namespace {
 
-constexpr int kGeneralPrecision = 15;
 constexpr int kExponentWidthCap = 4;
 
 // Writes the digits into one section. DigitPlace is the place of the next

@@ -30,7 +30,7 @@ std::string FormatFloat(std::string_view pattern, long double value) {
 
 std::string FloatToStr(long double value) {
   TextBuffer buffer;
-  FloatToText(buffer, value, 15);
+  FloatToText(buffer, value, kGeneralPrecision);
   return buffer.str();
 }
 
