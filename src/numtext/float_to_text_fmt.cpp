@@ -121,7 +121,6 @@ class SectionWriter {
 }  // namespace
 
 void FloatToTextFmt(TextBuffer& out, long double value, std::string_view pattern) {
-  const Separators separators = CurrentSeparators();
   const PatternSections sections(pattern);
   if (sections.Choose(0).Text.empty()) {
     FloatToText(out, value, kGeneralPrecision);
@@ -151,6 +150,7 @@ void FloatToTextFmt(TextBuffer& out, long double value, std::string_view pattern
       layout = ScanSection(section.Text);
     }
   }
+  const Separators separators = CurrentSeparators();
   SectionWriter(out, separators, layout, digits).Write(section);
 }
 
