@@ -69,15 +69,6 @@ constexpr std::uint64_t kExactAccumulatorLimit = 1000000000000000000;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool SeparatorAt(std::string_view text, std::size_t at, const Separator& separator) {
-  const std::string_view bytes = separator.view();
-  if (bytes.empty() || text.size() - at < bytes.size()) return false;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (text[at + i] != bytes[i]) return false;
-  }
-  return true;
-}
-
 class Accumulator {
  public:
   void Add(char digit) {
@@ -122,7 +113,7 @@ std::optional<long double> ParseFloatText(std::string_view text) {
     anyNumberPart = true;
   }
   std::int64_t fractionDigits = 0;
-  if (SeparatorAt(text, at, decimal)) {
+  if (text.substr(at).starts_with(decimal.view())) {
     at += decimal.size();
     anyNumberPart = true;
     while (at < end && IsDigit(text[at])) {
