@@ -17,7 +17,6 @@ class Separator {
   }
 
   std::string_view view() const { return {bytes_, size_}; }
-  bool empty() const { return size_ == 0; }
   std::size_t size() const { return size_; }
 
  private:
