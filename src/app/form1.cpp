@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <memory>
 
 #include "app/application.h"
 #include "chart/chartwidget.h"
@@ -133,7 +134,6 @@ TForm1::TForm1(QWidget& informationWindow) : informationWindow_(informationWindo
   series->SeriesColor = chart::clRed;
   series->YValues.Order = chart::loAscending;
   Series1 = Chart1->AddSeries(std::move(series));
-  series1_ = std::make_unique<TChartSeriesSink>(*Series1);
 
   QWidget* const tabOrder[] = {Edit1,    Edit2,     Edit3,     Edit4,     Button1,
                                ListBox1, ListBox2,  CheckBox6, CheckBox7, CheckBox8,
@@ -148,12 +148,11 @@ TForm1::TForm1(QWidget& informationWindow) : informationWindow_(informationWindo
   connect(Label8, &TClickLabel::clicked, this, Guarded([this] { Button4Click(); }));
 }
 
-TForm1::~TForm1() = default;
-
 void TForm1::Button1Click() {
   TListBoxSink report(*ListBox1);
   TListBoxSink stillOutput(*ListBox2);
-  CalculateCommand(Texts(), Switches(), column_, report, stillOutput, *series1_);
+  TChartSeriesSink series(*Series1);
+  CalculateCommand(Texts(), Switches(), column_, report, stillOutput, series);
 }
 
 void TForm1::Button2Click() { column_.SolveTopDown(); }

@@ -1,11 +1,9 @@
 #pragma once
 
 #include <QWidget>
-#include <memory>
 
 #include "app/calculatecommand.h"
 #include "app/report.h"
-#include "app/sinks.h"
 #include "model/column.h"
 
 namespace chart {
@@ -33,7 +31,6 @@ class TForm1 : public QWidget {
  public:
   // `informationWindow` is what "Информация" and the version label show.
   explicit TForm1(QWidget& informationWindow);
-  ~TForm1() override;
 
   // The calculate command "Расчет".
   void Button1Click();
@@ -79,7 +76,6 @@ class TForm1 : public QWidget {
 
  private:
   QWidget& informationWindow_;
-  std::unique_ptr<TSeriesSink> series1_;
   model::TColumn column_;
 };
 
