@@ -45,16 +45,19 @@ bool SectionTokens::Exponent(SectionToken& token) {
 }
 
 SectionLayout ScanSection(std::string_view section) {
+  constexpr int kNoZero = 32767;
   SectionLayout layout;
   bool pointSeen = false;
+  int firstZero = kNoZero;
+  int lastZeroEnd = 0;  // index after the last "0" placeholder
   SectionTokens tokens(section);
   SectionToken token;
   while (tokens.Next(token)) {
     switch (token.Kind) {
       case TokenKind::Placeholder:
         if (token.Text[0] == '0') {
-          if (layout.FirstZero == SectionLayout::kNoZero) layout.FirstZero = layout.DigitCount;
-          layout.LastZeroEnd = layout.DigitCount + 1;
+          if (firstZero == kNoZero) firstZero = layout.DigitCount;
+          lastZeroEnd = layout.DigitCount + 1;
         }
         ++layout.DigitCount;
         break;
@@ -74,9 +77,9 @@ SectionLayout ScanSection(std::string_view section) {
     }
   }
   if (!pointSeen) layout.DecimalIndex = layout.DigitCount;
-  layout.LastDigit = layout.DecimalIndex - layout.LastZeroEnd;
+  layout.LastDigit = layout.DecimalIndex - lastZeroEnd;
   if (layout.LastDigit > 0) layout.LastDigit = 0;
-  layout.FirstDigit = layout.DecimalIndex - layout.FirstZero;
+  layout.FirstDigit = layout.DecimalIndex - firstZero;
   if (layout.FirstDigit < 0) layout.FirstDigit = 0;
   return layout;
 }

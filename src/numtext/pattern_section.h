@@ -88,12 +88,8 @@ class SectionTokens {
 };
 
 struct SectionLayout {
-  static constexpr int kNoZero = 32767;
-
   int DigitCount = 0;    // placeholders
   int DecimalIndex = 0;  // placeholders before the first "."
-  int FirstZero = kNoZero;
-  int LastZeroEnd = 0;   // index after the last "0" placeholder
   bool Grouping = false;
   bool Scientific = false;
   int FirstDigit = 0;    // integer digits that must be written
