@@ -22,7 +22,6 @@ ValLongResult Invalid(std::size_t index) { return {0, index + 1}; }
 
 ValLongResult ValLong(std::string_view text) {
   const std::size_t end = text.size();
-  if (end == 0) return Invalid(0);
   std::size_t at = 0;
   while (at < end && text[at] == ' ') ++at;
   bool negative = false;
