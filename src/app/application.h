@@ -25,8 +25,6 @@ class TApplication : public QApplication {
   void HandleException(const std::exception& error);
   void SetErrorStream(std::ostream* stream) { errorStream_ = stream; }
 
-  const QString& Title() const { return title_; }
-
  protected:
   bool event(QEvent* event) override;
 
