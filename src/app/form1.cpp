@@ -124,10 +124,7 @@ TForm1::TForm1(QWidget& informationWindow) : informationWindow_(informationWindo
   Chart1->Title.Text = {"Крепость в колонне"};
   Chart1->Legend.Inverted = true;
   // The strengths are per cent: the bottom axis keeps 0 to 100 whatever the data.
-  Chart1->BottomAxis.Automatic = false;
-  Chart1->BottomAxis.AutomaticMinimum = false;
-  Chart1->BottomAxis.AutomaticMaximum = false;
-  Chart1->BottomAxis.SetMaximum(100.0);
+  Chart1->BottomAxis.SetRange(0.0, 100.0);
   Chart1->View3D = false;
   Chart1->PrintMargins = {35, 15, 35, 15};
   auto series = std::make_unique<chart::THorizLineSeries>();
