@@ -33,8 +33,7 @@ TForm3::TForm3() {
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  Memo1->setPlainText(QString::fromUtf8(InformationText().data(),
-                                        static_cast<qsizetype>(InformationText().size())));
+  Memo1->setPlainText(QString::fromUtf8(InformationText()));
 
   setTabOrder(Button1, Memo1);
 }
