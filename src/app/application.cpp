@@ -1,13 +1,13 @@
 #include "app/application.h"
 
 #include <QEvent>
-#include <QFont>
 #include <QMessageBox>
 #include <QProxyStyle>
 #include <QWidget>
 
 #include "app/errortext.h"
 #include "app/programicon.h"
+#include "app/windowfont.h"
 #include "numtext/numtext.h"
 
 namespace app {
@@ -32,14 +32,6 @@ class TProgramStyle : public QProxyStyle {
     return QProxyStyle::pixelMetric(metric, option, widget);
   }
 };
-
-// The windows are laid out for these faces at 11 pixels; where they are
-// missing, the metric-compatible face that the set-up installs stands in, so
-// the fixed layout fits and looks the same on every machine.
-void InstallFontSubstitutes() {
-  QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
-  QFont::insertSubstitution("@Arial Unicode MS", "Liberation Sans");
-}
 
 }  // namespace
 

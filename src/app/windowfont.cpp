@@ -3,6 +3,9 @@
 namespace app {
 namespace {
 
+constexpr char kWindowFamily[] = "MS Sans Serif";
+constexpr char kVersionLabelFamily[] = "@Arial Unicode MS";
+
 QFont PixelFont(const QString& family) {
   QFont font(family);
   font.setPixelSize(11);
@@ -11,8 +14,13 @@ QFont PixelFont(const QString& family) {
 
 }  // namespace
 
-QFont WindowFont() { return PixelFont("MS Sans Serif"); }
+QFont WindowFont() { return PixelFont(kWindowFamily); }
 
-QFont VersionLabelFont() { return PixelFont("@Arial Unicode MS"); }
+QFont VersionLabelFont() { return PixelFont(kVersionLabelFamily); }
+
+void InstallFontSubstitutes() {
+  QFont::insertSubstitution(kWindowFamily, "Liberation Sans");
+  QFont::insertSubstitution(kVersionLabelFamily, "Liberation Sans");
+}
 
 }  // namespace app
