@@ -18,4 +18,28 @@ void TChartCanvas3D::AssignPen(const TChartPen& pen, TColor color) {
   SelectPen(used);
 }
 
+void Frame3D(TChartCanvas3D& canvas, TRect& rect, TColor topColor, TColor bottomColor, int width) {
+  TChartPen pen;
+  for (int i = 0; i < width; ++i) {
+    const int right = rect.Right - 1;
+    const int bottom = rect.Bottom - 1;
+    pen.Color = topColor;
+    canvas.AssignPen(pen);
+    canvas.VerticalLine(rect.Left, bottom, rect.Top);
+    canvas.HorizontalLine(rect.Left, right, rect.Top);
+    pen.Color = bottomColor;
+    canvas.AssignPen(pen);
+    canvas.VerticalLine(right, rect.Top, bottom);
+    canvas.HorizontalLine(right, rect.Left - 1, bottom);
+    rect = {rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1};
+  }
+}
+
+void DrawBevel(TChartCanvas3D& canvas, TBevelCut cut, TRect& rect, int width) {
+  if (cut == bvNone) return;
+  const bool raised = cut == bvRaised;
+  Frame3D(canvas, rect, raised ? clBtnHighlight : clBtnShadow,
+          raised ? clBtnShadow : clBtnHighlight, width);
+}
+
 }  // namespace chart

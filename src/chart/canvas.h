@@ -81,4 +81,11 @@ class TChartCanvas3D {
   virtual void SelectPen(const TChartPen& pen) = 0;
 };
 
+// Outlines rect `width` times, top and left edges in one colour and bottom
+// and right edges in the other, shrinking it by one pixel each time.
+void Frame3D(TChartCanvas3D& canvas, TRect& rect, TColor topColor, TColor bottomColor, int width);
+// A bevel of `width` rings inside rect, lit at the top and left when raised
+// and at the bottom and right when lowered; rect shrinks by the rings drawn.
+void DrawBevel(TChartCanvas3D& canvas, TBevelCut cut, TRect& rect, int width);
+
 }  // namespace chart

@@ -22,26 +22,6 @@ class RepaintPause {
   bool saved_;
 };
 
-// Outlines rect `width` times, top and left edges in one colour and bottom
-// and right edges in the other, shrinking it by one pixel each time.
-void Frame3D(TChartCanvas3D& canvas, TRect& rect, TColor topColor, TColor bottomColor,
-             int width) {
-  TChartPen pen;
-  for (int i = 0; i < width; ++i) {
-    const int right = rect.Right - 1;
-    const int bottom = rect.Bottom - 1;
-    pen.Color = topColor;
-    canvas.AssignPen(pen);
-    canvas.VerticalLine(rect.Left, bottom, rect.Top);
-    canvas.HorizontalLine(rect.Left, right, rect.Top);
-    pen.Color = bottomColor;
-    canvas.AssignPen(pen);
-    canvas.VerticalLine(right, rect.Top, bottom);
-    canvas.HorizontalLine(right, rect.Left - 1, bottom);
-    rect = {rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1};
-  }
-}
-
 }  // namespace
 
 TCustomChart::TCustomChart() {
@@ -194,16 +174,9 @@ void TCustomChart::DrawPanel(TChartCanvas3D& canvas) {
     rect = {rect.Left + Border.Width, rect.Top + Border.Width, rect.Right - Border.Width,
             rect.Bottom - Border.Width};
   }
-  DrawBevel(canvas, BevelOuter, rect);
+  DrawBevel(canvas, BevelOuter, rect, BevelWidth);
   if (BorderWidth > 0) Frame3D(canvas, rect, Color, Color, BorderWidth);
-  DrawBevel(canvas, BevelInner, rect);
-}
-
-void TCustomChart::DrawBevel(TChartCanvas3D& canvas, TBevelCut cut, TRect& rect) {
-  if (cut == bvNone) return;
-  const bool raised = cut == bvRaised;
-  Frame3D(canvas, rect, raised ? clBtnHighlight : clBtnShadow,
-          raised ? clBtnShadow : clBtnHighlight, BevelWidth);
+  DrawBevel(canvas, BevelInner, rect, BevelWidth);
 }
 
 void TCustomChart::DrawTitles(TChartCanvas3D& canvas) {

@@ -146,7 +146,6 @@ class TCustomChart {
   void CalcChartRectFromBounds();
   void DrawSequence(TChartCanvas3D& canvas);
   void DrawPanel(TChartCanvas3D& canvas);
-  void DrawBevel(TChartCanvas3D& canvas, TBevelCut cut, TRect& rect);
   void DrawTitles(TChartCanvas3D& canvas);
   void DrawTitlesAndLegend(TChartCanvas3D& canvas);
   void CalcAxesSpace(TChartCanvas3D& canvas);

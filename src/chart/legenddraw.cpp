@@ -21,25 +21,8 @@ void TChartLegend::DrawBox(TChartCanvas3D& canvas) const {
   canvas.SetBrushColor(Color);
   canvas.SetBrushStyle(Color == clNone ? bsClear : bsSolid);
   canvas.DrawRect(box);
-  if (Bevel == bvNone) return;
-
-  // Each ring: top and left edges lit for a raised bevel, shaded for a
-  // lowered one, and the reverse for the bottom and right edges.
-  const TColor light = Bevel == bvRaised ? clBtnHighlight : clBtnShadow;
-  const TColor dark = Bevel == bvRaised ? clBtnShadow : clBtnHighlight;
   TRect ring = box;
-  TChartPen pen;
-  for (int i = 0; i < BevelWidth; ++i) {
-    pen.Color = light;
-    canvas.AssignPen(pen);
-    canvas.VerticalLine(ring.Left, ring.Bottom - 1, ring.Top);
-    canvas.HorizontalLine(ring.Left, ring.Right - 1, ring.Top);
-    pen.Color = dark;
-    canvas.AssignPen(pen);
-    canvas.VerticalLine(ring.Right - 1, ring.Top, ring.Bottom - 1);
-    canvas.HorizontalLine(ring.Right - 1, ring.Left - 1, ring.Bottom - 1);
-    ring = {ring.Left + 1, ring.Top + 1, ring.Right - 1, ring.Bottom - 1};
-  }
+  DrawBevel(canvas, Bevel, ring, BevelWidth);
 }
 
 void TChartLegend::DrawRow(TChartCanvas3D& canvas, const Layout& layout, const Item& item,
