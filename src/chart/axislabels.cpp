@@ -188,7 +188,7 @@ void TChartAxis::ReserveSpace(TChartCanvas3D& canvas, TRect& rect, bool reserve)
 void TChartAxis::DrawAxis(TChartCanvas3D& canvas, bool placeAxis) {
   if (placeAxis) AxisPosition = ShiftedByPosition(SideOf(chart_.ChartRect));
   TickPositions.clear();
-  canvas.AssignFont(LabelsFont);
+  // LabelStep selects the labels' font, which they are then drawn in.
   const double step = LabelStep(canvas);
   if (step > 0 && RangeMin <= RangeMax && CalcLabelStyle() == talValue) {
     DrawValueLabels(canvas, step);
@@ -198,6 +198,7 @@ void TChartAxis::DrawAxis(TChartCanvas3D& canvas, bool placeAxis) {
 
 void TChartAxis::DrawValueLabels(TChartCanvas3D& canvas, double step) {
   if (std::fabs(RangeSpan / step) >= 10000) return;
+  canvas.ClearBrush();
   double v = RangeMax;
   if (RoundFirstLabel && numtext::FloatToStr(RangeMin) != numtext::FloatToStr(RangeMax)) {
     v = Int(RangeMax / step) * step;
@@ -229,8 +230,6 @@ void TChartAxis::EmitLabel(TChartCanvas3D& canvas, double value) {
   if (!TickOnLabelsOnly) TickPositions.push_back(p);
   if (!Labels) return;
   if (TickOnLabelsOnly) TickPositions.push_back(p);
-  canvas.AssignFont(LabelsFont);
-  canvas.ClearBrush();
   const std::string text = LabelText(value);
   if (Horizontal) DrawLabel(canvas, p, LabelsPosition, text);
   else DrawLabel(canvas, LabelsPosition, p, text);
