@@ -89,7 +89,6 @@ class TChartAxis {
   // points than `count`.
   bool FewPointsOnAxis(int count) const;
 
-  TCustomChart& ParentChart() const { return chart_; }
   bool IsDepthAxis() const { return isDepthAxis_; }
 
   bool Automatic = true;

@@ -7,8 +7,6 @@
 
 namespace chart {
 
-TLineSeries::TLineSeries() { LinePen.EndStyle = esRound; }
-
 THorizLineSeries::THorizLineSeries() {
   MandatoryList = &XValues;
   PositionList = &YValues;

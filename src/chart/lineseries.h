@@ -19,8 +19,6 @@ struct TSeriesPointer {
 // by value: each segment runs from the previous point to the next.
 class TLineSeries : public TChartSeries {
  public:
-  TLineSeries();
-
   // Draws the points FirstVisible to LastVisible (or back, when the
   // positions' axis is inverted), under an outline when one is visible.
   void DrawPoints(TChartCanvas3D& canvas) override;

@@ -20,7 +20,6 @@ class TChartTitle {
   void Draw(TCustomChart& chart, TChartCanvas3D& canvas);
   // Frame width used in placing the text.
   int FrameWidth() const;
-  bool IsTop() const { return top_; }
 
   bool Visible = true;
   // One entry per line.
