@@ -120,21 +120,22 @@ int ClampPixel(double p) {
   return Round(p);
 }
 
+// The pixel of the value, counted from the axis's end pixel instead of its
+// start with fromEnd.
+int MapValue(const TChartAxis& axis, double value, bool fromEnd) {
+  if (axis.RangeIsZero) return axis.PixelCenter;
+  const double t = (value - static_cast<long double>(axis.RangeMin)) * axis.PixelsPerUnit;
+  const double p = fromEnd ? axis.PixelEnd - static_cast<long double>(t)
+                           : axis.PixelStart + static_cast<long double>(t);
+  return ClampPixel(p);
+}
+
 }  // namespace
 
-int TChartAxis::ValueToPixelX(double value) const {
-  if (RangeIsZero) return PixelCenter;
-  const double t = (value - static_cast<long double>(RangeMin)) * PixelsPerUnit;
-  const double p = Inverted ? PixelEnd - static_cast<long double>(t) : PixelStart + static_cast<long double>(t);
-  return ClampPixel(p);
-}
+int TChartAxis::ValueToPixelX(double value) const { return MapValue(*this, value, Inverted); }
 
-int TChartAxis::ValueToPixelY(double value) const {
-  if (RangeIsZero) return PixelCenter;
-  const double t = (value - static_cast<long double>(RangeMin)) * PixelsPerUnit;
-  const double p = Inverted ? PixelStart + static_cast<long double>(t) : PixelEnd - static_cast<long double>(t);
-  return ClampPixel(p);
-}
+// Values grow upwards: unless inverted, they count from the end pixel, at the bottom.
+int TChartAxis::ValueToPixelY(double value) const { return MapValue(*this, value, !Inverted); }
 
 double TChartAxis::PixelToValue(int pixel) const {
   if (PixelLength < 1) return 0;
