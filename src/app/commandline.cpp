@@ -39,13 +39,17 @@ InputTexts TextsFrom(const std::vector<std::string>& arguments, std::size_t firs
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   CommandLine line;
-  if (arguments.empty() || !arguments[0].starts_with("--")) return line;
+  if (arguments.empty()) return line;
 
   const std::string& option = arguments[0];
   const std::size_t rest = arguments.size() - 1;
-  if (option == "--help") {
-    if (rest != 0) return Error("--help takes no arguments");
+  if (!option.starts_with("-")) return Error("unexpected argument '" + option + "'");
+  if (option == "--help" || option == "-h") {
+    if (rest != 0) return Error(option + " takes no arguments");
     line.mode = CommandLine::Mode::kHelp;
+  } else if (option == "--version") {
+    if (rest != 0) return Error("--version takes no arguments");
+    line.mode = CommandLine::Mode::kVersion;
   } else if (option == "--report") {
     if (rest < 4) return Error("--report needs four texts: POWER STRENGTH TRAYS REFLUX");
     line.mode = CommandLine::Mode::kReport;
@@ -83,7 +87,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 std::string HelpText() {
-  return R"(Usage: stillwise [OPTION]
+  return R"(Usage: stillwise [OPTION [ARGUMENT...]]
 
 Stillwise shows how an ethanol-water rectification column behaves.
 Without options it opens its window.
@@ -112,10 +116,18 @@ Without options it opens its window.
   --info-screenshot FILE.png
       Saves a picture of the information window. No display is needed.
 
-  --help
+  -h, --help
       Shows this text.
+
+  --version
+      Shows the program's version.
+
+Exit status: 0 on success, 1 when a calculation or a picture fails, 2 for
+a malformed command line.
 )";
 }
+
+std::string VersionText() { return std::string("stillwise ") + STILLWISE_VERSION + "\n"; }
 
 int RunReport(const InputTexts& texts, const ReportSwitches& switches, std::ostream& out,
               std::ostream& err) {

@@ -18,7 +18,8 @@ struct CommandLine {
     kScreenshot,      // --screenshot: save a picture of the main window
     kInfoScreenshot,  // --info-screenshot: save a picture of the information window
     kChart,           // --chart: save a picture of the chart after a calculation
-    kHelp,            // --help
+    kHelp,            // -h, --help
+    kVersion,         // --version
     kError,           // a malformed command line; `error` says why
   };
 
@@ -30,12 +31,13 @@ struct CommandLine {
   std::string error;
 };
 
-// Reads the arguments after the program's name. Our options are recognised
-// only as the first argument; anything else starting with "--" is an error,
-// and other arguments are left to the window toolkit.
+// Reads the arguments after the program's name. An option is recognised
+// only as the first argument; any other first argument is an error.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 std::string HelpText();
+// "stillwise" and the version, one line.
+std::string VersionText();
 
 // Runs the calculate command on the texts without a window and prints the
 // report top to bottom, an empty line and the still output. An error prints

@@ -88,6 +88,9 @@ int RunProgram(int argc, char** argv) {
     case CommandLine::Mode::kHelp:
       std::cout << HelpText();
       return 0;
+    case CommandLine::Mode::kVersion:
+      std::cout << VersionText();
+      return 0;
     case CommandLine::Mode::kError:
       break;
   }

@@ -15,7 +15,7 @@ namespace {
 // The parsed command line in one line: mode, file, texts and, for a report,
 // "+" or "-" for the return, liquid, vapour and temperature switches.
 std::string Describe(const CommandLine& line) {
-  const char* const modes[] = {"window", "report", "screenshot", "info", "chart", "help", "error"};
+  const char* const modes[] = {"window", "report", "screenshot", "info", "chart", "help", "version", "error"};
   std::string text = modes[static_cast<int>(line.mode)];
   if (line.mode == CommandLine::Mode::kError && line.error.empty()) text += " without a message";
   if (!line.file.empty()) text += " " + line.file;
@@ -31,9 +31,14 @@ std::string Describe(const CommandLine& line) {
 TEST(ParseCommandLine, ReadsEachOptionAndRefusesMalformedOnes) {
   const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{}, "window"},
-      {{"-platform", "offscreen"}, "window"},
+      {{"-platform", "offscreen"}, "error"},
+      {{"stray"}, "error"},
       {{"--help"}, "help"},
+      {{"-h"}, "help"},
       {{"--help", "x"}, "error"},
+      {{"--version"}, "version"},
+      {{"--version", "x"}, "error"},
+      {{"-v"}, "error"},
       {{"--report", "1000", "1", "20", "15"}, "report 1000|1|20|15++++"},
       {{"--report", "", "--no-liquid", " 20", "-1", "--no-vapour", "--no-return"},
        "report |--no-liquid| 20|-1-+-+"},
