@@ -55,6 +55,8 @@ void TApplication::HandleException(const std::exception& error) {
     return;
   }
   QMessageBox box(QMessageBox::Critical, title_, QString::fromStdString(text), QMessageBox::Ok);
+  // Messages carry typed text, which must show as it was typed, never as markup.
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 

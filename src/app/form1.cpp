@@ -6,12 +6,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <limits>
 #include <memory>
 
 #include "app/application.h"
 #include "chart/chartwidget.h"
 #include "chart/lineseries.h"
 #include "app/clicklabel.h"
+#include "app/pushbutton.h"
 #include "app/widgetsinks.h"
 #include "app/windowfont.h"
 
@@ -25,6 +27,7 @@ constexpr int kItemHeight = 13;
 
 QLabel* AddLabel(QWidget* parent, const QString& text, int left, int top) {
   auto* label = new QLabel(text, parent);
+  label->setTextFormat(Qt::PlainText);
   label->move(left, top);
   label->adjustSize();
   return label;
@@ -33,6 +36,8 @@ QLabel* AddLabel(QWidget* parent, const QString& text, int left, int top) {
 QLineEdit* AddEdit(QWidget* parent, const QString& text, const QRect& geometry,
                    const QString& hint) {
   auto* edit = new QLineEdit(text, parent);
+  // Any text the command line takes, however long, can be typed or pasted.
+  edit->setMaxLength(std::numeric_limits<int>::max());
   edit->setGeometry(geometry);
   edit->setToolTip(hint);
   edit->setToolTipDuration(kHintDuration);
@@ -40,7 +45,7 @@ QLineEdit* AddEdit(QWidget* parent, const QString& text, const QRect& geometry,
 }
 
 QPushButton* AddButton(QWidget* parent, const QString& caption, const QRect& geometry) {
-  auto* button = new QPushButton(caption, parent);
+  auto* button = new TPushButton(caption, parent);
   button->setGeometry(geometry);
   button->setAutoDefault(false);
   return button;
@@ -75,6 +80,7 @@ TForm1::TForm1(QWidget& informationWindow) : informationWindow_(informationWindo
 
   Label5 = AddLabel(this, "Отчет:", 128, 128);
   Label8 = new TClickLabel("Stillwise 2004-01-20 BETA ", this);
+  Label8->setTextFormat(Qt::PlainText);
   Label8->setFont(VersionLabelFont());
   Label8->move(8, 464);
   Label8->adjustSize();

@@ -6,6 +6,7 @@
 
 #include "app/application.h"
 #include "app/infotext.h"
+#include "app/pushbutton.h"
 #include "app/windowfont.h"
 
 namespace app {
@@ -19,10 +20,11 @@ TForm3::TForm3() {
   setAttribute(Qt::WA_QuitOnClose, false);
 
   Label1 = new QLabel("Информация о Stillwise", this);
+  Label1->setTextFormat(Qt::PlainText);
   Label1->move(75, 8);
   Label1->adjustSize();
 
-  Button1 = new QPushButton("Закрыть", this);
+  Button1 = new TPushButton("Закрыть", this);
   Button1->setGeometry(97, 408, 75, 25);
   Button1->setAutoDefault(false);
   connect(Button1, &QPushButton::clicked, this, Guarded([this] { Button1Click(); }));

@@ -12,8 +12,10 @@
 #include <QTest>
 #include <ostream>
 #include <random>
+#include <sstream>
 
 #include "app/application.h"
+#include "app/commandline.h"
 #include "app/errortext.h"
 #include "app/program.h"
 #include "chart/lineseries.h"
@@ -148,6 +150,9 @@ INSTANTIATE_TEST_SUITE_P(
         ClickCase{"PowerBeforeStrength", {"1e3", "x", "2", "1"}, "'1e3' is not a valid integer value.", 0, {}, 3},
         ClickCase{"TraysTrailingBlank", {"1000", "20", "20 ", "1"}, "'20 ' is not a valid integer value.", 0, {}, 3},
         ClickCase{"RefluxMinusOne", {"1000", "20", "2", "-1"}, "Floating point division by zero.", 0, {}, 3},
+        ClickCase{"MarkupPower", {"<h1>1000</h1>", "20", "2", "1"}, "'<h1>1000</h1>' is not a valid integer value.", 0, {}, 3},
+        ClickCase{"PictureReflux", {"1000", "20", "2", "<img src=\"/usr/share/icons/x.png\">"},
+                  "'<img src=\"/usr/share/icons/x.png\">' is not a valid floating point value.", 0, {}, 3},
         ClickCase{"TooManyTrays", {"1000", "20", "101", "1"}, "Кол-во тарелок не может быть больше 100.", 0, {}, 3},
         ClickCase{"NoPower", {"0", "20", "3", "1"}, "Invalid floating point operation.", 12 + 7 * 3, kLabelOnly, 4},
         ClickCase{"NegativeStrength", {"1000", "-1", "3", "1"}, "Floating point division by zero.", 12 + 7 * 3, kLabelOnly, 4}),
@@ -169,6 +174,44 @@ TEST_F(Form1Test, SwitchesLeaveOutTheirTrayLines) {
     EXPECT_EQ(form.Series1->Count(), 3);
   }
   EXPECT_EQ(expected.size(), 26 - 4 * 2);
+}
+
+// Return clicks the push button that has the focus, as Space does; in an
+// edit field it starts nothing.
+TEST_F(Form1Test, ReturnClicksTheFocusedButtonOnly) {
+  QApplication::setActiveWindow(&form);
+  for (QLineEdit* field : {form.Edit1, form.Edit2, form.Edit3, form.Edit4}) {
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Return);
+    QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
+  }
+  EXPECT_EQ(form.ListBox1->count(), 0);
+  form.Button1->setFocus();
+  QTest::keyClick(form.Button1, Qt::Key_Return);
+  EXPECT_EQ(form.ListBox1->count(), 12 + 7 * 20);
+  form.ListBox1->clear();
+  QTest::keyClick(form.Button1, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(form.ListBox1->count(), 12 + 7 * 20);
+
+  QTest::keyClick(form.Button4, Qt::Key_Return);
+  EXPECT_TRUE(windows.Form3.isVisible());
+  QTest::keyClick(windows.Form3.Button1, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_FALSE(windows.Form3.isVisible());
+}
+
+// A text far longer than an edit field's usual limit is taken whole, as the
+// command line takes it.
+TEST_F(Form1Test, FieldsHoldTextsOfAnyLength) {
+  const std::string reflux = std::string(40000, ' ') + "15";
+  form.SetTexts({"1000", "20", "2", reflux});
+  EXPECT_EQ(form.Edit4->text().size(), static_cast<qsizetype>(reflux.size()));
+  EXPECT_EQ(ClickCalculate(), QStringList());
+  std::ostringstream printed;
+  std::ostringstream errors;
+  ASSERT_EQ(RunReport(form.Texts(), {}, printed, errors), 0);
+  const QStringList report = QString::fromStdString(printed.str()).split('\n');
+  EXPECT_EQ(Items(form.ListBox1), report.mid(0, form.ListBox1->count()));
+  EXPECT_EQ(report[3], "    Возврат    :    3478 г/ч");
 }
 
 TEST_F(Form1Test, MessagesEndInAPeriodUnlessTheyCloseOtherwise) {

@@ -46,7 +46,10 @@ QStringList AnswerMessageBoxes(const std::function<void()>& action) {
   QObject::connect(&answer, &QTimer::timeout, [&shown] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible()) return;
-    shown << Describe(box->windowTitle(), box->icon(), box->standardButtons(), box->text());
+    // A box that would render its text as markup is marked, so that every
+    // expected box is plain text unless a test says otherwise.
+    const QString format = box->textFormat() == Qt::PlainText ? "" : "|markup";
+    shown << Describe(box->windowTitle(), box->icon(), box->standardButtons(), box->text()) + format;
     box->button(QMessageBox::Ok)->click();
   });
   answer.start();
