@@ -1,27 +1,36 @@
 #include "app/program.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QPixmap>
 #include <exception>
+#include <memory>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/application.h"
 #include "app/commandline.h"
+#include "app/platformstart.h"
+#include "app/savefile.h"
 #include "chart/chartwidget.h"
 #include "numtext/numtext.h"
 
 namespace app {
 namespace {
 
-bool HasDisplay() {
-  return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
-         qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
-}
-
 bool SavePicture(QWidget& window, const std::string& file) {
-  if (window.grab().save(QString::fromStdString(file), "PNG")) return true;
-  std::cerr << "stillwise: cannot write '" << file << "'\n";
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  std::string reason;
+  if (!window.grab().save(&buffer, "PNG")) {
+    reason = "the picture could not be encoded";
+  } else {
+    reason = SaveFileBytes(file, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+  }
+  if (reason.empty()) return true;
+  std::cerr << "stillwise: cannot write '" << file << "': " << reason << "\n";
   return false;
 }
 
@@ -32,7 +41,8 @@ int RunScreenshot(const CommandLine& line, const char* programName) {
   std::string name(programName);
   char* argv[] = {name.data(), nullptr};
   int argc = 1;
-  TApplication application(argc, argv);
+  const std::unique_ptr<TApplication> started = StartApplication(argc, argv);
+  TApplication& application = *started;
   application.SetErrorStream(&std::cerr);
   TProgramWindows windows;
 
@@ -59,13 +69,12 @@ int RunScreenshot(const CommandLine& line, const char* programName) {
 }
 
 int RunWindow(int argc, char** argv) {
-  if (!HasDisplay()) {
-    std::cerr << "stillwise: no display is set (neither DISPLAY nor WAYLAND_DISPLAY).\n"
-                 "Start it from a graphical session, or save a picture of the window:\n"
-                 "  stillwise --screenshot stillwise.png 1000 1 20 15\n";
+  const std::string missing = MissingScreen(CurrentScreenEnvironment());
+  if (!missing.empty()) {
+    std::cerr << NoScreenMessage(missing);
     return 1;
   }
-  TApplication application(argc, argv);
+  const std::unique_ptr<TApplication> application = StartApplication(argc, argv);
   TProgramWindows windows;
   windows.Form1.show();
   return QApplication::exec();
