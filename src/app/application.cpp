@@ -1,8 +1,10 @@
 #include "app/application.h"
 
 #include <QEvent>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QProxyStyle>
+#include <QStyleFactory>
 #include <QWidget>
 
 #include "app/errortext.h"
@@ -13,10 +15,17 @@
 namespace app {
 namespace {
 
+constexpr int kCaptionShift = -2;
+
 // The platform style with the program's hint timing, and check boxes as
 // compact as the fixed layout needs: a 13-pixel box 4 pixels from its text.
 class TProgramStyle : public QProxyStyle {
  public:
+  // The classic desktop look the fixed layout was made for: group-box
+  // frames through the middle of their caption, captions inset from the
+  // left edge, flat-faced buttons, check boxes and lists.
+  TProgramStyle() : QProxyStyle(QStyleFactory::create("Windows")) {}
+
   int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                 QStyleHintReturn* returnData) const override {
     // Hints wake after 500 ms; while one is up, the next comes without delay.
@@ -25,10 +34,21 @@ class TProgramStyle : public QProxyStyle {
     return QProxyStyle::styleHint(hint, option, widget, returnData);
   }
 
+  QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                       SubControl part, const QWidget* widget) const override {
+    QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+    // The caption's text starts 8 pixels from the box's left edge, its
+    // face-coloured gap in the frame 2 pixels before it.
+    if (control == CC_GroupBox && part == SC_GroupBoxLabel) rect.translate(kCaptionShift, 0);
+    return rect;
+  }
+
   int pixelMetric(PixelMetric metric, const QStyleOption* option,
                   const QWidget* widget) const override {
     if (metric == PM_IndicatorWidth || metric == PM_IndicatorHeight) return 13;
     if (metric == PM_CheckBoxLabelSpacing) return 4;
+    // List items start 2 pixels inside the list's border.
+    if (metric == PM_FocusFrameHMargin && qobject_cast<const QListWidget*>(widget)) return 1;
     return QProxyStyle::pixelMetric(metric, option, widget);
   }
 };

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/application.h"
+#include "app/fixedwindow.h"
 #include "chart/chartwidget.h"
 #include "chart/lineseries.h"
 #include "app/clicklabel.h"
@@ -76,7 +77,7 @@ TForm1::TForm1(QWidget& informationWindow) : informationWindow_(informationWindo
   setWindowTitle("Stillwise (русифицировано)");
   setFont(WindowFont());
   move(270, 141);
-  setFixedSize(678, 500);
+  MakeFixedWindow(*this, {678, 500});
 
   Label5 = AddLabel(this, "Отчет:", 128, 128);
   Label8 = new TClickLabel("Stillwise 2004-01-20 BETA ", this);

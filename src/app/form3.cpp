@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "app/application.h"
+#include "app/fixedwindow.h"
 #include "app/infotext.h"
 #include "app/pushbutton.h"
 #include "app/windowfont.h"
@@ -15,7 +16,7 @@ TForm3::TForm3() {
   setWindowTitle("Информация");
   setFont(WindowFont());
   move(396, 72);
-  setFixedSize(319, 440);
+  MakeFixedWindow(*this, {319, 440});
   // Closing the main window ends the program even while this one is open.
   setAttribute(Qt::WA_QuitOnClose, false);
 

@@ -1,10 +1,13 @@
 #include "app/windowfont.h"
 
+#include <QFontInfo>
+
 namespace app {
 namespace {
 
 constexpr char kWindowFamily[] = "MS Sans Serif";
 constexpr char kVersionLabelFamily[] = "@Arial Unicode MS";
+constexpr qreal kStandInLetterSpacing = -0.5;
 
 QFont PixelFont(const QString& family) {
   QFont font(family);
@@ -14,7 +17,16 @@ QFont PixelFont(const QString& family) {
 
 }  // namespace
 
-QFont WindowFont() { return PixelFont(kWindowFamily); }
+QFont WindowFont() {
+  QFont font = PixelFont(kWindowFamily);
+  // The stand-in face is wider than the classic 8-point face; half a pixel
+  // less between letters brings its captions to the classic widths, so that
+  // every caption fits the control the layout gives it.
+  if (QFontInfo(font).family() != kWindowFamily) {
+    font.setLetterSpacing(QFont::AbsoluteSpacing, kStandInLetterSpacing);
+  }
+  return font;
+}
 
 QFont VersionLabelFont() { return PixelFont(kVersionLabelFamily); }
 
