@@ -15,10 +15,11 @@ model::ColumnInputs ParseInputs(const InputTexts& texts) {
 
 void CalculateCommand(const InputTexts& texts, const ReportSwitches& switches,
                       model::TColumn& column, TListSink& report, TListSink& stillOutput,
-                      TSeriesSink& series) {
+                      TSeriesSink& series, const std::function<void()>& reportWritten) {
   report.Clear();
   column.Calculate(ParseInputs(texts));
   WriteReport(column, switches, report, series);
+  if (reportWritten) reportWritten();
   WriteStillOutput(column, stillOutput);
 }
 

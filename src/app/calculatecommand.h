@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "app/report.h"
@@ -24,8 +25,10 @@ model::ColumnInputs ParseInputs(const InputTexts& texts);
 // The calculate command: empties the report, parses the inputs, runs the
 // column calculation and writes the report, the series and the still output.
 // Any error ends it where it arises and leaves the sinks as they stand.
+// `reportWritten`, when given, is called once the report and the series are
+// complete, before the still output is written.
 void CalculateCommand(const InputTexts& texts, const ReportSwitches& switches,
                       model::TColumn& column, TListSink& report, TListSink& stillOutput,
-                      TSeriesSink& series);
+                      TSeriesSink& series, const std::function<void()>& reportWritten = {});
 
 }  // namespace app

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "app/errortext.h"
+#include "app/resultfiles.h"
 #include "model/column.h"
 
 namespace app {
@@ -143,9 +144,8 @@ int RunReport(const InputTexts& texts, const ReportSwitches& switches, std::ostr
     failed = true;
     error = ErrorBoxText(e.what());
   }
-  for (const std::string& line : report.lines) out << line << '\n';
-  out << '\n';
-  for (const std::string& line : stillOutput.lines) out << line << '\n';
+  out << ReportText({report.lines.begin(), report.lines.end()},
+                    {stillOutput.lines.begin(), stillOutput.lines.end()});
   out.flush();
   if (!failed) return 0;
   err << error << '\n';

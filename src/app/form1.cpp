@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <limits>
 #include <memory>
@@ -77,16 +78,21 @@ TForm1::TForm1(QWidget& informationWindow) : informationWindow_(informationWindo
   setWindowTitle("Stillwise (русифицировано)");
   setFont(WindowFont());
   move(270, 141);
-  MakeFixedWindow(*this, {678, 500});
+  // The menu bar stands above the controls, whose area keeps the window's
+  // classic client size; the window grows by the menu bar's height.
+  CreateMenus();
+  Client = new QWidget(this);
+  Client->setGeometry(0, MenuBar->height(), 678, 500);
+  MakeFixedWindow(*this, {678, 500 + MenuBar->height()});
 
-  Label5 = AddLabel(this, "Отчет:", 128, 128);
-  Label8 = new TClickLabel("Stillwise 2004-01-20 BETA ", this);
+  Label5 = AddLabel(Client, "Отчет:", 128, 128);
+  Label8 = new TClickLabel("Stillwise 2004-01-20 BETA ", Client);
   Label8->setTextFormat(Qt::PlainText);
   Label8->setFont(VersionLabelFont());
   Label8->move(8, 464);
   Label8->adjustSize();
 
-  GroupBox1 = new QGroupBox("Исходные данные:", this);
+  GroupBox1 = new QGroupBox("Исходные данные:", Client);
   GroupBox1->setGeometry(-1, 8, 129, 257);
   Label1 = AddLabel(GroupBox1, "Мощность", 16, 24);
   Label2 = AddLabel(GroupBox1, "ФЧ", 16, 158);
@@ -100,9 +106,9 @@ TForm1::TForm1(QWidget& informationWindow) : informationWindow_(informationWindo
   Edit4 = AddEdit(GroupBox1, "15", {16, 178, 41, 21}, "ФЧ (0-бесконечность)");
   Button1 = AddButton(GroupBox1, "Расчет", {24, 216, 75, 25});
 
-  ListBox1 = AddListBox(this, {128, 144, 209, 305});
+  ListBox1 = AddListBox(Client, {128, 144, 209, 305});
 
-  GroupBox2 = new QGroupBox("Данные из аппарата", this);
+  GroupBox2 = new QGroupBox("Данные из аппарата", Client);
   GroupBox2->setGeometry(0, 264, 129, 81);
   GroupBox2->setToolTip("Показывает сколько этанола покидает куб в час");
   GroupBox2->setToolTipDuration(kHintDuration);
@@ -110,7 +116,7 @@ TForm1::TForm1(QWidget& informationWindow) : informationWindow_(informationWindo
   ListBox2->setToolTip("Сколько этанола из куба\nвы получите на выходе\nпри этом ФЧ");
   ListBox2->setToolTipDuration(kHintDuration);
 
-  GroupBox3 = new QGroupBox("Что показывать в отчете", this);
+  GroupBox3 = new QGroupBox("Что показывать в отчете", Client);
   GroupBox3->setGeometry(128, 8, 181, 105);
   CheckBox6 = AddCheckBox(GroupBox3, "выход пара с тарелки", {8, 16, 129, 17});
   CheckBox7 = AddCheckBox(GroupBox3, "возврат флегмы с тарелки", {8, 32, 171, 17});
@@ -120,13 +126,13 @@ TForm1::TForm1(QWidget& informationWindow) : informationWindow_(informationWindo
 
   // Part of the window but never shown: the top-down solution they once
   // started now runs inside the column calculation.
-  Button2 = AddButton(this, "Button2", {24, 424, 75, 25});
+  Button2 = AddButton(Client, "Button2", {24, 424, 75, 25});
   Button2->hide();
-  Button3 = AddButton(this, "Button3", {24, 392, 75, 25});
+  Button3 = AddButton(Client, "Button3", {24, 392, 75, 25});
   Button3->hide();
-  Button4 = AddButton(this, "Информация", {256, 464, 75, 25});
+  Button4 = AddButton(Client, "Информация", {256, 464, 75, 25});
 
-  Chart1 = new chart::TChart(this);
+  Chart1 = new chart::TChart(Client);
   Chart1->setGeometry(360, 8, 296, 473);
   Chart1->Title.Text = {"Крепость в колонне"};
   Chart1->Legend.Inverted = true;
@@ -156,7 +162,10 @@ void TForm1::Button1Click() {
   TListBoxSink report(*ListBox1);
   TListBoxSink stillOutput(*ListBox2);
   TChartSeriesSink series(*Series1);
-  CalculateCommand(Texts(), Switches(), column_, report, stillOutput, series);
+  CalculateCommand(Texts(), Switches(), column_, report, stillOutput, series, [this] {
+    tableColumn_ = column_;
+    EnableResultActions(true);
+  });
 }
 
 void TForm1::Button2Click() { column_.SolveTopDown(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 
 #include "app/calculatecommand.h"
 #include "app/report.h"
@@ -11,7 +12,9 @@ class TChart;
 class THorizLineSeries;
 }  // namespace chart
 
+class QAction;
 class QCheckBox;
+class QMenuBar;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -40,11 +43,33 @@ class TForm1 : public QWidget {
   // Shows the information window; when it is already shown nothing changes.
   void Button4Click();
 
+  // The menu commands.
+  void SaveReportClick();
+  void ExportCsvClick();
+  void SaveChartClick();
+  void CopyReportClick();
+  void CopyChartClick();
+  void AboutClick();
+
+  // The report as the lists show it, as one text.
+  std::string ShownReport() const;
+
   InputTexts Texts() const;
   // Puts the texts into the four fields, as if typed.
   void SetTexts(const InputTexts& texts);
   ReportSwitches Switches() const;
 
+  QMenuBar* MenuBar;
+  // Below the menu bar: the area the controls are placed in.
+  QWidget* Client;
+  QAction* ActionSaveReport;
+  QAction* ActionExportCsv;
+  QAction* ActionSaveChart;
+  QAction* ActionExit;
+  QAction* ActionCopyReport;
+  QAction* ActionCopyChart;
+  QAction* ActionInformation;
+  QAction* ActionAbout;
   QLabel* Label5;
   TClickLabel* Label8;
   QGroupBox* GroupBox1;
@@ -75,8 +100,14 @@ class TForm1 : public QWidget {
   chart::THorizLineSeries* Series1;
 
  private:
+  void CreateMenus();
+  // Entries that need results are enabled once a report has been written.
+  void EnableResultActions(bool enabled);
+
   QWidget& informationWindow_;
   model::TColumn column_;
+  // The calculation whose report was written last: the table that is exported.
+  model::TColumn tableColumn_;
 };
 
 }  // namespace app

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <ostream>
@@ -31,13 +32,16 @@ QStringList Items(const QListWidget* box) {
   return items;
 }
 
-// A window and its controls in creation order, one line each: position, size
-// (not for labels, which size themselves), text, hint.
-QStringList Layout(QWidget& window) {
+// A window and the controls of its client area in creation order, one line
+// each: position, size (not for labels, which size themselves), text, hint.
+QStringList Layout(QWidget& window, QWidget& client) {
   QStringList lines{QString("%1,%2 %3x%4 %5").arg(window.x()).arg(window.y()).arg(window.width())
                         .arg(window.height()).arg(window.windowTitle())};
-  for (QWidget* control : window.findChildren<QWidget*>()) {
-    if (control->parentWidget() != &window && !qobject_cast<QGroupBox*>(control->parentWidget())) continue;
+  if (&client != &window) {
+    lines << QString("client %1,%2 %3x%4").arg(client.x()).arg(client.y()).arg(client.width()).arg(client.height());
+  }
+  for (QWidget* control : client.findChildren<QWidget*>()) {
+    if (control->parentWidget() != &client && !qobject_cast<QGroupBox*>(control->parentWidget())) continue;
     QString line = QString("%1,%2").arg(control->x()).arg(control->y());
     if (!qobject_cast<QLabel*>(control)) line += QString(" %1x%2").arg(control->width()).arg(control->height());
     const QString text = control->property("text").toString() + control->property("title").toString();
@@ -62,8 +66,14 @@ class Form1Test : public testing::Test {
 };
 
 TEST_F(Form1Test, BothWindowsHaveTheirLayoutAndTabOrder) {
-  EXPECT_EQ(Layout(form),
-            QStringList({"270,141 678x500 Stillwise (русифицировано)", "128,128 Отчет:",
+  // Under the menu bar the controls keep their places in the classic client
+  // area, and the window grows by the menu bar's height.
+  const int menuHeight = form.MenuBar->height();
+  EXPECT_GT(menuHeight, 10);
+  EXPECT_EQ(form.MenuBar->geometry(), QRect(0, 0, 678, menuHeight));
+  EXPECT_EQ(Layout(form, *form.Client),
+            QStringList({QString("270,141 678x%1 Stillwise (русифицировано)").arg(500 + menuHeight),
+                         QString("client 0,%1 678x500").arg(menuHeight), "128,128 Отчет:",
                          "8,464 Stillwise 2004-01-20 BETA ", "-1,8 129x257 Исходные данные:",
                          "16,24 Мощность", "16,158 ФЧ", "17,68 Крепость в кубе",
                          "16,110 Кол-во тарелок", "47,86 %масс ", "59,44 Вт",
@@ -78,7 +88,7 @@ TEST_F(Form1Test, BothWindowsHaveTheirLayoutAndTabOrder) {
                          "8,64 127x17 крепость флегмы", "8,80 97x17 температура",
                          "24,424 75x25 Button2", "24,392 75x25 Button3", "256,464 75x25 Информация",
                          "360,8 296x473"}));
-  EXPECT_EQ(Layout(windows.Form3),
+  EXPECT_EQ(Layout(windows.Form3, windows.Form3),
             QStringList({"396,72 319x440 Информация", "75,8 Информация о Stillwise",
                          "97,408 75x25 Закрыть", "12,32 294x369"}));
 

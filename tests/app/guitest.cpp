@@ -1,6 +1,8 @@
 #include "guitest.h"
 
 #include <QAbstractButton>
+#include <QFileDialog>
+#include <QPointer>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -39,18 +41,37 @@ QString Describe(const QString& caption, int icon, int buttons, const QString& t
 
 }  // namespace
 
-QStringList AnswerMessageBoxes(const std::function<void()>& action) {
+QStringList AnswerMessageBoxes(const std::function<void()>& action) { return AnswerDialogs(action, {}); }
+
+QStringList AnswerDialogs(const std::function<void()>& action, const QString& file) {
   QStringList shown;
   QTimer answer;
   answer.setInterval(0);
-  QObject::connect(&answer, &QTimer::timeout, [&shown] {
+  QPointer<QFileDialog> answered;
+  QObject::connect(&answer, &QTimer::timeout, [&shown, &file, &answered] {
+    if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+      if (!dialog->isVisible() || dialog == answered) return;
+      answered = dialog;
+      shown << "file dialog|" + dialog->windowTitle();
+      if (file.isEmpty()) {
+        dialog->reject();
+        return;
+      }
+      dialog->selectFile(file);
+      // Accepted from the event loop, not from this timer: accepting may open
+      // a question (replace the file?) that this timer must then answer.
+      QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
+      return;
+    }
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible()) return;
     // A box that would render its text as markup is marked, so that every
     // expected box is plain text unless a test says otherwise.
     const QString format = box->textFormat() == Qt::PlainText ? "" : "|markup";
     shown << Describe(box->windowTitle(), box->icon(), box->standardButtons(), box->text()) + format;
-    box->button(QMessageBox::Ok)->click();
+    // A question, such as whether to replace a file, is answered yes.
+    QAbstractButton* yes = box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok) : box->button(QMessageBox::Yes);
+    if (yes) yes->click();
   });
   answer.start();
   action();

@@ -11,6 +11,10 @@ namespace app::test {
 // box as "caption|icon|buttons|text".
 QStringList AnswerMessageBoxes(const std::function<void()>& action);
 
+// The same, and every file dialog is answered with `file`, or cancelled
+// when it is empty; a dialog is returned as "file dialog|caption".
+QStringList AnswerDialogs(const std::function<void()>& action, const QString& file);
+
 // A box as the program shows its errors: the stop icon and one OK button.
 QString StopBox(const QString& text);
 

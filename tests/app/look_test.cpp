@@ -36,6 +36,11 @@ class LookTest : public testing::Test {
     picture = form.grab().toImage();
   }
 
+  // A control's place in the window's picture, the menu bar included.
+  QRect InPicture(const QWidget* control) const {
+    return QRect(control->mapTo(&form, QPoint(0, 0)), control->size());
+  }
+
   TProgramWindows windows;
   TForm1& form = windows.Form1;
   QImage picture;
@@ -45,15 +50,16 @@ class LookTest : public testing::Test {
 // control placed in a box lies below it, inside the frame.
 TEST_F(LookTest, ControlsLieInsideTheirGroupBoxFrames) {
   const int lineHeight = QFontMetrics(form.font()).height();
-  for (QGroupBox* box : {form.GroupBox1, form.GroupBox2, form.GroupBox3}) {
+  for (QGroupBox* groupBox : {form.GroupBox1, form.GroupBox2, form.GroupBox3}) {
+    const QRect box = InPicture(groupBox);
     // The frame's top line, found on a column right of the caption.
-    const int x = box->x() + box->width() - 4;
-    int frame = box->y();
-    while (frame < box->y() + box->height() && !Dark(picture, x, frame)) ++frame;
-    EXPECT_EQ(frame - box->y(), lineHeight / 2) << box->title().toStdString();
-    for (QWidget* control : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    const int x = box.right() - 3;
+    int frame = box.top();
+    while (frame < box.bottom() && !Dark(picture, x, frame)) ++frame;
+    EXPECT_EQ(frame - box.top(), lineHeight / 2) << groupBox->title().toStdString();
+    for (QWidget* control : groupBox->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
       if (control->isVisible()) {
-        EXPECT_GT(box->y() + control->y(), frame + 1) << control->metaObject()->className();
+        EXPECT_GT(InPicture(control).top(), frame + 1) << control->metaObject()->className();
       }
     }
   }
@@ -63,19 +69,18 @@ TEST_F(LookTest, ControlsLieInsideTheirGroupBoxFrames) {
 // x = -1 keeps its caption's first column on the window.
 TEST_F(LookTest, CaptionsStartEightPixelsInsideTheirBoxes) {
   const int lineHeight = QFontMetrics(form.font()).height();
-  for (QGroupBox* box : {form.GroupBox1, form.GroupBox2, form.GroupBox3}) {
+  for (QGroupBox* groupBox : {form.GroupBox1, form.GroupBox2, form.GroupBox3}) {
+    const QRect box = InPicture(groupBox);
+    const int frame = box.top() + lineHeight / 2;
     int first = -1;
-    for (int x = std::max(0, box->x()); x < box->x() + 40 && first < 0; ++x) {
-      for (int y = box->y(); y < box->y() + lineHeight && first < 0; ++y) {
+    for (int x = std::max(0, box.left()); x < box.left() + 40 && first < 0; ++x) {
+      for (int y = box.top(); y < box.top() + lineHeight && first < 0; ++y) {
         // The frame line's own pixels run left of the caption's gap.
-        if (Inked(picture, x, y, kFaceGrey) && y != box->y() + lineHeight / 2 && y != box->y() + lineHeight / 2 + 1 &&
-            x >= box->x() + 6) {
-          first = x;
-        }
+        if (Inked(picture, x, y, kFaceGrey) && y != frame && y != frame + 1 && x >= box.left() + 6) first = x;
       }
     }
     // A glyph's own bearing may lead or trail the text's start by a pixel.
-    EXPECT_NEAR(first - box->x(), 8, 1) << box->title().toStdString();
+    EXPECT_NEAR(first - box.left(), 8, 1) << groupBox->title().toStdString();
   }
 }
 

@@ -1,0 +1,118 @@
+// The main window's menu bar and the commands that keep and copy results.
+
+#include <QAction>
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+
+#include "analysis/traytable.h"
+#include "app/application.h"
+#include "app/form1.h"
+#include "app/resultfiles.h"
+#include "chart/chartwidget.h"
+
+namespace app {
+namespace {
+
+std::vector<std::string> Lines(const QListWidget& box) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < box.count(); ++i) lines.push_back(box.item(i)->text().toStdString());
+  return lines;
+}
+
+std::string PngBytes(const QImage& picture) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  picture.save(&buffer, "PNG");
+  return png.toStdString();
+}
+
+constexpr char kAboutText[] =
+    "Stillwise " STILLWISE_VERSION
+    "\n\n"
+    "Учебная программа: как работает ректификационная колонна для смеси этанола "
+    "и воды. По мощности, крепости в кубе, числу теоретических тарелок и "
+    "флегмовому числу она рассчитывает крепость, потоки и температуру на каждой "
+    "тарелке.\n\n"
+    "Лицензия: GNU General Public License версии 3 или более поздней.";
+
+}  // namespace
+
+void TForm1::CreateMenus() {
+  MenuBar = new QMenuBar(this);
+  const auto add = [this](QMenu* menu, const QString& text, const QKeySequence& keys, auto command) {
+    QAction* action = menu->addAction(text);
+    action->setShortcut(keys);
+    connect(action, &QAction::triggered, this, Guarded(command));
+    return action;
+  };
+
+  QMenu* file = MenuBar->addMenu("&Файл");
+  ActionSaveReport = add(file, "&Сохранить отчёт…", QKeySequence("Ctrl+S"), [this] { SaveReportClick(); });
+  ActionExportCsv = add(file, "&Экспорт таблицы в CSV…", QKeySequence("Ctrl+E"), [this] { ExportCsvClick(); });
+  ActionSaveChart = add(file, "Сохранить &график…", QKeySequence("Ctrl+Shift+S"), [this] { SaveChartClick(); });
+  file->addSeparator();
+  ActionExit = add(file, "В&ыход", QKeySequence("Ctrl+Q"), [this] { close(); });
+
+  QMenu* edit = MenuBar->addMenu("&Правка");
+  ActionCopyReport = add(edit, "&Копировать отчёт", QKeySequence("Ctrl+Shift+C"), [this] { CopyReportClick(); });
+  ActionCopyChart = add(edit, "Копировать &график", QKeySequence(), [this] { CopyChartClick(); });
+
+  QMenu* help = MenuBar->addMenu("&Справка");
+  ActionInformation = add(help, "&Информация", QKeySequence(Qt::Key_F1), [this] { Button4Click(); });
+  ActionAbout = add(help, "&О программе", QKeySequence(), [this] { AboutClick(); });
+
+  MenuBar->adjustSize();
+  MenuBar->setGeometry(0, 0, 678, MenuBar->sizeHint().height());
+  EnableResultActions(false);
+}
+
+void TForm1::EnableResultActions(bool enabled) {
+  for (QAction* action :
+       {ActionSaveReport, ActionExportCsv, ActionSaveChart, ActionCopyReport, ActionCopyChart}) {
+    action->setEnabled(enabled);
+  }
+}
+
+std::string TForm1::ShownReport() const { return ReportText(Lines(*ListBox1), Lines(*ListBox2)); }
+
+void TForm1::SaveReportClick() {
+  const QString file = ChooseSaveFile(this, "Сохранить отчёт", "Текст (*.txt);;Все файлы (*)",
+                                      "txt", "stillwise-report.txt");
+  if (!file.isEmpty()) SaveOrThrow(file, ShownReport());
+}
+
+void TForm1::ExportCsvClick() {
+  const QString file = ChooseSaveFile(this, "Экспорт таблицы в CSV", "Таблица CSV (*.csv);;Все файлы (*)",
+                                      "csv", "stillwise-trays.csv");
+  if (!file.isEmpty()) SaveOrThrow(file, analysis::TrayTableCsv(tableColumn_));
+}
+
+void TForm1::SaveChartClick() {
+  const QString file = ChooseSaveFile(this, "Сохранить график", "Рисунок PNG (*.png)",
+                                      "png", "stillwise-chart.png");
+  if (!file.isEmpty()) SaveOrThrow(file, PngBytes(Chart1->grab().toImage()));
+}
+
+void TForm1::CopyReportClick() { QApplication::clipboard()->setText(QString::fromStdString(ShownReport())); }
+
+void TForm1::CopyChartClick() {
+  auto* data = new QMimeData;
+  data->setImageData(Chart1->grab().toImage());
+  QApplication::clipboard()->setMimeData(data);
+}
+
+void TForm1::AboutClick() {
+  QMessageBox box(QMessageBox::Information, "О программе", kAboutText, QMessageBox::Ok, this);
+  box.setTextFormat(Qt::PlainText);
+  box.setIconPixmap(windowIcon().pixmap(48, 48));
+  box.exec();
+}
+
+}  // namespace app

@@ -1,0 +1,42 @@
+#include "app/resultfiles.h"
+
+#include <QFile>
+#include <QFileDialog>
+
+#include "app/savefile.h"
+#include "runtime/errors.h"
+
+namespace app {
+
+std::string ReportText(const std::vector<std::string>& report,
+                       const std::vector<std::string>& stillOutput) {
+  std::string text;
+  for (const std::string& line : report) text += line + '\n';
+  text += '\n';
+  for (const std::string& line : stillOutput) text += line + '\n';
+  return text;
+}
+
+QString ChooseSaveFile(QWidget* parent, const QString& caption, const QString& filters,
+                       const QString& defaultSuffix, const QString& suggestedName) {
+  // The toolkit's own dialog looks the same on every desktop and can be
+  // answered by the window tests.
+  QFileDialog dialog(parent, caption);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(filters.split(";;"));
+  dialog.setDefaultSuffix(defaultSuffix);
+  dialog.selectFile(suggestedName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front();
+}
+
+void SaveOrThrow(const QString& file, const std::string& bytes) {
+  const std::string reason = SaveFileBytes(QFile::encodeName(file).toStdString(), bytes);
+  if (!reason.empty()) {
+    throw runtime::Exception("Не удалось сохранить файл «" + file.toStdString() + "»: " + reason);
+  }
+}
+
+}  // namespace app
