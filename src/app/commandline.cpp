@@ -2,7 +2,9 @@
 
 #include <exception>
 
+#include "analysis/traytable.h"
 #include "app/errortext.h"
+#include "app/savefile.h"
 #include "app/resultfiles.h"
 #include "model/column.h"
 
@@ -77,6 +79,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     line.file = arguments[1];
     line.texts = TextsFrom(arguments, 2);
     line.textsGiven = true;
+  } else if (option == "--csv") {
+    if (rest != 5) return Error("--csv needs FILE.csv POWER STRENGTH TRAYS REFLUX");
+    line.mode = CommandLine::Mode::kCsv;
+    line.file = arguments[1];
+    line.texts = TextsFrom(arguments, 2);
+    line.textsGiven = true;
   } else if (option == "--info-screenshot") {
     if (rest != 1) return Error("--info-screenshot needs FILE.png");
     line.mode = CommandLine::Mode::kInfoScreenshot;
@@ -108,11 +116,17 @@ Without options it opens its window.
       Types the texts into the fields when given, clicks "Расчет" and saves
       a picture of the main window. No display is needed.
 
-  --chart FILE.png POWER STRENGTH TRAYS REFLUX
+  --chart FILE.png|FILE.svg POWER STRENGTH TRAYS REFLUX
       Types the texts into the fields, clicks "Расчет" and saves the chart
       alone, 296 x 473 pixels as the window shows it: the vapour strength
-      up the column and the legend of the points' strengths. No display is
-      needed.
+      up the column and the legend of the points' strengths. A name ending
+      in .svg gives a vector picture. No display is needed.
+
+  --csv FILE.csv POWER STRENGTH TRAYS REFLUX
+      Calculates as --report does and writes the tray table as CSV: the
+      still as stage 0, then trays 1 to N, with liquid and vapour strength
+      in per cent, temperature and return flow; "." as the decimal point.
+      FILE "-" is standard output.
 
   --info-screenshot FILE.png
       Saves a picture of the information window. No display is needed.
@@ -129,6 +143,39 @@ a malformed command line.
 }
 
 std::string VersionText() { return std::string("stillwise ") + STILLWISE_VERSION + "\n"; }
+
+bool WriteResult(const std::string& file, std::string_view bytes, std::ostream& out,
+                 std::ostream& err) {
+  if (file == "-") {
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (out) return true;
+    err << "stillwise: cannot write to standard output\n";
+    return false;
+  }
+  const std::string reason = SaveFileBytes(file, bytes);
+  if (reason.empty()) return true;
+  err << "stillwise: cannot write '" << file << "': " << reason << "\n";
+  return false;
+}
+
+int RunCsv(const InputTexts& texts, const std::string& file, std::ostream& out, std::ostream& err) {
+  TLineList report;
+  TLineList stillOutput;
+  TPointList series;
+  model::TColumn column;
+  bool tableComplete = false;
+  std::string error;
+  try {
+    CalculateCommand(texts, {}, column, report, stillOutput, series, [&] { tableComplete = true; });
+  } catch (const std::exception& e) {
+    error = ErrorBoxText(e.what());
+  }
+  if (tableComplete && !WriteResult(file, analysis::TrayTableCsv(column), out, err)) return 1;
+  if (error.empty()) return 0;
+  err << error << '\n';
+  return 1;
+}
 
 int RunReport(const InputTexts& texts, const ReportSwitches& switches, std::ostream& out,
               std::ostream& err) {

@@ -15,6 +15,7 @@
 #include "app/form1.h"
 #include "app/resultfiles.h"
 #include "chart/chartwidget.h"
+#include "chart/svgcanvas.h"
 
 namespace app {
 namespace {
@@ -95,16 +96,22 @@ void TForm1::ExportCsvClick() {
 }
 
 void TForm1::SaveChartClick() {
-  const QString file = ChooseSaveFile(this, "Сохранить график", "Рисунок PNG (*.png)",
-                                      "png", "stillwise-chart.png");
-  if (!file.isEmpty()) SaveOrThrow(file, PngBytes(Chart1->grab().toImage()));
+  const QString file = ChooseSaveFile(this, "Сохранить график",
+                                      "Рисунок PNG (*.png);;Рисунок SVG (*.svg)", "png",
+                                      "stillwise-chart.png");
+  if (file.isEmpty()) return;
+  SaveOrThrow(file, file.endsWith(".svg", Qt::CaseInsensitive) ? ChartSvgText()
+                                                               : PngBytes(Chart1->grab().toImage()));
 }
+
+std::string TForm1::ChartSvgText() { return chart::ChartSvg(*Chart1, Chart1->width(), Chart1->height()); }
 
 void TForm1::CopyReportClick() { QApplication::clipboard()->setText(QString::fromStdString(ShownReport())); }
 
 void TForm1::CopyChartClick() {
   auto* data = new QMimeData;
   data->setImageData(Chart1->grab().toImage());
+  data->setData("image/svg+xml", QByteArray::fromStdString(ChartSvgText()));
   QApplication::clipboard()->setMimeData(data);
 }
 

@@ -12,26 +12,27 @@
 #include "app/application.h"
 #include "app/commandline.h"
 #include "app/platformstart.h"
-#include "app/savefile.h"
 #include "chart/chartwidget.h"
+#include "chart/svgcanvas.h"
 #include "numtext/numtext.h"
 
 namespace app {
 namespace {
 
-bool SavePicture(QWidget& window, const std::string& file) {
+bool IsSvgName(const std::string& file) {
+  return file.size() >= 4 && QByteArray::fromStdString(file.substr(file.size() - 4)).toLower() == ".svg";
+}
+
+// The window's picture as PNG, or the chart's as SVG when the name says so.
+std::string PictureBytes(QWidget& window, const std::string& file) {
+  if (auto* chart = qobject_cast<chart::TChart*>(&window); chart && IsSvgName(file)) {
+    return chart::ChartSvg(*chart, chart->width(), chart->height());
+  }
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
-  std::string reason;
-  if (!window.grab().save(&buffer, "PNG")) {
-    reason = "the picture could not be encoded";
-  } else {
-    reason = SaveFileBytes(file, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
-  }
-  if (reason.empty()) return true;
-  std::cerr << "stillwise: cannot write '" << file << "': " << reason << "\n";
-  return false;
+  window.grab().save(&buffer, "PNG");
+  return png.toStdString();
 }
 
 // Pictures are made on the offscreen platform unless one is named, so the
@@ -64,7 +65,7 @@ int RunScreenshot(const CommandLine& line, const char* programName) {
   QApplication::processEvents();
   // The chart is saved as it paints inside the shown window.
   if (line.mode == CommandLine::Mode::kChart) window = windows.Form1.Chart1;
-  if (!SavePicture(*window, line.file)) return 1;
+  if (!WriteResult(line.file, PictureBytes(*window, line.file), std::cout, std::cerr)) return 1;
   return status;
 }
 
@@ -90,6 +91,9 @@ int RunProgram(int argc, char** argv) {
     case CommandLine::Mode::kReport:
       numtext::ReadLocaleSeparators();
       return RunReport(line.texts, line.switches, std::cout, std::cerr);
+    case CommandLine::Mode::kCsv:
+      numtext::ReadLocaleSeparators();
+      return RunCsv(line.texts, line.file, std::cout, std::cerr);
     case CommandLine::Mode::kScreenshot:
     case CommandLine::Mode::kChart:
     case CommandLine::Mode::kInfoScreenshot:

@@ -27,6 +27,11 @@ QString ChooseSaveFile(QWidget* parent, const QString& caption, const QString& f
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(filters.split(";;"));
   dialog.setDefaultSuffix(defaultSuffix);
+  // A name typed without a suffix takes the one of the chosen filter.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+    const qsizetype star = filter.indexOf("*.");
+    if (star >= 0) dialog.setDefaultSuffix(filter.mid(star + 2).section(')', 0, 0).section(' ', 0, 0));
+  });
   dialog.selectFile(suggestedName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().front();

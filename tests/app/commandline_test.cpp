@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <QStringList>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,7 +16,7 @@ namespace {
 // The parsed command line in one line: mode, file, texts and, for a report,
 // "+" or "-" for the return, liquid, vapour and temperature switches.
 std::string Describe(const CommandLine& line) {
-  const char* const modes[] = {"window", "report", "screenshot", "info", "chart", "help", "version", "error"};
+  const char* const modes[] = {"window", "report", "screenshot", "info", "chart", "csv", "help", "version", "error"};
   std::string text = modes[static_cast<int>(line.mode)];
   if (line.mode == CommandLine::Mode::kError && line.error.empty()) text += " without a message";
   if (!line.file.empty()) text += " " + line.file;
@@ -50,6 +51,9 @@ TEST(ParseCommandLine, ReadsEachOptionAndRefusesMalformedOnes) {
       {{"--screenshot", "a.png", "1", "2"}, "error"},
       {{"--chart", "c.png", "1", "2", "3", "4"}, "chart c.png 1|2|3|4"},
       {{"--chart", "c.png"}, "error"},
+      {{"--chart", "c.svg", "1", "2", "3", "4"}, "chart c.svg 1|2|3|4"},
+      {{"--csv", "-", "1", "2", "3", "4"}, "csv - 1|2|3|4"},
+      {{"--csv", "t.csv", "1", "2", "3"}, "error"},
       {{"--info-screenshot", "i.png"}, "info i.png"},
       {{"--info-screenshot", "i.png", "x"}, "error"},
       {{"--reprot"}, "error"},
@@ -83,6 +87,43 @@ TEST(RunReport, PrintsBothListsOrWhatWasWrittenAndTheMessage) {
     EXPECT_EQ(RunReport(c.texts, {}, out, err), c.status) << c.texts.power;
     EXPECT_EQ(out.str(), c.out.toStdString()) << c.texts.power;
     EXPECT_EQ(err.str(), c.err) << c.texts.power;
+  }
+}
+
+// The table goes out once the calculation has written its report; an
+// error ends with the message and status 1 as for the report.
+TEST(RunCsv, WritesTheTableOrNothingAndTheMessage) {
+  const struct {
+    InputTexts texts;
+    int status;
+    int rows;  // -1: nothing written
+    std::string err;
+  } cases[] = {
+      {{"1000", "20", "2", "1"}, 0, 3, ""},
+      {{"1000", "20", "0", "1"}, 0, 1, ""},
+      {{"0", "20", "2", "1"}, 1, 3, "Invalid floating point operation.\n"},
+      {{"1000", "20", "2", "-1"}, 1, -1, "Floating point division by zero.\n"},
+      {{"1000", "2,5", "2", "1"}, 1, -1, "'2,5' is not a valid floating point value.\n"},
+  };
+  numtext::SetLocaleSeparators(".", ",");
+  for (const auto& c : cases) {
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunCsv(c.texts, "-", out, err), c.status) << c.texts.reflux;
+    EXPECT_EQ(err.str(), c.err);
+    const QStringList lines = QString::fromStdString(out.str()).split("\r\n");
+    if (c.rows < 0) {
+      EXPECT_EQ(out.str(), "");
+      continue;
+    }
+    ASSERT_EQ(lines.size(), c.rows + 2) << out.str();
+    EXPECT_EQ(lines[0], "stage,liquid_percent,vapour_percent,temperature_c,return_g_per_h");
+    EXPECT_TRUE(lines[1].startsWith("0,20,65.18")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(",")) << lines[1].toStdString();
+    for (int stage = 1; stage <= c.rows - 1; ++stage) {
+      EXPECT_EQ(lines[stage + 1].section(',', 0, 0), QString::number(stage));
+      EXPECT_EQ(lines[stage + 1].count(','), 4);
+    }
   }
 }
 

@@ -146,9 +146,19 @@ TEST_F(MenuTest, SavesAndCopiesTheChartPicture) {
   const QString file = folder.filePath("chart.png");
   EXPECT_EQ(Trigger(form.ActionSaveChart, file), QStringList{"file dialog|Сохранить график"});
   EXPECT_EQ(QImage(file).convertToFormat(QImage::Format_RGB32), shown.convertToFormat(QImage::Format_RGB32));
+  // By its name, the chart is saved as a vector picture of the same size.
+  const QString svg = folder.filePath("chart.svg");
+  Trigger(form.ActionSaveChart, svg);
+  const QByteArray vector = Contents(svg);
+  EXPECT_TRUE(vector.startsWith("<?xml")) << vector.left(40).toStdString();
+  EXPECT_TRUE(vector.contains("width=\"296\" height=\"473\"")) << vector.left(200).toStdString();
+  EXPECT_TRUE(vector.contains(">Крепость в колонне</text>"));
+
   form.ActionCopyChart->trigger();
-  const QImage copied = qvariant_cast<QImage>(QApplication::clipboard()->mimeData()->imageData());
-  EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), shown.convertToFormat(QImage::Format_RGB32));
+  const QMimeData* copied = QApplication::clipboard()->mimeData();
+  EXPECT_EQ(qvariant_cast<QImage>(copied->imageData()).convertToFormat(QImage::Format_RGB32),
+            shown.convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(copied->data("image/svg+xml"), vector);
 }
 
 // A file that cannot be written gives a message naming it and the reason,
