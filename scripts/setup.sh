@@ -3,7 +3,7 @@
 # skipping whatever is already there. Safe to run again.
 set -euo pipefail
 
-packages=(g++ cmake make pkg-config qt6-base-dev libgtest-dev libgmock-dev
+packages=(g++ cmake make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-liberation locales clang libclang-rt-14-dev)
 
 missing=()
