@@ -12,6 +12,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstdlib>
 #include <sstream>
 
@@ -162,13 +165,20 @@ TEST_F(MenuTest, SavesAndCopiesTheChartPicture) {
 }
 
 // A file that cannot be written gives a message naming it and the reason,
-// and nothing is left behind.
+// and nothing is left behind: here the disk is full after 100 bytes.
 TEST_F(MenuTest, ReportsAFileThatCannotBeWritten) {
   Calculate({"1000", "20", "2", "1"});
-  const QString file = folder.filePath("missing/report.txt");
-  EXPECT_EQ(Trigger(form.ActionSaveReport, file),
-            QStringList({"file dialog|Сохранить отчёт",
-                         test::StopBox("Не удалось сохранить файл «" + file + "»: No such file or directory.")}));
+  const QString file = folder.filePath("report.txt");
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  const auto savedSignal = std::signal(SIGXFSZ, SIG_IGN);
+  const rlimit small{100, saved.rlim_max};
+  setrlimit(RLIMIT_FSIZE, &small);
+  const QStringList answered = Trigger(form.ActionSaveReport, file);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, savedSignal);
+  EXPECT_EQ(answered, QStringList({"file dialog|Сохранить отчёт",
+                                   test::StopBox("Не удалось сохранить файл «" + file + "»: File too large.")}));
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
 }
 
