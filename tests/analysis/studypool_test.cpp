@@ -161,13 +161,6 @@ TEST(TStudyPool, ANewRequestReplacesTheRunningOne) {
   EXPECT_EQ(second.finished, 1);
 }
 
-TEST(TStudyPool, RefusesAStudyItCannotRun) {
-  TStudyPool pool(1);
-  EXPECT_THROW(pool.Start(Study{1000, 0.01L, {}, {}}, [](int, const StudyLine&) {}),
-               EStudyInputError);
-  pool.Wait();
-}
-
 TEST(TStudyPool, ClosesWhileAStudyRuns) {
   Recorder recorder;
   {
