@@ -1,0 +1,67 @@
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+#include "analysis/inverse.h"
+#include "analysis/studypool.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MillisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// The window's default study (1000 W, 1 %, trays 1 2 5 10 20 40, reflux
+// ratio 0..20 by 101 points) on a pool that is already running, as the
+// window keeps one. Wall time of the whole study, and the counter
+// first_line_ms: when the first line reached its callback.
+void DefaultStudy(benchmark::State& state) {
+  analysis::TStudyPool pool(static_cast<int>(state.range(0)));
+  const analysis::Study study;
+  double firstline = 0;
+  for (auto _ : state) {
+    const Clock::time_point start = Clock::now();
+    bool seen = false;
+    pool.Start(study, [&](int, const analysis::StudyLine&) {
+      if (seen) return;
+      seen = true;
+      firstline += MillisecondsSince(start);
+    });
+    pool.Wait();
+  }
+  state.counters["first_line_ms"] =
+      benchmark::Counter(firstline, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(DefaultStudy)->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The same study with the pool's threads started and joined each time.
+void DefaultStudyWithNewPool(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(analysis::RunStudy(analysis::Study{}, 2));
+  }
+}
+BENCHMARK(DefaultStudyWithNewPool)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The inverse questions at the window's defaults: a reachable 80 % (the scan
+// stops at 16.72), and 90 %, which no reflux ratio up to 20 reaches, so all
+// 2001 candidates are calculated.
+void LeastRefluxRatio(benchmark::State& state) {
+  const model::ColumnInputs inputs{1000, 0.01L, 20, 16};
+  const long double target = static_cast<long double>(state.range(0));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(analysis::LeastRefluxRatio(inputs, analysis::RefluxRange{}, target));
+  }
+}
+BENCHMARK(LeastRefluxRatio)->Arg(80)->Arg(90)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+void LeastTrayCount(benchmark::State& state) {
+  const model::ColumnInputs inputs{1000, 0.01L, 20, 16};
+  for (auto _ : state) benchmark::DoNotOptimize(analysis::LeastTrayCount(inputs, 80));
+}
+BENCHMARK(LeastTrayCount)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,151 @@
+#include "analysis/inverse.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <thread>
+#include <vector>
+
+#include "numtext/numtext.h"
+
+namespace analysis {
+namespace {
+
+// The least index in [0, count) that `reaches` accepts, or count when none
+// does; nothing when `stop` was requested. Indices are handed out in
+// increasing order and a worker quits only on an index at or above the least
+// accepted so far, so every index below the answer has been calculated.
+template <class Accepts>
+std::optional<long long> FirstAccepted(long long count, const std::stop_token& stop,
+                                       const Accepts& accepts) {
+  std::atomic<long long> next{0};
+  std::atomic<long long> first{count};
+  const auto work = [&] {
+    model::TColumn column;
+    while (!stop.stop_requested()) {
+      const long long index = next++;
+      if (index >= first) return;
+      if (!accepts(column, index)) continue;
+      long long least = first;
+      while (index < least && !first.compare_exchange_weak(least, index)) {
+      }
+    }
+  };
+  const long long hardware = std::max(1U, std::thread::hardware_concurrency());
+  {
+    std::vector<std::jthread> workers;
+    for (long long i = 1; i < std::min(hardware, count); ++i) workers.emplace_back(work);
+    work();
+  }
+  if (stop.stop_requested()) return std::nullopt;
+  return first.load();
+}
+
+// k such that k / 100 is the least (or, rounding down, the greatest)
+// multiple of 0.01 on that side of `value`.
+long long HundredthsInward(long double value, bool up) {
+  auto k = static_cast<long long>(std::llround(value * 100));
+  if (up) {
+    if (k / 100.0L < value) ++k;
+    if ((k - 1) / 100.0L >= value) --k;
+  } else {
+    if (k / 100.0L > value) --k;
+    if ((k + 1) / 100.0L <= value) ++k;
+  }
+  return k;
+}
+
+std::string Percent(long double value) { return numtext::FormatFloat("0.00", value); }
+
+std::string AboveAzeotrope() {
+  return "Крепость выше " + Percent(kAzeotropePercent) +
+         " % недостижима: пар не бывает крепче азеотропа";
+}
+
+std::string WithTrays(int traycount) {
+  const int n = traycount % 100;
+  return "с " + std::to_string(traycount) +
+         (n % 10 == 1 && n != 11 ? " тарелкой" : " тарелками");
+}
+
+}  // namespace
+
+bool Reaches(model::TColumn& column, const model::ColumnInputs& inputs, long double targetpercent) {
+  try {
+    column.Calculate(inputs);
+  } catch (const runtime::Exception&) {
+    return false;
+  }
+  return column.topstrength * 100 >= targetpercent;
+}
+
+std::optional<RefluxAnswer> LeastRefluxRatio(const model::ColumnInputs& inputs,
+                                             const RefluxRange& range, long double targetpercent,
+                                             std::stop_token stop) {
+  if (inputs.traycount > model::kMaxTrays) {
+    throw EStudyInputError("Число тарелок " + std::to_string(inputs.traycount) +
+                           " больше " + std::to_string(model::kMaxTrays));
+  }
+  CheckRefluxRange(RefluxRange{range.from, range.to, 2});
+  if (std::fabs(range.from) > kMaxRefluxCandidates * kRefluxStep ||
+      std::fabs(range.to) > kMaxRefluxCandidates * kRefluxStep) {
+    throw EStudyInputError("Флегмовое число для поиска слишком велико");
+  }
+  const long long first = HundredthsInward(range.from, true);
+  const long long last = HundredthsInward(range.to, false);
+  const long long count = std::max(0LL, last - first + 1);
+  if (count > kMaxRefluxCandidates) {
+    throw EStudyInputError("Диапазон флегмового числа слишком широк для поиска с шагом 0,01");
+  }
+
+  RefluxAnswer answer;
+  if (targetpercent > kAzeotropePercent) {
+    answer.reason = AboveAzeotrope();
+    return answer;
+  }
+  const auto ratio = [&](long long index) { return (first + index) / 100.0L; };
+  const std::optional<long long> found =
+      FirstAccepted(count, stop, [&](model::TColumn& column, long long index) {
+        model::ColumnInputs candidate = inputs;
+        candidate.refluxplusone = ratio(index) + 1;
+        return Reaches(column, candidate, targetpercent);
+      });
+  if (!found) return std::nullopt;
+  if (*found < count) {
+    answer.reached = true;
+    answer.refluxratio = ratio(*found);
+  } else {
+    answer.reason = "Крепость " + Percent(targetpercent) + " % " + WithTrays(inputs.traycount) +
+                    " не достигается ни при каком флегмовом числе от " +
+                    numtext::FloatToStr(range.from) + " до " + numtext::FloatToStr(range.to);
+  }
+  return answer;
+}
+
+std::optional<TrayAnswer> LeastTrayCount(const model::ColumnInputs& inputs,
+                                         long double targetpercent, std::stop_token stop) {
+  TrayAnswer answer;
+  if (targetpercent > kAzeotropePercent) {
+    answer.reason = AboveAzeotrope();
+    return answer;
+  }
+  const std::optional<long long> found =
+      FirstAccepted(model::kMaxTrays, stop, [&](model::TColumn& column, long long index) {
+        model::ColumnInputs candidate = inputs;
+        candidate.traycount = static_cast<int>(index) + 1;
+        return Reaches(column, candidate, targetpercent);
+      });
+  if (!found) return std::nullopt;
+  if (*found < model::kMaxTrays) {
+    answer.reached = true;
+    answer.traycount = static_cast<int>(*found) + 1;
+  } else {
+    answer.reason = "Крепость " + Percent(targetpercent) +
+                    " % не достигается ни при каком числе тарелок от 1 до " +
+                    std::to_string(model::kMaxTrays) + " при флегмовом числе " +
+                    numtext::FloatToStr(inputs.refluxplusone - 1);
+  }
+  return answer;
+}
+
+}  // namespace analysis

@@ -1,0 +1,146 @@
+#include "analysis/study.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "runtime/fpstatus.h"
+
+namespace analysis {
+namespace {
+
+EStudyInputError EmptyTrayList() {
+  return EStudyInputError("Список тарелок пуст: укажите числа от 1 до " +
+                          std::to_string(model::kMaxTrays));
+}
+
+EStudyInputError TrayCountOutOfRange(const std::string& count) {
+  return EStudyInputError("Число тарелок " + count + " вне пределов от 1 до " +
+                          std::to_string(model::kMaxTrays));
+}
+
+bool IsTraySeparator(char c) { return c == ' ' || c == ',' || c == '\t'; }
+
+int ParseTrayCount(std::string_view token) {
+  int value = 0;
+  const char* end = token.data() + token.size();
+  const std::from_chars_result read = std::from_chars(token.data(), end, value);
+  if (read.ec == std::errc::invalid_argument || read.ptr != end) {
+    throw EStudyInputError("'" + std::string(token) + "' — не целое число тарелок");
+  }
+  if (read.ec == std::errc::result_out_of_range || value < 1 || value > model::kMaxTrays) {
+    throw TrayCountOutOfRange(std::string(token));
+  }
+  return value;
+}
+
+}  // namespace
+
+std::vector<int> ParseTrayList(std::string_view text) {
+  std::vector<int> traycounts;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    if (IsTraySeparator(text[at])) {
+      ++at;
+      continue;
+    }
+    std::size_t end = at;
+    while (end < text.size() && !IsTraySeparator(text[end])) ++end;
+    traycounts.push_back(ParseTrayCount(text.substr(at, end - at)));
+    at = end;
+  }
+  if (traycounts.empty()) {
+    throw EmptyTrayList();
+  }
+  std::sort(traycounts.begin(), traycounts.end());
+  traycounts.erase(std::unique(traycounts.begin(), traycounts.end()), traycounts.end());
+  return traycounts;
+}
+
+std::vector<int> WithTrayCount(std::vector<int> traycounts, int traycount) {
+  if (traycount < 1 || traycount > model::kMaxTrays) return traycounts;
+  const auto place = std::lower_bound(traycounts.begin(), traycounts.end(), traycount);
+  if (place == traycounts.end() || *place != traycount) traycounts.insert(place, traycount);
+  return traycounts;
+}
+
+void CheckRefluxRange(const RefluxRange& range) {
+  if (!std::isfinite(range.from) || !std::isfinite(range.to)) {
+    throw EStudyInputError("Границы флегмового числа должны быть конечными числами");
+  }
+  if (range.from > range.to) {
+    throw EStudyInputError("Начальное флегмовое число больше конечного");
+  }
+  if (range.points < 2 || range.points > kMaxRefluxPoints) {
+    throw EStudyInputError("Число точек должно быть от 2 до " + std::to_string(kMaxRefluxPoints));
+  }
+}
+
+void CheckStudy(const Study& study) {
+  if (study.traycounts.empty()) {
+    throw EmptyTrayList();
+  }
+  for (const int traycount : study.traycounts) {
+    if (traycount < 1 || traycount > model::kMaxTrays) {
+      throw TrayCountOutOfRange(std::to_string(traycount));
+    }
+  }
+  CheckRefluxRange(study.reflux);
+}
+
+long double RefluxRatioAt(const RefluxRange& range, int k) {
+  if (k == range.points - 1) return range.to;
+  return range.from + (range.to - range.from) * k / (range.points - 1);
+}
+
+model::ColumnInputs PointInputs(std::int32_t power, long double stillstrength, int traycount,
+                                long double refluxratio) {
+  return model::ColumnInputs{power, stillstrength, traycount, refluxratio + 1};
+}
+
+std::vector<FailureCount> StudyLine::Failures() const {
+  std::vector<FailureCount> failures;
+  for (const StudyPoint& point : points) {
+    if (!point.Failed()) continue;
+    const auto same = std::find_if(failures.begin(), failures.end(),
+                                   [&](const FailureCount& f) { return f.message == point.error; });
+    if (same == failures.end()) {
+      failures.push_back({point.error, 1});
+    } else {
+      ++same->count;
+    }
+  }
+  return failures;
+}
+
+StudyPoint CalculatePoint(model::TColumn& column, std::int32_t power, long double stillstrength,
+                          int traycount, long double refluxratio) {
+  StudyPoint point;
+  point.refluxratio = refluxratio;
+  try {
+    column.Calculate(PointInputs(power, stillstrength, traycount, refluxratio));
+    runtime::ClearFloatFaults();
+    const long double toppercent = column.topstrength * 100;
+    const long double efficiencypercent = column.productethanol / column.stillethanol * 100;
+    runtime::CheckFloatFaults(toppercent, efficiencypercent);
+    point.toppercent = toppercent;
+    point.product = column.product;
+    point.efficiencypercent = efficiencypercent;
+  } catch (const runtime::Exception& e) {
+    point.error = e.what();
+  }
+  return point;
+}
+
+std::string FailureNote(const FailureCount& failure) {
+  const int n = failure.count % 100;
+  const char* words = "точек не рассчитаны";
+  if (n % 10 == 1 && n != 11) {
+    words = "точка не рассчитана";
+  } else if (n % 10 >= 2 && n % 10 <= 4 && (n < 12 || n > 14)) {
+    words = "точки не рассчитаны";
+  }
+  return std::to_string(failure.count) + " " + words + ": " + failure.message;
+}
+
+}  // namespace analysis

@@ -1,0 +1,105 @@
+#pragma once
+
+// A study of the column: top strength, product and ethanol efficiency along a
+// grid of reflux ratios, one line per tray count, at the power and still
+// strength of the main window. Every point is one ordinary calculation with
+// the inputs the main window would pass for it.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/column.h"
+#include "runtime/errors.h"
+
+namespace analysis {
+
+// A tray list or reflux range the study refuses; what() is the message.
+class EStudyInputError : public runtime::Exception {
+ public:
+  using runtime::Exception::Exception;
+};
+
+// Reflux ratios from `from` to `to` in `points` evenly spaced values, both
+// ends included.
+struct RefluxRange {
+  long double from = 0.0L;
+  long double to = 20.0L;
+  int points = 101;
+};
+
+// The most points a line may have: a mistyped count must not exhaust memory.
+inline constexpr int kMaxRefluxPoints = 10000;
+
+struct Study {
+  std::int32_t power = 1000;          // W, as the power field gives it
+  long double stillstrength = 0.01L;  // fraction, as the strength field gives it
+  std::vector<int> traycounts{1, 2, 5, 10, 20, 40};
+  RefluxRange reflux;
+};
+
+// Reads tray counts separated by spaces, commas or both ("1 2 5", "1,2,5",
+// "1, 2, 5"), each a whole number from 1 to model::kMaxTrays. Returns them
+// ascending with duplicates removed, so the lines and their legend read in
+// order whatever order they were typed in. Throws EStudyInputError.
+std::vector<int> ParseTrayList(std::string_view text);
+
+// `traycounts` with `traycount` added in its place when it is a valid count
+// not yet in the list (the main window's own count joins the study).
+std::vector<int> WithTrayCount(std::vector<int> traycounts, int traycount);
+
+// Throws EStudyInputError unless the range has finite ends, from <= to and
+// 2..kMaxRefluxPoints points.
+void CheckRefluxRange(const RefluxRange& range);
+
+// Throws EStudyInputError for an empty tray list, a count outside
+// 1..model::kMaxTrays, or a reflux range CheckRefluxRange refuses.
+void CheckStudy(const Study& study);
+
+// The k-th reflux ratio of the range, 0 <= k < points: `to` itself for the
+// last, otherwise from + (to - from)·k / (points - 1), each operation
+// rounded once, so 0..20 by 101 points gives the nearest value to 0.2·k.
+long double RefluxRatioAt(const RefluxRange& range, int k);
+
+// The inputs the main window passes for these fields: the reflux ratio R is
+// held as R + 1.
+model::ColumnInputs PointInputs(std::int32_t power, long double stillstrength, int traycount,
+                                long double refluxratio);
+
+struct StudyPoint {
+  long double refluxratio = 0.0L;
+  long double toppercent = 0.0L;         // top strength, %
+  long double product = 0.0L;            // product take-off, g/h
+  long double efficiencypercent = 0.0L;  // ethanol in the product / in the still vapour, %
+  std::string error;                     // empty, or the message the calculation raised
+
+  bool Failed() const { return !error.empty(); }
+};
+
+// How many points of a line failed with one message.
+struct FailureCount {
+  std::string message;
+  int count = 0;
+};
+
+struct StudyLine {
+  int traycount = 0;
+  std::vector<StudyPoint> points;  // in the order of the reflux ratios
+
+  // Failed points by message, in the order each message first occurs.
+  std::vector<FailureCount> Failures() const;
+};
+
+// Calculates the point at `refluxratio` with `column` (whose earlier results
+// it overwrites): the column calculation on PointInputs, then the efficiency
+// as the report divides it. A raised runtime::Exception becomes the point's
+// error and leaves its numbers 0.
+StudyPoint CalculatePoint(model::TColumn& column, std::int32_t power, long double stillstrength,
+                          int traycount, long double refluxratio);
+
+// The note under the chart for one message: "1 точка не рассчитана: …",
+// "3 точки не рассчитаны: …", "5 точек не рассчитаны: …".
+std::string FailureNote(const FailureCount& failure);
+
+}  // namespace analysis

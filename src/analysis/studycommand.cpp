@@ -1,0 +1,100 @@
+#include "analysis/studycommand.h"
+
+#include <charconv>
+
+#include "analysis/csv.h"
+
+namespace analysis {
+namespace {
+
+int ParseWholeNumber(std::string_view text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const std::from_chars_result read = std::from_chars(text.data(), end, value);
+  if (read.ec != std::errc() || read.ptr != end) {
+    throw EStudyInputError("'" + std::string(text) + "' is not a whole number");
+  }
+  return value;
+}
+
+}  // namespace
+
+long double ParseDotNumber(std::string_view text) {
+  long double value = 0.0L;
+  const char* end = text.data() + text.size();
+  const std::from_chars_result read = std::from_chars(text.data(), end, value);
+  if (read.ec != std::errc() || read.ptr != end) {
+    throw EStudyInputError("'" + std::string(text) + "' is not a number");
+  }
+  return value;
+}
+
+StudyOptions ParseStudyOptions(const std::vector<std::string>& arguments, std::size_t first) {
+  StudyOptions options;
+  bool traysgiven = false;
+  bool refluxgiven = false;
+  std::size_t at = first;
+  while (at < arguments.size()) {
+    const std::string& option = arguments[at];
+    const std::size_t rest = arguments.size() - at - 1;
+    if (option == "--trays") {
+      if (traysgiven) throw EStudyInputError("--trays given twice");
+      if (rest < 1) throw EStudyInputError("--trays needs LIST");
+      options.traycounts = ParseTrayList(arguments[at + 1]);
+      traysgiven = true;
+      at += 2;
+    } else if (option == "--reflux") {
+      if (refluxgiven) throw EStudyInputError("--reflux given twice");
+      if (rest < 3) throw EStudyInputError("--reflux needs FROM TO POINTS");
+      options.reflux = RefluxRange{ParseDotNumber(arguments[at + 1]),
+                                   ParseDotNumber(arguments[at + 2]),
+                                   ParseWholeNumber(arguments[at + 3])};
+      CheckRefluxRange(options.reflux);
+      refluxgiven = true;
+      at += 4;
+    } else {
+      throw EStudyInputError("unknown study option '" + option + "'");
+    }
+  }
+  return options;
+}
+
+void WriteStudyCsvHeader(std::ostream& out) {
+  WriteCsvRow(out, {"trays", "reflux_ratio", "top_percent", "product_g_per_h",
+                    "efficiency_percent", "error"});
+}
+
+void WriteStudyCsvLine(std::ostream& out, const StudyLine& line) {
+  const std::string trays = std::to_string(line.traycount);
+  for (const StudyPoint& point : line.points) {
+    if (point.Failed()) {
+      WriteCsvRow(out, {trays, ShortestText(point.refluxratio), "", "", "", point.error});
+    } else {
+      WriteCsvRow(out, {trays, ShortestText(point.refluxratio), ShortestText(point.toppercent),
+                        ShortestText(point.product), ShortestText(point.efficiencypercent), ""});
+    }
+  }
+}
+
+void WriteStudyCsv(std::ostream& out, const std::vector<StudyLine>& lines) {
+  WriteStudyCsvHeader(out);
+  for (const StudyLine& line : lines) WriteStudyCsvLine(out, line);
+}
+
+std::string NeedText(const RefluxAnswer& reflux, const TrayAnswer& trays) {
+  std::string text = "reflux_ratio ";
+  text += reflux.reached ? ShortestText(reflux.refluxratio) : "unreachable";
+  text += "\ntrays ";
+  text += trays.reached ? std::to_string(trays.traycount) : "unreachable";
+  text += "\n";
+  return text;
+}
+
+std::string RunNeed(long double targetpercent, const model::ColumnInputs& inputs) {
+  const std::optional<RefluxAnswer> reflux =
+      LeastRefluxRatio(inputs, RefluxRange{}, targetpercent);
+  const std::optional<TrayAnswer> trays = LeastTrayCount(inputs, targetpercent);
+  return NeedText(*reflux, *trays);
+}
+
+}  // namespace analysis
