@@ -16,6 +16,7 @@
 #include "chart/lineseries.h"
 #include "app/clicklabel.h"
 #include "app/pushbutton.h"
+#include "app/studyform.h"
 #include "app/widgetsinks.h"
 #include "app/windowfont.h"
 
@@ -157,6 +158,9 @@ TForm1::TForm1(QWidget& informationWindow) : informationWindow_(informationWindo
   connect(Button4, &QPushButton::clicked, this, Guarded([this] { Button4Click(); }));
   connect(Label8, &TClickLabel::clicked, this, Guarded([this] { Button4Click(); }));
 }
+
+// The study window goes before the main window's controls it reads.
+TForm1::~TForm1() = default;
 
 void TForm1::Button1Click() {
   TListBoxSink report(*ListBox1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 #include <string>
 
 #include "app/calculatecommand.h"
@@ -24,6 +25,7 @@ class QPushButton;
 namespace app {
 
 class TClickLabel;
+class TStudyForm;
 
 // The main window: the four inputs, the calculate command, the report
 // switches, the report and still-output lists, the chart, and the way to the
@@ -34,6 +36,7 @@ class TForm1 : public QWidget {
  public:
   // `informationWindow` is what "Информация" and the version label show.
   explicit TForm1(QWidget& informationWindow);
+  ~TForm1() override;
 
   // The calculate command "Расчет".
   void Button1Click();
@@ -50,6 +53,9 @@ class TForm1 : public QWidget {
   void CopyReportClick();
   void CopyChartClick();
   void AboutClick();
+  // "Анализ": opens the study window, made on first use.
+  void StudyClick();
+  TStudyForm* StudyWindow() const { return studyForm_.get(); }
 
   // The report as the lists show it, as one text.
   std::string ShownReport() const;
@@ -70,6 +76,7 @@ class TForm1 : public QWidget {
   QAction* ActionExit;
   QAction* ActionCopyReport;
   QAction* ActionCopyChart;
+  QAction* ActionStudy;
   QAction* ActionInformation;
   QAction* ActionAbout;
   QLabel* Label5;
@@ -110,6 +117,7 @@ class TForm1 : public QWidget {
   model::TColumn column_;
   // The calculation whose report was written last: the table that is exported.
   model::TColumn tableColumn_;
+  std::unique_ptr<TStudyForm> studyForm_;
 };
 
 }  // namespace app

@@ -14,6 +14,7 @@
 #include "app/application.h"
 #include "app/form1.h"
 #include "app/resultfiles.h"
+#include "app/studyform.h"
 #include "chart/chartwidget.h"
 #include "chart/svgcanvas.h"
 
@@ -65,6 +66,9 @@ void TForm1::CreateMenus() {
   ActionCopyReport = add(edit, "&Копировать отчёт", QKeySequence("Ctrl+Shift+C"), [this] { CopyReportClick(); });
   ActionCopyChart = add(edit, "Копировать &график", QKeySequence(), [this] { CopyChartClick(); });
 
+  QMenu* analysis = MenuBar->addMenu("&Анализ");
+  ActionStudy = add(analysis, "&Флегмовое число и тарелки…", QKeySequence("Ctrl+T"), [this] { StudyClick(); });
+
   QMenu* help = MenuBar->addMenu("&Справка");
   ActionInformation = add(help, "&Информация", QKeySequence(Qt::Key_F1), [this] { Button4Click(); });
   ActionAbout = add(help, "&О программе", QKeySequence(), [this] { AboutClick(); });
@@ -113,6 +117,11 @@ void TForm1::CopyChartClick() {
   data->setImageData(Chart1->grab().toImage());
   data->setData("image/svg+xml", QByteArray::fromStdString(ChartSvgText()));
   QApplication::clipboard()->setMimeData(data);
+}
+
+void TForm1::StudyClick() {
+  if (!studyForm_) studyForm_ = std::make_unique<TStudyForm>(*this);
+  studyForm_->Open();
 }
 
 void TForm1::AboutClick() {

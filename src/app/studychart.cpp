@@ -1,0 +1,161 @@
+#include "app/studychart.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+
+#include "chart/chart.h"
+#include "chart/lineseries.h"
+#include "numtext/numtext.h"
+
+namespace app {
+
+std::string StudyQuantityTitle(StudyQuantity quantity) {
+  switch (quantity) {
+    case StudyQuantity::kTopStrength: return "Крепость отбора, % — по флегмовому числу";
+    case StudyQuantity::kProduct: return "Отбор продукта, г/ч — по флегмовому числу";
+    case StudyQuantity::kEfficiency: return "КПД по этанолу, % — по флегмовому числу";
+  }
+  return {};
+}
+
+namespace {
+
+// Colours that read well on the white plot, one per line in turn.
+constexpr chart::TColor kLineColours[] = {
+    chart::clRed,           chart::clBlue,           chart::RGB(0, 140, 0),   chart::RGB(230, 120, 0),
+    chart::RGB(140, 0, 160), chart::RGB(0, 140, 140), chart::clMaroon,         chart::clNavy,
+    chart::clBlack,         chart::RGB(128, 128, 0)};
+
+std::string UnitOf(StudyQuantity quantity) {
+  return quantity == StudyQuantity::kProduct ? " г/ч" : " %";
+}
+
+}  // namespace
+
+TStudyChart::TStudyChart(chart::TCustomChart& chart, StudyQuantity quantity)
+    : chart_(chart), quantity_(quantity) {
+  chart_.Title.Text = {StudyQuantityTitle(quantity)};
+  // One row per tray count, whatever the number of lines shown.
+  chart_.Legend.LegendStyle = chart::lsSeries;
+  auto marker = std::make_unique<chart::TLineSeries>();
+  marker->SeriesColor = chart::clGray;
+  marker->LinePen.Style = chart::psDash;
+  marker->ShowInLegend = false;
+  marker->Active = false;
+  marker_ = chart_.AddSeries(std::move(marker));
+}
+
+long double TStudyChart::ValueOf(const analysis::StudyPoint& point) const {
+  switch (quantity_) {
+    case StudyQuantity::kTopStrength: return point.toppercent;
+    case StudyQuantity::kProduct: return point.product;
+    case StudyQuantity::kEfficiency: return point.efficiencypercent;
+  }
+  return 0;
+}
+
+void TStudyChart::Reset(const std::vector<int>& traycounts) {
+  // Lines are kept from one study to the next, each with the colour of its
+  // place; those the new study does not need are hidden.
+  while (lines_.size() < traycounts.size()) {
+    auto line = std::make_unique<chart::TLineSeries>();
+    line->SeriesColor = kLineColours[lines_.size() % std::size(kLineColours)];
+    lines_.push_back(chart_.AddSeries(std::move(line)));
+  }
+  data_.assign(traycounts.size(), std::nullopt);
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    chart::TLineSeries& line = *lines_[i];
+    line.Clear();
+    line.Active = false;
+    line.ShowInLegend = i < traycounts.size();
+    if (i < traycounts.size()) line.Title = "N = " + std::to_string(traycounts[i]);
+  }
+  PlaceMarker();
+}
+
+void TStudyChart::Fill(std::size_t index) {
+  chart::TLineSeries& series = *lines_[index];
+  series.BeginUpdate();
+  series.Clear();
+  for (const analysis::StudyPoint& point : data_[index]->points) {
+    if (!point.Failed()) {
+      series.AddXY(static_cast<double>(point.refluxratio), static_cast<double>(ValueOf(point)));
+    }
+  }
+  series.Active = true;
+  series.EndUpdate();
+}
+
+void TStudyChart::ShowLine(int index, const analysis::StudyLine& line) {
+  if (index < 0 || static_cast<std::size_t>(index) >= data_.size()) return;
+  data_[static_cast<std::size_t>(index)] = line;
+  Fill(static_cast<std::size_t>(index));
+  PlaceMarker();
+}
+
+void TStudyChart::SetQuantity(StudyQuantity quantity) {
+  quantity_ = quantity;
+  chart_.Title.Text = {StudyQuantityTitle(quantity)};
+  for (std::size_t i = 0; i < data_.size(); ++i) {
+    if (data_[i]) Fill(i);
+  }
+  PlaceMarker();
+}
+
+void TStudyChart::SetMarker(std::optional<long double> refluxratio) {
+  markerAt_ = refluxratio;
+  PlaceMarker();
+}
+
+// The marker spans the values shown, so it never widens the automatic range.
+void TStudyChart::PlaceMarker() {
+  double low = std::numeric_limits<double>::infinity();
+  double high = -low;
+  for (chart::TLineSeries* line : lines_) {
+    if (!line->Active || line->Count() == 0) continue;
+    low = std::min(low, line->YValues.MinValue());
+    high = std::max(high, line->YValues.MaxValue());
+  }
+  marker_->Clear();
+  const bool shown = markerAt_ && std::isfinite(static_cast<double>(*markerAt_)) && low <= high;
+  if (shown) {
+    marker_->AddXY(static_cast<double>(*markerAt_), low);
+    marker_->AddXY(static_cast<double>(*markerAt_), high);
+  }
+  marker_->Active = shown;
+  chart_.Invalidate();
+}
+
+std::string TStudyChart::NearestPointText(int x, int y) const {
+  long long best = std::numeric_limits<long long>::max();
+  std::string text;
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    const chart::TLineSeries& line = *lines_[i];
+    if (!line.Active) continue;
+    for (int p = 0; p < line.Count(); ++p) {
+      const long long dx = line.PointPixelX(p) - x;
+      const long long dy = line.PointPixelY(p) - y;
+      if (dx * dx + dy * dy >= best) continue;
+      best = dx * dx + dy * dy;
+      text = "ФЧ " + numtext::FormatFloat("0.##", line.XValues[p]) + ": " +
+             numtext::FormatFloat(quantity_ == StudyQuantity::kProduct ? "0" : "0.00", line.YValues[p]) +
+             UnitOf(quantity_) + " при " + line.Title;
+    }
+  }
+  return text;
+}
+
+std::vector<std::string> TStudyChart::FailureNotes() const {
+  std::vector<std::string> notes;
+  for (std::size_t i = 0; i < data_.size(); ++i) {
+    if (!data_[i]) continue;
+    for (const analysis::FailureCount& failure : data_[i]->Failures()) {
+      notes.push_back(lines_[i]->Title + ": " + analysis::FailureNote(failure));
+    }
+  }
+  return notes;
+}
+
+}  // namespace app

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/study.h"
+
+namespace chart {
+class TCustomChart;
+class TLineSeries;
+}  // namespace chart
+
+namespace app {
+
+// What a study chart plots against the reflux ratio.
+enum class StudyQuantity { kTopStrength, kProduct, kEfficiency };
+
+// A chart of one quantity of a study against the reflux ratio: one line per
+// tray count in the palette's colours, titled "N = 5" in the legend, and a
+// dashed vertical marker at the main window's reflux ratio. Lines are shown
+// as they come; a tray count whose line has not come yet is not drawn.
+class TStudyChart {
+ public:
+  TStudyChart(chart::TCustomChart& chart, StudyQuantity quantity);
+
+  // Starts over with one empty line per tray count.
+  void Reset(const std::vector<int>& traycounts);
+  // Shows the finished line of tray count number `index`; its failed points
+  // are left out of it.
+  void ShowLine(int index, const analysis::StudyLine& line);
+  // The marker's reflux ratio; none hides it.
+  void SetMarker(std::optional<long double> refluxratio);
+  // Plots another quantity of the same lines.
+  void SetQuantity(StudyQuantity quantity);
+  StudyQuantity Quantity() const { return quantity_; }
+
+  // The shown lines' points, nearest first, by pixel distance from (x, y)
+  // on the chart's last paint: its text for a status line ("ФЧ 4.2:
+  // 93.41 % при N = 20"), or empty when no line has a point.
+  std::string NearestPointText(int x, int y) const;
+
+  // The notes under the chart: for each line with failed points, "N = 5: 3
+  // точки не рассчитаны: Floating point overflow".
+  std::vector<std::string> FailureNotes() const;
+
+ private:
+  long double ValueOf(const analysis::StudyPoint& point) const;
+  void Fill(std::size_t index);
+  void PlaceMarker();
+
+  chart::TCustomChart& chart_;
+  StudyQuantity quantity_;
+  std::vector<chart::TLineSeries*> lines_;
+  std::vector<std::optional<analysis::StudyLine>> data_;
+  chart::TLineSeries* marker_ = nullptr;
+  std::optional<long double> markerAt_;
+};
+
+// The title of a quantity's chart.
+std::string StudyQuantityTitle(StudyQuantity quantity);
+
+}  // namespace app
