@@ -17,7 +17,7 @@ namespace analysis {
 
 // The tray list and reflux range of --study and --study-chart.
 struct StudyOptions {
-  std::vector<int> traycounts{1, 2, 5, 10, 20, 40};
+  std::vector<int> traycounts = Study{}.traycounts;
   RefluxRange reflux;
 };
 

@@ -19,6 +19,14 @@ bool SameBits(long double a, long double b) { return std::memcmp(&a, &b, 10) == 
 // range through -1, where the product divides by zero.
 Study MixedStudy() { return Study{1000, 0.01L, {1, 7, 20, 100}, {-2, 14, 17}}; }
 
+// Long enough that the test thread acts well before the pool is done, even
+// on a busy machine.
+Study BigStudy() {
+  Study study{1000, 0.01L, {}, {0, 20, 200}};
+  for (int trays = 1; trays <= 30; ++trays) study.traycounts.push_back(trays);
+  return study;
+}
+
 void ExpectSameBits(const StudyPoint& a, const StudyPoint& b, const std::string& where) {
   EXPECT_TRUE(SameBits(a.refluxratio, b.refluxratio)) << where;
   EXPECT_TRUE(SameBits(a.toppercent, b.toppercent)) << where;
@@ -127,7 +135,7 @@ TEST(TStudyPool, ReportsEachWholeLineOnceThenFinishes) {
 TEST(TStudyPool, ACancelledStudyReportsNothingAfterwardsAndNoPartialLine) {
   Recorder recorder;
   TStudyPool pool(2);
-  const Study big{1000, 0.01L, {1, 2, 3, 4, 5, 6, 7, 8}, {0, 20, 200}};
+  const Study big = BigStudy();
   pool.Start(big, recorder.OnLine(), recorder.OnFinished());
   ASSERT_TRUE(recorder.WaitForLines(1));
   pool.Cancel();
@@ -147,7 +155,7 @@ TEST(TStudyPool, ANewRequestReplacesTheRunningOne) {
   Recorder first;
   Recorder second;
   TStudyPool pool(2);
-  const Study big{1000, 0.01L, {1, 2, 3, 4, 5, 6, 7, 8}, {0, 20, 200}};
+  const Study big = BigStudy();
   const std::uint64_t one = pool.Start(big, first.OnLine(), first.OnFinished());
   ASSERT_TRUE(first.WaitForLines(1));
   const Study small{1000, 0.2L, {3, 4}, {0, 2, 3}};
@@ -165,7 +173,7 @@ TEST(TStudyPool, ClosesWhileAStudyRuns) {
   Recorder recorder;
   {
     TStudyPool pool(2);
-    pool.Start(Study{1000, 0.01L, {1, 2, 3, 4, 5}, {0, 20, 300}}, recorder.OnLine());
+    pool.Start(BigStudy(), recorder.OnLine());
   }
   const std::size_t reported = recorder.LineCount();
   std::this_thread::sleep_for(50ms);
