@@ -1,12 +1,15 @@
 #include "app/commandline.h"
 
 #include <exception>
+#include <sstream>
 
+#include "analysis/studypool.h"
 #include "analysis/traytable.h"
 #include "app/errortext.h"
 #include "app/savefile.h"
 #include "app/resultfiles.h"
 #include "model/column.h"
+#include "numtext/numtext.h"
 
 namespace app {
 namespace {
@@ -85,6 +88,28 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     line.file = arguments[1];
     line.texts = TextsFrom(arguments, 2);
     line.textsGiven = true;
+  } else if (option == "--study" || option == "--study-chart") {
+    if (rest < 3) return Error(option + " needs FILE POWER STRENGTH [--trays LIST] [--reflux FROM TO POINTS]");
+    line.mode = option == "--study" ? CommandLine::Mode::kStudy : CommandLine::Mode::kStudyChart;
+    line.file = arguments[1];
+    line.texts.power = arguments[2];
+    line.texts.strength = arguments[3];
+    line.textsGiven = true;
+    try {
+      line.study = analysis::ParseStudyOptions(arguments, 4);
+    } catch (const analysis::EStudyInputError& error) {
+      return Error(error.what());
+    }
+  } else if (option == "--need") {
+    if (rest != 5) return Error("--need needs PERCENT POWER STRENGTH TRAYS REFLUX");
+    line.mode = CommandLine::Mode::kNeed;
+    try {
+      line.target = analysis::ParseDotNumber(arguments[1]);
+    } catch (const analysis::EStudyInputError& error) {
+      return Error(error.what());
+    }
+    line.texts = TextsFrom(arguments, 2);
+    line.textsGiven = true;
   } else if (option == "--info-screenshot") {
     if (rest != 1) return Error("--info-screenshot needs FILE.png");
     line.mode = CommandLine::Mode::kInfoScreenshot;
@@ -127,6 +152,23 @@ Without options it opens its window.
       still as stage 0, then trays 1 to N, with liquid and vapour strength
       in per cent, temperature and return flow; "." as the decimal point.
       FILE "-" is standard output.
+
+  --study FILE.csv POWER STRENGTH [--trays LIST] [--reflux FROM TO POINTS]
+      Calculates the column for every tray count of LIST (one argument:
+      "1 2 5" or "1,2,5"; default "1 2 5 10 20 40") at POINTS reflux ratios
+      from FROM to TO (default 0 20 101) and writes the rows
+      trays,reflux_ratio,top_percent,product_g_per_h,efficiency_percent,error
+      FILE "-" is standard output. FROM and TO are written with ".".
+
+  --study-chart FILE.png|FILE.svg POWER STRENGTH [the same options]
+      Saves the chart of the study's top strength against the reflux ratio,
+      one line per tray count. No display is needed.
+
+  --need PERCENT POWER STRENGTH TRAYS REFLUX
+      Prints "reflux_ratio X", the least reflux ratio from 0 to 20 (to
+      0.01) that reaches PERCENT at TRAYS, then "trays K", the least tray
+      count from 1 to 100 that reaches it at REFLUX; "unreachable" where
+      none does. PERCENT is written with ".".
 
   --info-screenshot FILE.png
       Saves a picture of the information window. No display is needed.
@@ -175,6 +217,32 @@ int RunCsv(const InputTexts& texts, const std::string& file, std::ostream& out, 
   if (error.empty()) return 0;
   err << error << '\n';
   return 1;
+}
+
+int RunStudyCsv(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  analysis::Study study;
+  try {
+    study.power = numtext::StrToInt(line.texts.power);
+    study.stillstrength = numtext::StrToFloat(line.texts.strength) / 100;
+  } catch (const std::exception& e) {
+    err << ErrorBoxText(e.what()) << '\n';
+    return 1;
+  }
+  study.traycounts = line.study.traycounts;
+  study.reflux = line.study.reflux;
+  std::ostringstream csv;
+  analysis::WriteStudyCsv(csv, analysis::RunStudy(study));
+  return WriteResult(line.file, csv.str(), out, err) ? 0 : 1;
+}
+
+int RunNeed(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  try {
+    out << analysis::RunNeed(line.target, ParseInputs(line.texts));
+  } catch (const std::exception& e) {
+    err << ErrorBoxText(e.what()) << '\n';
+    return 1;
+  }
+  return 0;
 }
 
 int RunReport(const InputTexts& texts, const ReportSwitches& switches, std::ostream& out,

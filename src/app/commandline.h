@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/studycommand.h"
 #include "app/calculatecommand.h"
 #include "app/report.h"
 
@@ -19,6 +20,9 @@ struct CommandLine {
     kInfoScreenshot,  // --info-screenshot: save a picture of the information window
     kChart,           // --chart: save a picture of the chart after a calculation
     kCsv,             // --csv: write the tray table of a calculation
+    kStudy,           // --study: write a study's points as CSV
+    kStudyChart,      // --study-chart: save the chart of a study
+    kNeed,            // --need: what reflux ratio and tray count a strength needs
     kHelp,            // -h, --help
     kVersion,         // --version
     kError,           // a malformed command line; `error` says why
@@ -29,6 +33,10 @@ struct CommandLine {
   bool textsGiven = false;
   ReportSwitches switches;
   std::string file;
+  // --study and --study-chart: the tray counts and reflux ratios.
+  analysis::StudyOptions study;
+  // --need: the target top strength, per cent, as typed with ".".
+  long double target = 0;
   std::string error;
 };
 
@@ -50,6 +58,15 @@ bool WriteResult(const std::string& file, std::string_view bytes, std::ostream& 
 // complete writes nothing; any error prints its message to `err` and gives
 // status 1, as for the report.
 int RunCsv(const InputTexts& texts, const std::string& file, std::ostream& out, std::ostream& err);
+
+// Runs the study of the power and strength texts (read as the window's
+// fields) and writes its rows as CSV to the file ("-": `out`). A text that
+// does not parse prints its message to `err` and gives status 1.
+int RunStudyCsv(const CommandLine& line, std::ostream& out, std::ostream& err);
+
+// Prints the least reflux ratio and the least tray count that reach the
+// target with the power, strength, trays and reflux texts, two lines.
+int RunNeed(const CommandLine& line, std::ostream& out, std::ostream& err);
 
 // Runs the calculate command on the texts without a window and prints the
 // report top to bottom, an empty line and the still output. An error prints

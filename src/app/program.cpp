@@ -11,8 +11,12 @@
 
 #include "app/application.h"
 #include "app/commandline.h"
+#include "analysis/studypool.h"
+#include "app/errortext.h"
 #include "app/platformstart.h"
+#include "app/studychart.h"
 #include "chart/chartwidget.h"
+#include "chart/qtcanvas.h"
 #include "chart/svgcanvas.h"
 #include "numtext/numtext.h"
 
@@ -23,16 +27,32 @@ bool IsSvgName(const std::string& file) {
   return file.size() >= 4 && QByteArray::fromStdString(file.substr(file.size() - 4)).toLower() == ".svg";
 }
 
+// The study's chart on its own: the size of the study window's chart.
+constexpr int kStudyChartWidth = 640;
+constexpr int kStudyChartHeight = 400;
+
+std::string PngBytes(const QImage& picture) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  picture.save(&buffer, "PNG");
+  return png.toStdString();
+}
+
+std::string ChartPng(chart::TCustomChart& chart, int width, int height) {
+  chart::TQtChartCanvas canvas;
+  canvas.BeginDraw(width, height);
+  chart.PaintTo(canvas, chart::TRect{0, 0, width, height});
+  canvas.EndDraw();
+  return PngBytes(canvas.Image());
+}
+
 // The window's picture as PNG, or the chart's as SVG when the name says so.
 std::string PictureBytes(QWidget& window, const std::string& file) {
   if (auto* chart = qobject_cast<chart::TChart*>(&window); chart && IsSvgName(file)) {
     return chart::ChartSvg(*chart, chart->width(), chart->height());
   }
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  window.grab().save(&buffer, "PNG");
-  return png.toStdString();
+  return PngBytes(window.grab().toImage());
 }
 
 // Pictures are made on the offscreen platform unless one is named, so the
@@ -69,6 +89,35 @@ int RunScreenshot(const CommandLine& line, const char* programName) {
   return status;
 }
 
+// The study's chart alone, drawn as the study window draws it.
+int RunStudyChart(const CommandLine& line, const char* programName) {
+  numtext::ReadLocaleSeparators();
+  analysis::Study study;
+  try {
+    study.power = numtext::StrToInt(line.texts.power);
+    study.stillstrength = numtext::StrToFloat(line.texts.strength) / 100;
+  } catch (const std::exception& error) {
+    std::cerr << ErrorBoxText(error.what()) << '\n';
+    return 1;
+  }
+  study.traycounts = line.study.traycounts;
+  study.reflux = line.study.reflux;
+  const std::vector<analysis::StudyLine> lines = analysis::RunStudy(study);
+
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  std::string name(programName);
+  char* argv[] = {name.data(), nullptr};
+  int argc = 1;
+  const std::unique_ptr<TApplication> application = StartApplication(argc, argv);
+  chart::TCustomChart chart;
+  TStudyChart studyChart(chart, StudyQuantity::kTopStrength);
+  studyChart.Reset(study.traycounts);
+  for (std::size_t i = 0; i < lines.size(); ++i) studyChart.ShowLine(static_cast<int>(i), lines[i]);
+  const std::string bytes = IsSvgName(line.file) ? chart::ChartSvg(chart, kStudyChartWidth, kStudyChartHeight)
+                                                 : ChartPng(chart, kStudyChartWidth, kStudyChartHeight);
+  return WriteResult(line.file, bytes, std::cout, std::cerr) ? 0 : 1;
+}
+
 int RunWindow(int argc, char** argv) {
   const std::string missing = MissingScreen(CurrentScreenEnvironment());
   if (!missing.empty()) {
@@ -94,6 +143,14 @@ int RunProgram(int argc, char** argv) {
     case CommandLine::Mode::kCsv:
       numtext::ReadLocaleSeparators();
       return RunCsv(line.texts, line.file, std::cout, std::cerr);
+    case CommandLine::Mode::kStudy:
+      numtext::ReadLocaleSeparators();
+      return RunStudyCsv(line, std::cout, std::cerr);
+    case CommandLine::Mode::kNeed:
+      numtext::ReadLocaleSeparators();
+      return RunNeed(line, std::cout, std::cerr);
+    case CommandLine::Mode::kStudyChart:
+      return RunStudyChart(line, argv[0]);
     case CommandLine::Mode::kScreenshot:
     case CommandLine::Mode::kChart:
     case CommandLine::Mode::kInfoScreenshot:

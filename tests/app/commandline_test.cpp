@@ -16,7 +16,7 @@ namespace {
 // The parsed command line in one line: mode, file, texts and, for a report,
 // "+" or "-" for the return, liquid, vapour and temperature switches.
 std::string Describe(const CommandLine& line) {
-  const char* const modes[] = {"window", "report", "screenshot", "info", "chart", "csv", "help", "version", "error"};
+  const char* const modes[] = {"window", "report", "screenshot", "info", "chart", "csv", "study", "study chart", "need", "help", "version", "error"};
   std::string text = modes[static_cast<int>(line.mode)];
   if (line.mode == CommandLine::Mode::kError && line.error.empty()) text += " without a message";
   if (!line.file.empty()) text += " " + line.file;
@@ -54,6 +54,13 @@ TEST(ParseCommandLine, ReadsEachOptionAndRefusesMalformedOnes) {
       {{"--chart", "c.svg", "1", "2", "3", "4"}, "chart c.svg 1|2|3|4"},
       {{"--csv", "-", "1", "2", "3", "4"}, "csv - 1|2|3|4"},
       {{"--csv", "t.csv", "1", "2", "3"}, "error"},
+      {{"--study", "-", "1000", "1"}, "study - 1000|1|20|15"},
+      {{"--study", "-", "1000", "1", "--trays", "1,2", "--reflux", "0", "4", "3", "--trays", "3"}, "error"},
+      {{"--study", "-", "1000", "1", "--trays", "1 200"}, "error"},
+      {{"--study-chart", "s.svg", "1000", "1", "--reflux", "1", "2", "5"}, "study chart s.svg 1000|1|20|15"},
+      {{"--study", "-", "1000"}, "error"},
+      {{"--need", "94", "1000", "1", "20", "15"}, "need 1000|1|20|15"},
+      {{"--need", "94,5", "1000", "1", "20", "15"}, "error"},
       {{"--info-screenshot", "i.png"}, "info i.png"},
       {{"--info-screenshot", "i.png", "x"}, "error"},
       {{"--reprot"}, "error"},
@@ -88,6 +95,34 @@ TEST(RunReport, PrintsBothListsOrWhatWasWrittenAndTheMessage) {
     EXPECT_EQ(out.str(), c.out.toStdString()) << c.texts.power;
     EXPECT_EQ(err.str(), c.err) << c.texts.power;
   }
+}
+
+TEST(RunStudyCsv, WritesOneRowPerPointOrTheMessage) {
+  numtext::SetLocaleSeparators(".", ",");
+  CommandLine line = ParseCommandLine({"--study", "-", "1000", "20", "--trays", "2", "--reflux", "-1", "1", "3"});
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(RunStudyCsv(line, out, err), 0);
+  const QStringList rows = QString::fromStdString(out.str()).split("\r\n");
+  ASSERT_EQ(rows.size(), 5);
+  EXPECT_EQ(rows[0], "trays,reflux_ratio,top_percent,product_g_per_h,efficiency_percent,error");
+  EXPECT_EQ(rows[1], "2,-1,,,,Floating point division by zero");
+  EXPECT_TRUE(rows[3].startsWith("2,1,81.22")) << rows[3].toStdString();
+  line.texts.strength = "1,5";
+  std::ostringstream none;
+  EXPECT_EQ(RunStudyCsv(line, none, err), 1);
+  EXPECT_EQ(none.str(), "");
+  EXPECT_EQ(err.str(), "'1,5' is not a valid floating point value.\n");
+}
+
+TEST(RunNeed, PrintsBothAnswers) {
+  numtext::SetLocaleSeparators(".", ",");
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(RunNeed(ParseCommandLine({"--need", "96", "1000", "5", "20", "3"}), out, err), 0);
+  EXPECT_EQ(out.str(), "reflux_ratio unreachable\ntrays unreachable\n");
+  EXPECT_EQ(RunNeed(ParseCommandLine({"--need", "80", "1000", "x", "20", "3"}), out, err), 1);
+  EXPECT_EQ(err.str(), "'x' is not a valid floating point value.\n");
 }
 
 // The table goes out once the calculation has written its report; an
