@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "runtime/errors.h"
 #include "runtime/fpstatus.h"
 #include "shown.h"
+#include "varied_inputs.h"
 
 namespace {
 
@@ -112,6 +114,48 @@ TEST(Repeats, SkippingThemGivesTheBitsOfComputingEveryStep) {
     EXPECT_TRUE(Bits(fast) == Bits(full)) << "case " << i;
     EXPECT_GE(full.topstrength, vapourstrength(inputs.stillstrength)) << "case " << i;
   }
+}
+
+constexpr std::uint64_t kRecordedBits[] = {
+#include "recorded_bits.inc"
+};
+
+std::uint64_t Digest(const std::string& bits) {
+  std::uint64_t digest = 14695981039346656037ULL;
+  for (const unsigned char c : bits) digest = (digest ^ c) * 1099511628211ULL;
+  return digest;
+}
+
+// The cases of `order` whose results differ from the recorded ones.
+std::vector<int> Mismatches(const std::vector<ColumnInputs>& inputs, const std::vector<int>& order) {
+  std::vector<int> mismatches;
+  TColumn c;
+  for (const int i : order) {
+    c.Calculate(inputs[i]);
+    if (Digest(Bits(c)) != kRecordedBits[i]) mismatches.push_back(i);
+  }
+  return mismatches;
+}
+
+TEST(Column, GivesTheRecordedBitsInAnyOrderOnSeveralThreads) {
+  const std::vector<ColumnInputs> inputs = VariedInputs(std::size(kRecordedBits));
+  std::vector<int> forward(inputs.size()), backward, interleaved;
+  for (int i = 0; i < static_cast<int>(inputs.size()); ++i) forward[i] = i;
+  backward.assign(forward.rbegin(), forward.rend());
+  for (int start = 0; start < 7; ++start) {
+    for (int i = start; i < static_cast<int>(inputs.size()); i += 7) interleaved.push_back(i);
+  }
+  // Each thread remembers strengths of its own earlier columns; the orders
+  // differ so that no thread's memory matches another's.
+  std::vector<int> fromforward, frombackward, frominterleaved;
+  std::thread second([&] { frombackward = Mismatches(inputs, backward); });
+  std::thread third([&] { frominterleaved = Mismatches(inputs, interleaved); });
+  fromforward = Mismatches(inputs, forward);
+  second.join();
+  third.join();
+  EXPECT_EQ(fromforward, std::vector<int>{});
+  EXPECT_EQ(frombackward, std::vector<int>{});
+  EXPECT_EQ(frominterleaved, std::vector<int>{});
 }
 
 }  // namespace
