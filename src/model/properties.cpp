@@ -31,6 +31,25 @@ constexpr long double kAzeotrope = 0.9558L;
 }  // namespace
 
 long double vapourstrength(long double x) {
+  // Within these bounds no fit can overflow, so only the fit of x's range is
+  // evaluated: each fit gives the same bits whether or not the others ran.
+  if (x >= -2.0L && x <= 2.0L) {
+    if (x <= 0.0L) return 0.0L;
+    long double y = kAzeotrope;
+    if (x <= 0.3374L) {
+      y = LowFit(x);
+    } else if (x <= 0.5544L) {
+      const long double b = MiddleFit(x);
+      y = b - (b - LowFit(x)) * (0.5544L - x) * 0.217L;
+    } else if (x <= 0.7254L) {
+      const long double c = HighFit(x);
+      y = c - (c - MiddleFit(x)) * (0.7252L - x) * 0.1708L;
+    } else if (x < kAzeotrope) {
+      y = HighFit(x);
+    }
+    return y > kAzeotrope ? kAzeotrope : y;
+  }
+
   // All three fits are evaluated before the range is chosen: a liquid strength
   // too large for the extended range must overflow whatever its range.
   const long double a = LowFit(x);
