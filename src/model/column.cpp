@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/liquidmemo.h"
 #include "model/properties.h"
 #include "runtime/errors.h"
 #include "runtime/fpstatus.h"
@@ -30,8 +31,12 @@ int CheckedTrayCount(std::int32_t traycount) {
 // The whole power leaves every stage as vapour. 3600·P is formed in 64 bits:
 // it does not fit in 32 for powers above 596523 W.
 long double TColumn::VapourFlow(long double vapour) const {
+  return VapourFlowForHeat(heatofvaporization(vapour));
+}
+
+long double TColumn::VapourFlowForHeat(long double heat) const {
   const std::int64_t heatperhour = std::int64_t{3600} * inputs.power;
-  return static_cast<long double>(heatperhour) / heatofvaporization(vapour);
+  return static_cast<long double>(heatperhour) / heat;
 }
 
 // The product is the top vapour divided by R + 1; a reflux ratio of -1, or a
@@ -146,8 +151,10 @@ TColumn::TraySolution TColumn::SolveTray(long double above, Repeats repeats) con
   const long double topethanol = product * topstrength;
   TraySolution solution{0.5L, 0.0L};
   for (int m = 1; m <= kBisectionSteps; ++m) {
-    const long double traytop = vapourstrength(solution.strength);
-    solution.vapour = VapourFlow(traytop);
+    // The trial strengths stay strictly between 0 and 1.
+    const LiquidVapour trial = LiquidMemo::Of(solution.strength);
+    const long double traytop = trial.vapour;
+    solution.vapour = VapourFlowForHeat(trial.heat);
     const long double residual =
         traytop * solution.vapour - (solution.vapour - product) * above - topethanol;
     const long double step = 1.0L / runtime::Power(2.0L, m + 1);

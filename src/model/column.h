@@ -55,6 +55,7 @@ class TColumn {
 
  private:
   long double VapourFlow(long double vapour) const;
+  long double VapourFlowForHeat(long double heat) const;
   void SetTopStrength(long double top);
   long double MarchToTop(long double stillvapourstrength, Repeats repeats) const;
   void MarchProfile();
