@@ -52,6 +52,9 @@ TEST(Column, GivesTheTabulatedResultsOrTheFirstFault) {
       // 3600·P beyond 32 bits: the flows at 1000 W times P / 1000.
       {Typed(596524, 1, 20, 15), "1079672.40 101966.18 75.9624 121620.19"},
       {Typed(INT32_MAX, 1, 20, 15), "3886815661 367077762 75.9624 437832116"},
+      // The profile's full size; the top trays match those of 20 trays.
+      {Typed(1000, 1, 100, 15), "1809.94 170.93 75.9624 203.88 3058.22 90.60 1"},
+      {Typed(1000, 20, 100, 1), "2889.94 1883.88 88.2117 1914.47 1914.47 89.64 1"},
       // No trays: the top is the still's vapour.
       {Typed(1000, 10, 0, 2), "2541.48 1328.47 52.2715"},
       {Typed(1000, 1, 20, -1), "Floating point division by zero"},
@@ -74,7 +77,12 @@ TEST(Column, GivesTheTabulatedProfiles) {
       {Typed(1000, 1, 20, 15), 20, 20, "46.08 75.96 82.5 3058.22"},
       {Typed(1000, 20, 15, 1), 1, 1, "20.00 65.19 86.57 975.48"},
       {Typed(1000, 20, 15, 1), 15, 15, "84.19 88.21 78.70 1809.42"},
-      {Typed(1000, 20, 5, 0), 1, 5, "20.00 65.19 86.57 0"}};
+      {Typed(1000, 20, 5, 0), 1, 5, "20.00 65.19 86.57 0"},
+      {Typed(1000, 1, 100, 15), 1, 50, "1.00 9.44 99.25 1606.06"},
+      {Typed(1000, 1, 100, 15), 99, 99, "8.50 48.56 91.79 2252.27"},
+      {Typed(1000, 1, 100, 15), 100, 100, "46.08 75.96 82.54 3058.22"},
+      {Typed(1000, 20, 100, 1), 1, 50, "20.00 65.19 86.57 975.47"},
+      {Typed(1000, 20, 100, 1), 100, 100, "84.19 88.21 78.70 1914.47"}};
   for (const auto& [inputs, first, last, tray] : cases) {
     TColumn c;
     c.Calculate(inputs);
@@ -83,6 +91,28 @@ TEST(Column, GivesTheTabulatedProfiles) {
       EXPECT_EQ(ShownAs(tray, {liquid, vapour, c.traytemperature[i], c.trayreturn[i]}), tray) << i;
     }
   }
+}
+
+TEST(Column, SolvesTopDownOnlyWhenTheTopMissesByMoreThanTheTolerance) {
+  // The bottom-up profiles of these columns miss the solved top strength by
+  // 0.000511, 0.000653 (one tray) and 0.000491. The top tray shows liquid %,
+  // vapour %, temperature and return, then whether the top-down solution ran.
+  const std::pair<ColumnInputs, const char*> cases[] = {
+      {Typed(1000, 1, 10, 0.25L), "1.23 11.41 99.04 366.90 1"},
+      {Typed(1000, 18.9L, 1, 2), "55.44 78.04 81.70 2229.29 1"},
+      {Typed(1000, 44.1L, 10, 0.5L), "78.15 85.16 79.25 1115.33 0"}};
+  for (const auto& [inputs, shown] : cases) {
+    TColumn c;
+    c.Calculate(inputs);
+    const int top = inputs.traycount;
+    EXPECT_EQ(ShownAs(shown, {c.trayliquid[top] * 100, c.trayvapour[top] * 100,
+                              c.traytemperature[top], c.trayreturn[top], 1.0L * c.topdownsolved}),
+              shown);
+  }
+  // The profile left standing is the bottom-up one, just inside the tolerance.
+  TColumn inside;
+  inside.Calculate(Typed(1000, 44.1L, 10, 0.5L));
+  EXPECT_EQ(ShownAs("0.000000", {inside.trayvapour[10] - inside.topstrength}), "-0.000491");
 }
 
 // The results' significant bytes, ten of each value: the padding is no part of it.

@@ -31,4 +31,22 @@ TEST(Properties, FollowTheTabulatedValues) {
   EXPECT_EQ(ShownAs("841.10 2264.75", {ethanolheat(25), waterheat(25)}), "841.10 2264.75");
 }
 
+TEST(Properties, VapourStrengthInsideEveryBandOfTheFits) {
+  // Twelve decimals, from the fits' coefficients in exact arithmetic: enough
+  // to tell a band's polynomial, blend factor or anchor from its neighbours'.
+  const std::pair<long double, const char*> vapours[] = {
+      // Low fit.
+      {0.001L, "0.010163021356"}, {0.05L, "0.357040868906"}, {0.2L, "0.651876240000"},
+      // Middle fit blended toward the low one.
+      {0.45L, "0.756643981142"},
+      // High fit blended toward the middle one; past the 0.7252 anchor the
+      // correction changes sign.
+      {0.6L, "0.792830206947"}, {0.65L, "0.808540436635"}, {0.7L, "0.822915921749"},
+      {0.7253L, "0.830570106182"}, {0.72535L, "0.830586072785"},
+      // High fit alone, then capped where it passes the azeotrope below it.
+      {0.7255L, "0.830633886238"}, {0.85L, "0.886788996719"}, {0.944L, "0.954400081674"},
+      {0.946L, "0.955800000000"}};
+  for (const auto& [x, y] : vapours) EXPECT_EQ(ShownAs(y, {vapourstrength(x)}), y) << double(x);
+}
+
 }  // namespace
