@@ -6,7 +6,6 @@
 #include "model/properties.h"
 #include "runtime/errors.h"
 #include "runtime/fpstatus.h"
-#include "runtime/power.h"
 
 namespace model {
 
@@ -119,10 +118,13 @@ void TColumn::Calculate(const ColumnInputs& newinputs, Repeats repeats) {
   // the top never falls below the still's vapour.
   long double previous = stillvapourstrength + kFirstStepWidth / 2.0L;
   SetTopStrength(previous);
+  // The width over 2^(k+1): halving a power-of-two multiple is exact, so the
+  // running halving gives the bits of the division.
+  long double step = kFirstStepWidth / 2.0L;
   for (int k = 1; k <= kCorrections; ++k) {
     const long double top = MarchToTop(stillvapourstrength, repeats);
     runtime::CheckFloatFaults(top);
-    const long double step = kFirstStepWidth / runtime::Power(2.0L, k + 1);
+    step /= 2.0L;
     long double next = top;
     if (top > previous) {
       next = previous + step;
@@ -150,14 +152,15 @@ void TColumn::Calculate(const ColumnInputs& newinputs, Repeats repeats) {
 TColumn::TraySolution TColumn::SolveTray(long double above, Repeats repeats) const {
   const long double topethanol = product * topstrength;
   TraySolution solution{0.5L, 0.0L};
+  long double step = 0.5L;  // 1 / 2^(m+1), halved exactly
   for (int m = 1; m <= kBisectionSteps; ++m) {
+    step /= 2.0L;
     // The trial strengths stay strictly between 0 and 1.
     const LiquidVapour trial = LiquidMemo::Of(solution.strength);
     const long double traytop = trial.vapour;
     solution.vapour = VapourFlowForHeat(trial.heat);
     const long double residual =
         traytop * solution.vapour - (solution.vapour - product) * above - topethanol;
-    const long double step = 1.0L / runtime::Power(2.0L, m + 1);
     long double next = solution.strength;
     if (residual > 0.0L) {
       next = solution.strength - step;
