@@ -1,5 +1,6 @@
 #include "model/liquidmemo.h"
 
+#include <cstdint>
 #include <cstring>
 #include <memory>
 
@@ -40,21 +41,33 @@ std::size_t SlotOf(const Key& key) {
   return static_cast<std::size_t>(mixed >> (64 - LiquidMemo::kSlotBits));
 }
 
+// Each thread has its own slots, allocated on its first use: threads that
+// calculate columns side by side never share one.
+Slot& SlotFor(const Key& key) {
+  thread_local const std::unique_ptr<Slot[]> slots(new Slot[LiquidMemo::kSlots]);
+  return slots[SlotOf(key)];
+}
+
 }  // namespace
 
-LiquidVapour LiquidMemo::Of(long double liquid) {
-  // Each thread has its own slots, allocated on its first use: threads that
-  // calculate columns side by side never share one.
-  thread_local const std::unique_ptr<Slot[]> slots(new Slot[kSlots]);
+const LiquidVapour* LiquidMemo::Find(long double liquid) {
   const Key key = KeyOf(liquid);
-  Slot& slot = slots[SlotOf(key)];
-  if (!slot.filled || !(slot.key == key)) {
-    const long double vapour = vapourstrength(liquid);
-    slot.properties = {vapour, heatofvaporization(vapour)};
-    slot.key = key;
-    slot.filled = true;
-  }
-  return slot.properties;
+  const Slot& slot = SlotFor(key);
+  return slot.filled && slot.key == key ? &slot.properties : nullptr;
+}
+
+void LiquidMemo::Remember(long double liquid, const LiquidVapour& properties) {
+  const Key key = KeyOf(liquid);
+  SlotFor(key) = {key, true, properties};
+}
+
+LiquidVapour LiquidMemo::Of(long double liquid) {
+  const LiquidVapour* known = Find(liquid);
+  if (known && known->exact) return *known;
+  const long double vapour = known ? known->vapour : vapourstrength(liquid);
+  const LiquidVapour properties{vapour, heatofvaporization(vapour), true};
+  Remember(liquid, properties);
+  return properties;
 }
 
 }  // namespace model

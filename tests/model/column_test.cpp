@@ -146,6 +146,24 @@ TEST(Repeats, SkippingThemGivesTheBitsOfComputingEveryStep) {
   }
 }
 
+TEST(Repeats, ColumnsAfterOneAnotherGiveTheBitsOfComputingEveryStep) {
+  // A batch run's calculations: one column after another at slowly falling
+  // still strengths, which find the strengths of the earlier columns
+  // remembered and many corrections decided by estimates.
+  const ColumnInputs starts[] = {Typed(1000, 10, 20, 15), Typed(2000, 3, 20, 3),
+                                 Typed(1000, 0.5L, 20, 15), Typed(1500, 40, 12, 2)};
+  TColumn fast;
+  for (ColumnInputs inputs : starts) {
+    for (int i = 0; i < 6; ++i) {
+      TColumn full;
+      fast.Calculate(inputs, Repeats::kSkip);
+      full.Calculate(inputs, Repeats::kCompute);
+      EXPECT_TRUE(Bits(fast) == Bits(full)) << double(inputs.stillstrength);
+      inputs.stillstrength *= 0.9995L;
+    }
+  }
+}
+
 constexpr std::uint64_t kRecordedBits[] = {
 #include "recorded_bits.inc"
 };
