@@ -53,16 +53,19 @@ int TColumn::EstimateTopSide(const MarchStarts& starts, long double guess) const
     // Both marches take no liquid as still liquid: 0 / 1, exactly 0.
 
     // The cap and the floor are monotone, so they map the interval of the
-    // exact strength onto the interval between the clamped ends.
+    // exact strength onto the interval between the clamped ends. The ends,
+    // and the distances back to the clamped strength, are widened by more
+    // than the roundings of their own sums.
     const auto clamp = [this](long double x) {
       if (x >= kLiquidCap) x = kLiquidCap;
       if (x < inputs.stillstrength) x = inputs.stillstrength;
       return x;
     };
-    const long double low = clamp(strength - 2.0L * strengthbound);
-    const long double high = clamp(strength + 2.0L * strengthbound);
+    const long double widened = Spread(strengthbound * (1.0L + kRounding), strength);
+    const long double low = clamp(strength - widened);
+    const long double high = clamp(strength + widened);
     strength = clamp(strength);
-    strengthbound = std::max(high - strength, strength - low);
+    strengthbound = std::max(high - strength, strength - low) * (1.0L + kRounding);
     if (!(strengthbound <= kWidestBound)) return 0;
     const int range = vapourrange(strength);
     if (range < 0 || vapourrange(low) != range || vapourrange(high) != range) return 0;
