@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "model/liquidmemo.h"
 #include "model/properties.h"
 #include "runtime/errors.h"
 #include "runtime/fpstatus.h"
-#include "runtime/power.h"
 
 namespace model {
 
@@ -14,8 +14,6 @@ namespace {
 constexpr int kCorrections = 1000;
 constexpr int kBisectionSteps = 100;
 constexpr long double kFirstStepWidth = 0.95L;
-// Liquid strengths of the correction marches stay below the azeotrope.
-constexpr long double kLiquidCap = 0.948L;
 constexpr long double kTopTolerance = 0.0005L;
 
 int CheckedTrayCount(std::int32_t traycount) {
@@ -30,8 +28,12 @@ int CheckedTrayCount(std::int32_t traycount) {
 // The whole power leaves every stage as vapour. 3600·P is formed in 64 bits:
 // it does not fit in 32 for powers above 596523 W.
 long double TColumn::VapourFlow(long double vapour) const {
+  return VapourFlowForHeat(heatofvaporization(vapour));
+}
+
+long double TColumn::VapourFlowForHeat(long double heat) const {
   const std::int64_t heatperhour = std::int64_t{3600} * inputs.power;
-  return static_cast<long double>(heatperhour) / heatofvaporization(vapour);
+  return static_cast<long double>(heatperhour) / heat;
 }
 
 // The product is the top vapour divided by R + 1; a reflux ratio of -1, or a
@@ -114,15 +116,24 @@ void TColumn::Calculate(const ColumnInputs& newinputs, Repeats repeats) {
   // the top never falls below the still's vapour.
   long double previous = stillvapourstrength + kFirstStepWidth / 2.0L;
   SetTopStrength(previous);
+  // The width over 2^(k+1): halving a power-of-two multiple is exact, so the
+  // running halving gives the bits of the division.
+  long double step = kFirstStepWidth / 2.0L;
+  const MarchStarts starts{stillvapourstrength,
+                           repeats == Repeats::kSkip ? VapourFlow(vapourstrength(kLiquidCap)) : 0};
   for (int k = 1; k <= kCorrections; ++k) {
-    const long double top = MarchToTop(stillvapourstrength, repeats);
-    runtime::CheckFloatFaults(top);
-    const long double step = kFirstStepWidth / runtime::Power(2.0L, k + 1);
-    long double next = top;
-    if (top > previous) {
-      next = previous + step;
-    } else if (top < previous) {
-      next = previous - step;
+    step /= 2.0L;
+    const int side = repeats == Repeats::kSkip ? EstimateTopSide(starts, previous) : 0;
+    long double next = previous + side * step;
+    if (side == 0) {
+      const long double top = MarchToTop(stillvapourstrength, repeats);
+      runtime::CheckFloatFaults(top);
+      next = top;
+      if (top > previous) {
+        next = previous + step;
+      } else if (top < previous) {
+        next = previous - step;
+      }
     }
     SetTopStrength(next);
     // The march depends on nothing but the top strength. When that no longer
@@ -140,21 +151,72 @@ void TColumn::Calculate(const ColumnInputs& newinputs, Repeats repeats) {
   }
 }
 
+// The residual of the bisection for a tray at strength `trial`: the ethanol
+// in the vapour leaving the tray less that of the liquid coming down onto it
+// (strength `above`) and of the product.
+//
+// Only the residual's sign steers the bisection, and only the last step's
+// flow is kept. Far from the root the sign is plain from the estimated heat:
+// the residual is linear in the flow, so the estimate moves it by at most the
+// flow's error times |vapour - above|, and each of the two evaluations rounds
+// by less than 2^-61 of the sum of its terms' magnitudes. A residual beyond
+// both, with a wide margin, has the sign the exact heat gives it; near the
+// root the exact heat decides. Estimates are remembered as well as exact
+// properties, so the steps that trays and nearby columns share cost nothing.
+TColumn::TrialResult TColumn::TryTrayStrength(long double trial, long double above,
+                                              Repeats repeats) const {
+  const auto residualof = [&](long double traytop, long double vapour) {
+    return traytop * vapour - (vapour - product) * above - product * topstrength;
+  };
+  if (repeats == Repeats::kCompute) {
+    const long double traytop = vapourstrength(trial);
+    const long double vapour = VapourFlow(traytop);
+    return {residualof(traytop, vapour), vapour, false};
+  }
+  // The trial strengths stay strictly between 0 and 1, where nothing faults.
+  const LiquidVapour* known = LiquidMemo::Find(trial);
+  LiquidVapour properties{};
+  if (known) {
+    properties = *known;
+  } else {
+    const long double traytop = vapourstrength(trial);
+    properties = {traytop, heatofvaporizationestimate(traytop), false};
+  }
+  if (!properties.exact) {
+    const long double vapour = VapourFlowForHeat(properties.heat);
+    const long double residual = residualof(properties.vapour, vapour);
+    const long double flowerror = std::fabs(vapour) * (2.0L * kHeatEstimateError);
+    const long double terms = std::fabs(properties.vapour * vapour) +
+                              std::fabs((vapour - product) * above) +
+                              std::fabs(product * topstrength);
+    const long double bound =
+        flowerror * std::fabs(properties.vapour - above) + terms * 0x1p-56L;
+    if (std::fabs(residual) > bound) {
+      if (!known) LiquidMemo::Remember(trial, properties);
+      return {residual, vapour, true};
+    }
+    properties = {properties.vapour, heatofvaporization(properties.vapour), true};
+    LiquidMemo::Remember(trial, properties);
+  }
+  const long double vapour = VapourFlowForHeat(properties.heat);
+  return {residualof(properties.vapour, vapour), vapour, false};
+}
+
 // Bisects for the liquid whose vapour carries the ethanol of the liquid
 // coming down onto the tray (strength `above`) plus that of the product.
 TColumn::TraySolution TColumn::SolveTray(long double above, Repeats repeats) const {
-  const long double topethanol = product * topstrength;
   TraySolution solution{0.5L, 0.0L};
+  TrialResult last{};
+  long double lasttrial = solution.strength;
+  long double step = 0.5L;  // 1 / 2^(m+1), halved exactly
   for (int m = 1; m <= kBisectionSteps; ++m) {
-    const long double traytop = vapourstrength(solution.strength);
-    solution.vapour = VapourFlow(traytop);
-    const long double residual =
-        traytop * solution.vapour - (solution.vapour - product) * above - topethanol;
-    const long double step = 1.0L / runtime::Power(2.0L, m + 1);
+    step /= 2.0L;
+    lasttrial = solution.strength;
+    last = TryTrayStrength(lasttrial, above, repeats);
     long double next = solution.strength;
-    if (residual > 0.0L) {
+    if (last.residual > 0.0L) {
       next = solution.strength - step;
-    } else if (residual < 0.0L) {
+    } else if (last.residual < 0.0L) {
       next = solution.strength + step;
     }
     // An unmoved strength stays unmoved under the smaller steps, and so does
@@ -162,6 +224,9 @@ TColumn::TraySolution TColumn::SolveTray(long double above, Repeats repeats) con
     if (repeats == Repeats::kSkip && next == solution.strength) break;
     solution.strength = next;
   }
+  // The flow kept is the last step's, and it must be exact.
+  solution.vapour =
+      last.estimated ? VapourFlowForHeat(LiquidMemo::Of(lasttrial).heat) : last.vapour;
   return solution;
 }
 

@@ -19,8 +19,10 @@ struct ColumnInputs {
 // strength, the march from tray to tray, the bisection steps of a tray, the
 // top-down solution from tray to tray). Once one of them maps a state onto
 // itself, every further step repeats the same arithmetic on the same values.
-// kSkip takes the repeated result without recomputing it; kCompute computes
-// every step. Both give the same bits.
+// kSkip takes the repeated result without recomputing it, takes remembered
+// properties of a strength seen before, and decides the direction of a
+// correction or bisection step from estimated heats where they leave no
+// doubt; kCompute computes every step in full. Both give the same bits.
 enum class Repeats { kSkip, kCompute };
 
 // One calculation of the column: still output, solved top strength, product
@@ -54,15 +56,33 @@ class TColumn {
   bool topdownsolved = false;         // whether the top-down solution ran
 
  private:
+  // Liquid strengths of the correction marches stay below the azeotrope.
+  static constexpr long double kLiquidCap = 0.948L;
+
   long double VapourFlow(long double vapour) const;
+  long double VapourFlowForHeat(long double heat) const;
   void SetTopStrength(long double top);
   long double MarchToTop(long double stillvapourstrength, Repeats repeats) const;
+  // Exact values every march starts from or returns to.
+  struct MarchStarts {
+    long double stillvapourstrength;  // vapourstrength(stillstrength)
+    long double capvapour;            // the vapour flow from liquid at the cap
+  };
+  // +1 or -1 when an estimated march shows that the exact march's top vapour
+  // lies above or below `guess`; 0 when it cannot tell.
+  int EstimateTopSide(const MarchStarts& starts, long double guess) const;
   void MarchProfile();
   struct TraySolution {
     long double strength;  // liquid on the tray
     long double vapour;    // vapour flow of the last bisection step
   };
   TraySolution SolveTray(long double above, Repeats repeats) const;
+  struct TrialResult {
+    long double residual;  // its sign is exact
+    long double vapour;    // vapour flow; estimated or exact
+    bool estimated;
+  };
+  TrialResult TryTrayStrength(long double trial, long double above, Repeats repeats) const;
 };
 
 }  // namespace model

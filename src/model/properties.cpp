@@ -1,5 +1,7 @@
 #include "model/properties.h"
 
+#include <cmath>
+
 #include "runtime/power.h"
 
 namespace model {
@@ -31,6 +33,25 @@ constexpr long double kAzeotrope = 0.9558L;
 }  // namespace
 
 long double vapourstrength(long double x) {
+  // Within these bounds no fit can overflow, so only the fit of x's range is
+  // evaluated: each fit gives the same bits whether or not the others ran.
+  if (x >= -2.0L && x <= 2.0L) {
+    if (x <= 0.0L) return 0.0L;
+    long double y = kAzeotrope;
+    if (x <= 0.3374L) {
+      y = LowFit(x);
+    } else if (x <= 0.5544L) {
+      const long double b = MiddleFit(x);
+      y = b - (b - LowFit(x)) * (0.5544L - x) * 0.217L;
+    } else if (x <= 0.7254L) {
+      const long double c = HighFit(x);
+      y = c - (c - MiddleFit(x)) * (0.7252L - x) * 0.1708L;
+    } else if (x < kAzeotrope) {
+      y = HighFit(x);
+    }
+    return y > kAzeotrope ? kAzeotrope : y;
+  }
+
   // All three fits are evaluated before the range is chosen: a liquid strength
   // too large for the extended range must overflow whatever its range.
   const long double a = LowFit(x);
@@ -46,6 +67,16 @@ long double vapourstrength(long double x) {
   if (x >= kAzeotrope) y = kAzeotrope;
   if (y > kAzeotrope) y = kAzeotrope;
   return y;
+}
+
+int vapourrange(long double x) {
+  if (!(x >= -2.0L && x <= 2.0L)) return -1;
+  if (x <= 0.0L) return 0;
+  if (x <= 0.3374L) return 1;
+  if (x <= 0.5544L) return 2;
+  if (x <= 0.7254L) return 3;
+  if (x < kAzeotrope) return 4;
+  return 5;
 }
 
 long double temperature(long double y) {
@@ -71,6 +102,25 @@ long double waterheat(long double t) {
 long double heatofvaporization(long double y) {
   const long double t = temperature(y);
   return y * ethanolheat(t) + (1.0L - y) * waterheat(t);
+}
+
+// For these strengths the bases stay near 0.7 and 0.8 and the exponents near
+// 0.28, never whole, so the general power takes exp(exponent * ln base). In
+// double precision the arguments are rounded by 2^-53 relative and exp and ln
+// err by less than an ulp: the powers, and so the heat, stay within a few
+// times 1e-16 of the extended ones.
+long double heatofvaporizationestimate(long double y) {
+  const long double t = temperature(y);
+  const long double ethanoltau = 1.0L - (t + 273.0L) / 513.9L;
+  const long double watertau = 1.0L - (t + 273.0L) / 647.3L;
+  const double ethanolpower =
+      std::exp(static_cast<double>(0.32L - 0.14L * ethanoltau) *
+               std::log(static_cast<double>(ethanoltau / 0.42012064604008564L)));
+  const double waterpower =
+      std::exp(static_cast<double>(0.21L * watertau + 0.19L) *
+               std::log(static_cast<double>(watertau / 0.5396261393480611L)));
+  return y * (38743.84L * ethanolpower / 46.0634L) +
+         (1.0L - y) * (40799.86L * waterpower / 18.0152L);
 }
 
 }  // namespace model

@@ -52,6 +52,16 @@ TEST(FloatFaults, InfinityFromDivisionIsReportedBeforeLaterInvalidOperation) {
             "Floating point division by zero");
 }
 
+TEST(FloatFaultOrder, OverflowThenInvalidInOneIntervalIsReportedAsOverflow) {
+  // Both flags are up when checked; the overflow came first, and the invalid
+  // operation only followed from its infinity.
+  EXPECT_EQ(FaultMessage([](long double zero) {
+              const long double inf = (zero + std::numeric_limits<long double>::max()) * 2.0L;
+              return inf - inf;
+            }),
+            "Floating point overflow");
+}
+
 TEST(FloatFaults, ClearForgetsEarlierFaults) {
   volatile long double zero = 0.0L;
   const long double inf = 1.0L / zero;
