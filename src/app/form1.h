@@ -25,6 +25,7 @@ class QPushButton;
 namespace app {
 
 class TClickLabel;
+class TBatchForm;
 class TStudyForm;
 
 // The main window: the four inputs, the calculate command, the report
@@ -56,6 +57,9 @@ class TForm1 : public QWidget {
   // "Анализ": opens the study window, made on first use.
   void StudyClick();
   TStudyForm* StudyWindow() const { return studyForm_.get(); }
+  // "Анализ": opens the batch-run window, made on first use.
+  void BatchClick();
+  TBatchForm* BatchWindow() const { return batchForm_.get(); }
 
   // The report as the lists show it, as one text.
   std::string ShownReport() const;
@@ -77,6 +81,7 @@ class TForm1 : public QWidget {
   QAction* ActionCopyReport;
   QAction* ActionCopyChart;
   QAction* ActionStudy;
+  QAction* ActionBatch;
   QAction* ActionInformation;
   QAction* ActionAbout;
   QLabel* Label5;
@@ -118,6 +123,7 @@ class TForm1 : public QWidget {
   // The calculation whose report was written last: the table that is exported.
   model::TColumn tableColumn_;
   std::unique_ptr<TStudyForm> studyForm_;
+  std::unique_ptr<TBatchForm> batchForm_;
 };
 
 }  // namespace app

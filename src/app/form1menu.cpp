@@ -13,6 +13,7 @@
 #include "analysis/traytable.h"
 #include "app/application.h"
 #include "app/form1.h"
+#include "app/batchform.h"
 #include "app/resultfiles.h"
 #include "app/studyform.h"
 #include "chart/chartwidget.h"
@@ -68,6 +69,7 @@ void TForm1::CreateMenus() {
 
   QMenu* analysis = MenuBar->addMenu("&Анализ");
   ActionStudy = add(analysis, "&Флегмовое число и тарелки…", QKeySequence("Ctrl+T"), [this] { StudyClick(); });
+  ActionBatch = add(analysis, "&Перегонка по времени…", QKeySequence("Ctrl+B"), [this] { BatchClick(); });
 
   QMenu* help = MenuBar->addMenu("&Справка");
   ActionInformation = add(help, "&Информация", QKeySequence(Qt::Key_F1), [this] { Button4Click(); });
@@ -122,6 +124,11 @@ void TForm1::CopyChartClick() {
 void TForm1::StudyClick() {
   if (!studyForm_) studyForm_ = std::make_unique<TStudyForm>(*this);
   studyForm_->Open();
+}
+
+void TForm1::BatchClick() {
+  if (!batchForm_) batchForm_ = std::make_unique<TBatchForm>(*this);
+  batchForm_->Open();
 }
 
 void TForm1::AboutClick() {

@@ -75,7 +75,8 @@ TEST_F(MenuTest, MenusOfferTheirEntriesAndWaitForResults) {
                                   "Сохранить &график… Ctrl+Shift+S (off)", "-", "В&ыход Ctrl+Q",
                                   "&Правка", "&Копировать отчёт Ctrl+Shift+C (off)",
                                   "Копировать &график  (off)", "&Анализ",
-                                  "&Флегмовое число и тарелки… Ctrl+T", "&Справка", "&Информация F1",
+                                  "&Флегмовое число и тарелки… Ctrl+T",
+                                  "&Перегонка по времени… Ctrl+B", "&Справка", "&Информация F1",
                                   "&О программе "}));
   EXPECT_EQ(Calculate({"1000", "20", "", "1"}), QStringList{test::StopBox("'' is not a valid integer value.")});
   EXPECT_FALSE(form.ActionSaveReport->isEnabled());

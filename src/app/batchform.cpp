@@ -1,0 +1,245 @@
+#include "app/batchform.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <memory>
+
+#include "analysis/batchtable.h"
+#include "app/application.h"
+#include "app/fixedwindow.h"
+#include "app/form1.h"
+#include "app/pushbutton.h"
+#include "app/windowfont.h"
+#include "chart/chartwidget.h"
+#include "chart/lineseries.h"
+#include "numtext/numtext.h"
+
+namespace app {
+namespace {
+
+// Progress reaches the window at most this often, in steps of the run.
+constexpr int kProgressEvery = 20;
+
+QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& geometry) {
+  auto* label = new QLabel(text, parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setGeometry(geometry);
+  return label;
+}
+
+QLineEdit* AddEdit(QWidget* parent, const QString& text, const QRect& geometry) {
+  auto* edit = new QLineEdit(text, parent);
+  edit->setGeometry(geometry);
+  return edit;
+}
+
+chart::TLineSeries* AddLine(chart::TChart& chart, const std::string& title, chart::TColor colour) {
+  auto line = std::make_unique<chart::TLineSeries>();
+  line->Title = title;
+  line->SeriesColor = colour;
+  return chart.AddSeries(std::move(line));
+}
+
+QString Number(const char* pattern, long double value) {
+  return QString::fromStdString(numtext::FormatFloat(pattern, value));
+}
+
+}  // namespace
+
+TBatchForm::TBatchForm(TForm1& mainWindow) : main_(mainWindow) {
+  setWindowTitle("Перегонка по времени");
+  setFont(WindowFont());
+  setAttribute(Qt::WA_QuitOnClose, false);
+  MakeFixedWindow(*this, {888, 632});
+
+  const struct {
+    const char* label;
+    QLineEdit** edit;
+    const char* unit;
+  } fields[] = {
+      {"Загрузка куба", &ChargeEdit, "кг"},
+      {"Крепость загрузки", &StrengthEdit, "%масс"},
+      {"Мощность", &PowerEdit, "Вт"},
+      {"Кол-во тарелок", &TraysEdit, ""},
+      {"Флегмовое число", &RefluxEdit, ""},
+      {"Шаг по времени", &StepEdit, "мин"},
+  };
+  int y = 8;
+  for (const auto& field : fields) {
+    AddLabel(this, field.label, {8, y + 3, 120, 16});
+    *field.edit = AddEdit(this, "", {130, y, 60, 21});
+    AddLabel(this, field.unit, {196, y + 3, 40, 16});
+    y += 26;
+  }
+  AddLabel(this, "Остановить, когда:", {8, y + 6, 224, 16});
+  y += 26;
+  const struct {
+    const char* label;
+    QLineEdit** edit;
+    const char* text;
+    const char* unit;
+  } stops[] = {
+      {"крепость отбора ниже", &StopTopEdit, "0", "%"},
+      {"крепость в кубе ниже", &StopStillEdit, "0.1", "%"},
+      {"прошло", &HoursEdit, "24", "ч"},
+  };
+  for (const auto& stop : stops) {
+    AddLabel(this, stop.label, {16, y + 3, 112, 16});
+    *stop.edit = AddEdit(this, "", {130, y, 60, 21});
+    AddLabel(this, stop.unit, {196, y + 3, 40, 16});
+    y += 26;
+  }
+  const BatchTexts defaults;
+  ChargeEdit->setText(QString::fromStdString(defaults.charge));
+  StepEdit->setText(QString::fromStdString(defaults.step));
+  StopTopEdit->setText(QString::fromStdString(defaults.stopTop));
+  // The default 0.1 % is shown with the user's decimal separator.
+  StopStillEdit->setText(Number("0.0", 0.1L));
+  HoursEdit->setText(QString::fromStdString(defaults.hours));
+
+  StartButton = new TPushButton("Рассчитать", this);
+  StartButton->setGeometry(8, y + 6, 100, 25);
+  StopButton = new TPushButton("Остановить", this);
+  StopButton->setGeometry(116, y + 6, 100, 25);
+  StopButton->setEnabled(false);
+  Progress = new QProgressBar(this);
+  Progress->setGeometry(8, y + 38, 224, 18);
+  Progress->setRange(0, 1000);
+  Progress->setValue(0);
+  StopLabel = AddLabel(this, "", {8, y + 60, 224, 32});
+  StopLabel->setWordWrap(true);
+
+  y += 100;
+  AddLabel(this, "Своя граница отбора", {8, y + 3, 120, 16});
+  CutEdit = AddEdit(this, Number("0", cutThreshold_), {130, y, 60, 21});
+  AddLabel(this, "%", {196, y + 3, 40, 16});
+  CutTable = new QTableWidget(4, 4, this);
+  CutTable->setGeometry(8, y + 28, 224, 632 - (y + 28) - 8);
+  CutTable->setHorizontalHeaderLabels({"Граница, %", "Время, ч", "Продукт, кг", "Крепость, %"});
+  CutTable->verticalHeader()->hide();
+  CutTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  CutTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  CutTable->setToolTip("Сколько продукта и какой крепости соберётся, пока крепость отбора\n"
+                       "не ниже границы, и за какое время");
+
+  StrengthChart = new chart::TChart(this);
+  StrengthChart->setGeometry(240, 8, 640, 330);
+  StrengthChart->Title.Text = {"Крепость, % — по времени, ч"};
+  StrengthChart->Legend.LegendStyle = chart::lsSeries;
+  top_ = AddLine(*StrengthChart, "отбор", chart::clRed);
+  still_ = AddLine(*StrengthChart, "куб", chart::clBlue);
+  mean_ = AddLine(*StrengthChart, "продукт, средняя", chart::RGB(0, 140, 0));
+  ProductChart = new chart::TChart(this);
+  ProductChart->setGeometry(240, 346, 640, 278);
+  ProductChart->Title.Text = {"Собранный продукт, кг — по времени, ч"};
+  ProductChart->Legend.LegendStyle = chart::lsSeries;
+  product_ = AddLine(*ProductChart, "продукт", chart::RGB(140, 0, 160));
+
+  connect(StartButton, &QPushButton::clicked, this, Guarded([this] { StartClick(); }));
+  connect(StopButton, &QPushButton::clicked, this, Guarded([this] { StopClick(); }));
+  connect(CutEdit, &QLineEdit::editingFinished, this, Guarded([this] {
+            cutThreshold_ = numtext::StrToFloat(CutEdit->text().toStdString());
+            ShowCuts();
+          }));
+  ShowCuts();
+}
+
+TBatchForm::~TBatchForm() {
+  // The worker must not post to a window that is going.
+  worker_ = {};
+}
+
+BatchTexts TBatchForm::Texts() const {
+  const auto text = [](const QLineEdit* edit) { return edit->text().toStdString(); };
+  return {text(ChargeEdit), text(StrengthEdit), text(PowerEdit), text(TraysEdit), text(RefluxEdit),
+          text(StepEdit),   text(StopTopEdit),  text(StopStillEdit), text(HoursEdit)};
+}
+
+void TBatchForm::Open() {
+  const InputTexts texts = main_.Texts();
+  StrengthEdit->setText(QString::fromStdString(texts.strength));
+  PowerEdit->setText(QString::fromStdString(texts.power));
+  TraysEdit->setText(QString::fromStdString(texts.trays));
+  RefluxEdit->setText(QString::fromStdString(texts.reflux));
+  show();
+  raise();
+  activateWindow();
+}
+
+void TBatchForm::StartClick() {
+  const analysis::BatchInputs inputs = ParseBatchTexts(Texts());
+  cutThreshold_ = numtext::StrToFloat(CutEdit->text().toStdString());
+  const std::uint64_t request = ++request_;
+  running_ = true;
+  StopButton->setEnabled(true);
+  Progress->setValue(0);
+  StopLabel->setText("Считаю…");
+  // A new run stops the one before; its rows are not shown.
+  worker_ = std::jthread([this, request, inputs](std::stop_token stop) {
+    int rows = 0;
+    const analysis::BatchRun run = analysis::RunBatch(
+        inputs,
+        [this, request, &rows](const analysis::BatchRow& row) {
+          if (++rows % kProgressEvery == 0) {
+            const long double hours = row.time_h;
+            QMetaObject::invokeMethod(this, [this, request, hours] { ShowProgress(request, hours); },
+                                      Qt::QueuedConnection);
+          }
+          return true;
+        },
+        stop);
+    QMetaObject::invokeMethod(this, [this, request, run] { ShowRun(request, run); }, Qt::QueuedConnection);
+  });
+}
+
+void TBatchForm::StopClick() { worker_.request_stop(); }
+
+void TBatchForm::ShowProgress(std::uint64_t request, long double hours) {
+  if (request != request_) return;
+  const long double total = numtext::StrToFloat(HoursEdit->text().toStdString());
+  Progress->setValue(total > 0 ? static_cast<int>(1000 * std::min(1.0L, hours / total)) : 0);
+}
+
+void TBatchForm::ShowRun(std::uint64_t request, const analysis::BatchRun& run) {
+  if (request != request_) return;
+  run_ = run;
+  running_ = false;
+  StopButton->setEnabled(false);
+  Progress->setValue(1000);
+  StopLabel->setText(QString::fromStdString(analysis::StopText(run)));
+  for (chart::TLineSeries* line : {top_, still_, mean_, product_}) {
+    line->BeginUpdate();
+    line->Clear();
+  }
+  for (const analysis::BatchRow& row : run.rows) {
+    const auto time = static_cast<double>(row.time_h);
+    top_->AddXY(time, static_cast<double>(row.top_percent));
+    still_->AddXY(time, static_cast<double>(row.still_percent));
+    // The mean strength exists once there is product.
+    if (row.product_kg > 0) mean_->AddXY(time, static_cast<double>(row.product_mean_percent));
+    product_->AddXY(time, static_cast<double>(row.product_kg));
+  }
+  for (chart::TLineSeries* line : {top_, still_, mean_, product_}) line->EndUpdate();
+  ShowCuts();
+}
+
+void TBatchForm::ShowCuts() {
+  const std::vector<analysis::Cut> cuts = analysis::CutTable(run_.rows, cutThreshold_);
+  CutTable->setRowCount(static_cast<int>(cuts.size()));
+  for (std::size_t i = 0; i < cuts.size(); ++i) {
+    const analysis::Cut& cut = cuts[i];
+    const QString cells[] = {Number("0.##", cut.threshold_percent), Number("0.00", cut.time_h),
+                             Number("0.000", cut.product_kg), Number("0.00", cut.product_mean_percent)};
+    for (int c = 0; c < 4; ++c) {
+      auto* item = new QTableWidgetItem(run_.rows.empty() ? QString() : cells[c]);
+      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      CutTable->setItem(static_cast<int>(i), c, item);
+    }
+  }
+}
+
+}  // namespace app
