@@ -3,8 +3,9 @@
 # skipping whatever is already there. Safe to run again.
 set -euo pipefail
 
-packages=(g++ cmake make pkg-config qt6-base-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-liberation locales clang libclang-rt-14-dev)
+packages=(g++ cmake make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev
+          libbenchmark-dev fonts-liberation locales clang libclang-rt-14-dev
+          desktop-file-utils appstream man-db dpkg-dev file lintian)
 
 missing=()
 for p in "${packages[@]}"; do
