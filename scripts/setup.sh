@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-liberation locales clang libclang-rt-14-dev)
+          libbenchmark-dev fonts-liberation locales clang libclang-rt-14-dev
+          desktop-file-utils appstream man-db dpkg-dev file lintian)
 
 missing=()
 for p in "${packages[@]}"; do

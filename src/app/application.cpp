@@ -60,6 +60,7 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
   InstallFontSubstitutes();
   setStyle(new TProgramStyle);
   setWindowIcon(ProgramIcon());
+  setDesktopFileName(QStringLiteral("org.stillwise.Stillwise"));
   title_ = ApplicationTitle(applicationFilePath());
 }
 

@@ -6,10 +6,9 @@
 
 namespace app {
 
-QImage ProgramIconImage() {
-  QImage image(48, 48, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  QPainter p(&image);
+void PaintProgramIcon(QPainter& p, qreal side) {
+  p.save();
+  p.scale(side / kProgramIconDesignSide, side / kProgramIconDesignSide);
   p.setRenderHint(QPainter::Antialiasing);
   const QColor copper(184, 98, 45);
   const QColor copperDark(110, 55, 25);
@@ -49,6 +48,14 @@ QImage ProgramIconImage() {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(60, 130, 220));
   p.drawEllipse(QRectF(39, 16, 4, 5));
+  p.restore();
+}
+
+QImage ProgramIconImage(int side) {
+  QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  PaintProgramIcon(painter, side);
   return image;
 }
 

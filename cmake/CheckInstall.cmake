@@ -1,0 +1,25 @@
+# Installs BUILD_DIR into a fresh PREFIX and compares the installed files,
+# as paths relative to PREFIX in byte order, with the list in EXPECTED.
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(
+  COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+  OUTPUT_QUIET
+  RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cmake --install into ${PREFIX} failed: ${status}")
+endif()
+
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${PREFIX} ${PREFIX}/*)
+list(SORT installed)
+file(STRINGS ${EXPECTED} expected)
+list(SORT expected)
+if(NOT installed STREQUAL expected)
+  set(extra ${installed})
+  list(REMOVE_ITEM extra ${expected})
+  set(missing ${expected})
+  list(REMOVE_ITEM missing ${installed})
+  list(JOIN extra "\n  " extra)
+  list(JOIN missing "\n  " missing)
+  message(FATAL_ERROR "Installed files differ from ${EXPECTED}\n"
+    "not expected:\n  ${extra}\nmissing:\n  ${missing}")
+endif()
