@@ -91,7 +91,7 @@ void ValidateBatchInputs(const BatchInputs& inputs) {
   Require(inputs.stepminutes > 0.0L, "Шаг по времени должен быть больше 0 мин");
   Require(inputs.hours >= 0.0L, "Время перегонки не может быть меньше 0 ч");
   Require(inputs.hours * 60.0L / inputs.stepminutes <= kMaxBatchSteps,
-          "Слишком много шагов: время перегонки, деленное на шаг, больше 1000000");
+          "Слишком много шагов: время перегонки, деленное на шаг, больше 100000");
   Require(IsPercent(inputs.stoptoppercent),
           "Крепость отбора для остановки должна быть от 0 до 100 %");
   Require(IsPercent(inputs.stopstillpercent),

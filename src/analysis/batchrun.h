@@ -34,7 +34,7 @@ struct BatchInputs {
 };
 
 // A run takes at most this many steps (hours * 60 / step minutes).
-inline constexpr long long kMaxBatchSteps = 1000000;
+inline constexpr long long kMaxBatchSteps = 100000;
 
 // Throws EBatchInputError with a message for the user at the first input out
 // of range (NaN counts as out of range). The tray count is the column's to

@@ -121,9 +121,14 @@ void TColumn::Calculate(const ColumnInputs& newinputs, Repeats repeats) {
   long double step = kFirstStepWidth / 2.0L;
   const MarchStarts starts{stillvapourstrength,
                            repeats == Repeats::kSkip ? VapourFlow(vapourstrength(kLiquidCap)) : 0};
+  // The corrections shrink, so once estimates have failed to tell the side
+  // twice running, the later ones, which need to tell ever closer sides, are
+  // not tried.
+  int undecided = repeats == Repeats::kSkip ? 0 : 2;
   for (int k = 1; k <= kCorrections; ++k) {
     step /= 2.0L;
-    const int side = repeats == Repeats::kSkip ? EstimateTopSide(starts, previous) : 0;
+    const int side = undecided < 2 ? EstimateTopSide(starts, previous) : 0;
+    undecided = side != 0 ? 0 : undecided + 1;
     long double next = previous + side * step;
     if (side == 0) {
       const long double top = MarchToTop(stillvapourstrength, repeats);

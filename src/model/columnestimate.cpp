@@ -44,9 +44,9 @@ int TColumn::EstimateTopSide(const MarchStarts& starts, long double guess) const
     if (liquid - liquidbound > 0.0L) {
       // |Le'/L' - Le/L| <= (|Le' - Le| + |Le/L| |L' - L|) / (L - |L' - L|).
       strength = liquidethanol / liquid;
-      strengthbound = Spread(
-          (liquidethanolbound + std::fabs(strength) * liquidbound) / (liquid - liquidbound),
-          strength);
+      strengthbound = Spread((liquidethanolbound + std::fabs(strength) * liquidbound) /
+                                 (liquid - liquidbound) * (1.0L + kRounding),
+                             strength);
     } else if (!(liquid + liquidbound <= 0.0L)) {
       return 0;  // the exact march may take either branch of the liquid test
     }
@@ -74,7 +74,8 @@ int TColumn::EstimateTopSide(const MarchStarts& starts, long double guess) const
     topbound = 0.0L;
     if (strengthbound > 0.0L) {
       topbound = kVapourSlopes[range] * strengthbound + kVapourRoundings[range];
-      if ((top - topbound < 0.8L) != (top + topbound < 0.8L)) return 0;
+      // Doubled, the bound outweighs the rounding of the ends themselves.
+      if ((top - 2.0L * topbound < 0.8L) != (top + 2.0L * topbound < 0.8L)) return 0;
     }
 
     long double nextvapour = 0.0L, nextvapourbound = 0.0L;
@@ -89,6 +90,7 @@ int TColumn::EstimateTopSide(const MarchStarts& starts, long double guess) const
       // widened for the second-order terms.
       const long double heat = heatofvaporizationestimate(top);
       const long double heaterror = heat * kHeatEstimateError + kHeatSlope * topbound;
+      if (!(heaterror < heat / 2.0L)) return 0;
       nextvapour = VapourFlowForHeat(heat);
       const long double relative = heaterror / (heat - heaterror) + kRounding;
       nextvapourbound = std::fabs(nextvapour) * relative * 1.01L;
