@@ -1,0 +1,118 @@
+#include "app/batchform.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "analysis/batchtable.h"
+#include "app/program.h"
+#include "chart/chartwidget.h"
+#include "guitest.h"
+#include "numtext/numtext.h"
+
+namespace app {
+namespace {
+
+class BatchFormTest : public testing::Test {
+ protected:
+  void SetUp() override { form.show(); }
+
+  TBatchForm& Open() {
+    form.ActionBatch->trigger();
+    return *form.BatchWindow();
+  }
+  static QStringList Start(TBatchForm& batch) {
+    const QStringList boxes =
+        test::AnswerMessageBoxes([&] { QTest::mouseClick(batch.StartButton, Qt::LeftButton); });
+    QDeadlineTimer deadline(60000);
+    while (batch.Busy() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_FALSE(batch.Busy());
+    return boxes;
+  }
+
+  TProgramWindows windows;
+  TForm1& form = windows.Form1;
+};
+
+// The run shown is the batch run of the fields, row for row.
+TEST_F(BatchFormTest, ShowsTheRunOfItsFields) {
+  form.SetTexts({"1500", "10", "12", "4"});
+  TBatchForm& batch = Open();
+  EXPECT_TRUE(batch.isVisible());
+  EXPECT_EQ(batch.windowTitle(), "Перегонка по времени");
+  const BatchTexts texts = batch.Texts();
+  EXPECT_EQ(texts.strength, "10");
+  EXPECT_EQ(texts.power, "1500");
+  EXPECT_EQ(texts.trays, "12");
+  EXPECT_EQ(texts.reflux, "4");
+  EXPECT_EQ(texts.charge, "20");
+  EXPECT_EQ(texts.stopStill, "0.1");
+  batch.HoursEdit->setText("3");
+  ASSERT_EQ(Start(batch), QStringList());
+
+  const analysis::BatchRun expected = analysis::RunBatch(ParseBatchTexts(batch.Texts()));
+  const analysis::BatchRun& shown = batch.LastRun();
+  ASSERT_EQ(shown.rows.size(), expected.rows.size());
+  EXPECT_EQ(shown.rows.back().product_kg, expected.rows.back().product_kg);
+  EXPECT_EQ(shown.rows.back().still_percent, expected.rows.back().still_percent);
+  EXPECT_EQ(batch.StopLabel->text(), QString::fromStdString(analysis::StopText(expected)));
+  // The top and still strengths and the product, one point per row.
+  EXPECT_EQ(batch.StrengthChart->Series(0).Count(), static_cast<int>(expected.rows.size()));
+  EXPECT_EQ(batch.StrengthChart->Series(1).YValues[0], static_cast<double>(expected.rows[0].still_percent));
+  EXPECT_EQ(batch.ProductChart->Series(0).YValues[0], 0.0);
+
+  // Four cuts: 90, 80 and 60 % and the user's own.
+  ASSERT_EQ(batch.CutTable->rowCount(), 4);
+  const QStringList thresholds = {batch.CutTable->item(0, 0)->text(), batch.CutTable->item(1, 0)->text(),
+                                  batch.CutTable->item(2, 0)->text(), batch.CutTable->item(3, 0)->text()};
+  EXPECT_EQ(thresholds, QStringList({"90", "80", "60", "70"}));
+  const analysis::Cut cut = analysis::CutAt(expected.rows, 80);
+  EXPECT_EQ(batch.CutTable->item(1, 2)->text().toStdString(), numtext::FormatFloat("0.000", cut.product_kg));
+}
+
+TEST_F(BatchFormTest, RefusesBadInputsWithTheirMessages) {
+  TBatchForm& batch = Open();
+  batch.ChargeEdit->setText("0");
+  const QStringList zero = Start(batch);
+  ASSERT_EQ(zero.size(), 1);
+  EXPECT_TRUE(zero[0].contains("кг")) << zero[0].toStdString();
+  batch.ChargeEdit->setText("20");
+  batch.StepEdit->setText("x");
+  EXPECT_EQ(Start(batch), QStringList{test::StopBox("'x' is not a valid floating point value.")});
+  EXPECT_TRUE(batch.LastRun().rows.empty());
+}
+
+// Stopped, a long run keeps what it computed.
+TEST_F(BatchFormTest, StopsALongRunAndKeepsItsRows) {
+  TBatchForm& batch = Open();
+  batch.StrengthEdit->setText("30");
+  batch.StepEdit->setText("0.1");
+  batch.HoursEdit->setText("150");
+  batch.StopStillEdit->setText("0");
+  EXPECT_EQ(test::AnswerMessageBoxes([&] { QTest::mouseClick(batch.StartButton, Qt::LeftButton); }),
+            QStringList());
+  EXPECT_TRUE(batch.Busy());
+  // Stopped once it has shown some progress.
+  QDeadlineTimer started(30000);
+  while (batch.Progress->value() == 0 && !started.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  QTest::mouseClick(batch.StopButton, Qt::LeftButton);
+  QDeadlineTimer deadline(60000);
+  while (batch.Busy() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  ASSERT_FALSE(batch.Busy());
+  EXPECT_EQ(batch.StopLabel->text(), "Перегонка прервана");
+  EXPECT_FALSE(batch.LastRun().rows.empty());
+  EXPECT_EQ(batch.StrengthChart->Series(0).Count(), static_cast<int>(batch.LastRun().rows.size()));
+}
+
+}  // namespace
+}  // namespace app
