@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace numtext {
+namespace numtext::detail {
 
 class TextBuffer {
  public:
@@ -52,4 +52,4 @@ class TextBuffer {
   std::string overflow_;
 };
 
-}  // namespace numtext
+}  // namespace numtext::detail

@@ -14,6 +14,8 @@
 namespace {
 
 using namespace numtext;
+using detail::Separators;
+using detail::SeparatorsFromLocaleData;
 
 // The separators read with LC_ALL set to `locale`, as "decimal|thousand".
 std::string ReadUnder(const char* locale) {
