@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "../numtext/scoped_separators.h"
+#include "support/scoped_separators.h"
 #include "form_chart.h"
 
 namespace chart {

@@ -3,15 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "form_chart.h"
-#include "qt_application.h"
+#include "support/qt_application.h"
 
 namespace chart {
 namespace {
 
 TEST(ChartWidget, ManyRequestsCostOneFullDrawAndUnchangedPaintsOnlyCopy) {
-  testing::EnsureQtApplication();
+  test_support::EnsureQtApplication();
   TChart chart;
-  THorizLineSeries* series = testing::ConfigureAsForm(chart);
+  THorizLineSeries* series = SetUpColumnStrengthChart(chart);
   chart.resize(296, 473);
   chart.grab();
   EXPECT_EQ(chart.FullDrawCount(), 1);

@@ -11,7 +11,7 @@
 
 #include "chart/chartwidget.h"
 #include "form_chart.h"
-#include "qt_application.h"
+#include "support/qt_application.h"
 
 namespace chart {
 namespace {
@@ -31,14 +31,14 @@ class ChartWindowMouse : public ::testing::Test {
   // The events come from a mouse of the test's own, gone before the
   // program's exit takes the application down.
   static void SetUpTestSuite() {
-    testing::EnsureQtApplication();
+    test_support::EnsureQtApplication();
     mouse_ = new QPointingDevice(
         "test mouse", 1, QInputDevice::DeviceType::Mouse, QPointingDevice::PointerType::Generic,
         QInputDevice::Capability::Position | QInputDevice::Capability::Scroll, 1, 3);
   }
   static void TearDownTestSuite() { delete mouse_; }
 
-  ChartWindowMouse() : Series(testing::ConfigureAsForm(Chart)) {
+  ChartWindowMouse() : Series(SetUpColumnStrengthChart(Chart)) {
     Chart.resize(296, 473);
     Fill(16);
     Paint();

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "../numtext/scoped_separators.h"
+#include "support/scoped_separators.h"
 #include "chart/chart.h"
 #include "form_chart.h"
 
@@ -20,7 +20,7 @@ using Texts = std::vector<std::string>;
 // stands before legend and titles: (9, 19, 287, 454) in 296 x 473. Rows are
 // 13 pixels high and characters 6 wide.
 struct LegendOnly {
-  LegendOnly() : Series(testing::ConfigureAsForm(Chart)) {}
+  LegendOnly() : Series(SetUpColumnStrengthChart(Chart)) {}
   void Draw() {
     Chart.ChartBounds = {0, 0, 296, 473};
     Chart.ChartRect = {9, 19, 287, 454};

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "qt_application.h"
+#include "support/qt_application.h"
 
 namespace chart {
 namespace {
@@ -26,7 +26,7 @@ class QtCanvasPixels : public ::testing::TestWithParam<PixelCase> {};
 // Draws on a 16 x 8 white picture with a black one-pixel pen and reads
 // back the area's pixels.
 TEST_P(QtCanvasPixels, DrawsThesePixels) {
-  testing::EnsureQtApplication();
+  test_support::EnsureQtApplication();
   TQtChartCanvas canvas;
   canvas.BeginDraw(16, 8);
   canvas.AssignPen(TChartPen{.Color = clWhite});

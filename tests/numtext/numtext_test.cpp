@@ -12,7 +12,7 @@
 #include <string>
 
 #include "runtime/errors.h"
-#include "scoped_separators.h"
+#include "support/scoped_separators.h"
 
 namespace {
 

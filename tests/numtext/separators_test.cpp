@@ -9,7 +9,7 @@
 
 #include "numtext/numtext.h"
 #include "runtime/errors.h"
-#include "scoped_separators.h"
+#include "support/scoped_separators.h"
 
 namespace {
 
