@@ -24,13 +24,7 @@ class RepaintPause {
 
 }  // namespace
 
-TCustomChart::TCustomChart() {
-  TopAxis.ZPosition = 100;
-  RightAxis.ZPosition = 100;
-  BackWall.Transparent = true;
-  RightWall.Visible = false;
-  RepaintEnabled = true;
-}
+TCustomChart::TCustomChart() { repaintEnabled_ = true; }
 
 TCustomChart::~TCustomChart() = default;
 
@@ -55,15 +49,6 @@ bool TCustomChart::LegendIsDrawn() const {
   return Legend.Visible && (CountActiveSeries() > 0 || Legend.CheckBoxes);
 }
 
-void TCustomChart::SetChart3DPercent(int value) {
-  if (value < 1 || value > 100) {
-    throw ChartException("3D effect percent must be between 1 and 100");
-  }
-  if (value == chart3DPercent_) return;
-  chart3DPercent_ = value;
-  Invalidate();
-}
-
 void TCustomChart::SetMaxPointsPerPage(int value) {
   if (value < 0) throw ChartException("MaxPointsPerPage must be >= 0");
   if (value == maxPointsPerPage_) return;
@@ -72,8 +57,7 @@ void TCustomChart::SetMaxPointsPerPage(int value) {
 }
 
 bool TCustomChart::AxisIsShown(const TChartAxis& axis) const {
-  if (!AxisVisible || !axis.Visible) return false;
-  if (axis.IsDepthAxis()) return View3D;
+  if (!AxisVisible) return false;
   if (seriesList_.empty()) return true;
   for (const auto& series : seriesList_) {
     if (!series->Active) continue;
@@ -84,7 +68,6 @@ bool TCustomChart::AxisIsShown(const TChartAxis& axis) const {
 }
 
 double TCustomChart::AxisDataMinMax(const TChartAxis& axis, bool isMinimum, bool isX) const {
-  if (axis.IsDepthAxis()) return 0;
   // Inactive series count only when no active one uses the axis.
   const bool withInactive = std::none_of(
       seriesList_.begin(), seriesList_.end(),
@@ -106,7 +89,7 @@ double TCustomChart::AxisDataMinMax(const TChartAxis& axis, bool isMinimum, bool
 }
 
 void TCustomChart::Invalidate() {
-  if (!RepaintEnabled) return;
+  if (!repaintEnabled_) return;
   BufferStale = true;
   InvalidateWindow();
 }
@@ -121,13 +104,9 @@ void TCustomChart::PaintTo(TChartCanvas3D& canvas, const TRect& rect) {
 void TCustomChart::CalcChartRectFromBounds() {
   const int w = ChartBounds.Width();
   const int h = ChartBounds.Height();
-  int extra = BorderWidth;
-  if (BevelInner != bvNone) extra += BevelWidth;
-  if (BevelOuter != bvNone) extra += BevelWidth;
-  if (Border.Visible) extra += Border.Width;
-  auto pixels = [&](int margin, int size) {
-    return MarginUnits == muPixels ? margin : margin * size / 100;
-  };
+  const int extra = BevelOuter != bvNone ? BevelWidth : 0;
+  // The margins are per cent of the size.
+  auto pixels = [](int margin, int size) { return margin * size / 100; };
   ChartRect = {ChartBounds.Left + extra + pixels(MarginLeft, w),
                ChartBounds.Top + extra + pixels(MarginTop, h),
                ChartBounds.Right - extra - pixels(MarginRight, w),
@@ -148,14 +127,13 @@ void TCustomChart::RecalcWidthHeight() {
 }
 
 void TCustomChart::DrawSequence(TChartCanvas3D& canvas) {
-  RepaintPause pause(RepaintEnabled);
+  RepaintPause pause(repaintEnabled_);
   DrawPanel(canvas);
   DrawTitlesAndLegend(canvas);
   CalcAxesSpace(canvas);
   if (CountActiveSeries() == 0 || ActiveSeriesUseAxis()) DrawWalls(canvas);
-  if (AxisBehind) DrawAxes(canvas);
+  DrawAxes(canvas);
   DrawAllSeries(canvas);
-  if (!AxisBehind) DrawAxes(canvas);
   if (LegendIsDrawn() && Legend.CustomPosition) Legend.Draw(*this, canvas);
 }
 
@@ -167,16 +145,7 @@ void TCustomChart::DrawPanel(TChartCanvas3D& canvas) {
     canvas.DrawRect(ChartBounds);
   }
   TRect rect = ChartBounds;
-  if (Border.Visible) {
-    canvas.AssignPen(Border);
-    canvas.ClearBrush();
-    canvas.DrawRect(rect);
-    rect = {rect.Left + Border.Width, rect.Top + Border.Width, rect.Right - Border.Width,
-            rect.Bottom - Border.Width};
-  }
   DrawBevel(canvas, BevelOuter, rect, BevelWidth);
-  if (BorderWidth > 0) Frame3D(canvas, rect, Color, Color, BorderWidth);
-  DrawBevel(canvas, BevelInner, rect, BevelWidth);
 }
 
 void TCustomChart::DrawTitles(TChartCanvas3D& canvas) {
@@ -205,7 +174,7 @@ void TCustomChart::CalcAxesSpace(TChartCanvas3D& canvas) {
   for (TChartAxis* axis : Axes()) {
     if (!AxisIsShown(*axis)) continue;
     TRect shrunk = running;
-    axis->ReserveSpace(canvas, shrunk, true);
+    axis->ReserveSpace(canvas, shrunk);
     const TRect overlap{std::max(shrunk.Left, running.Left), std::max(shrunk.Top, running.Top),
                         std::min(shrunk.Right, running.Right),
                         std::min(shrunk.Bottom, running.Bottom)};
@@ -218,40 +187,31 @@ void TCustomChart::CalcAxesSpace(TChartCanvas3D& canvas) {
 }
 
 void TCustomChart::ApplySeriesMargins(TChartAxis& axis) {
-  TRect m;
+  // Pixels kept free before (left or top) and after (right or bottom) the
+  // range, at the ends that follow the data.
+  int before = 0;
+  int after = 0;
   for (const auto& series : seriesList_) {
     if (!series->Active || !series->UsesAxis(axis)) continue;
     int a = 0;
     int b = 0;
-    if (axis.Horizontal) {
+    if (axis.Horizontal()) {
       series->HorizontalMargins(a, b);
-      if (axis.AutomaticMinimum) m.Left = std::max(m.Left, a);
-      if (axis.AutomaticMaximum) m.Right = std::max(m.Right, b);
+      if (axis.AutomaticMinimum) before = std::max(before, a);
+      if (axis.AutomaticMaximum) after = std::max(after, b);
     } else {
       series->VerticalMargins(a, b);
-      if (axis.AutomaticMaximum) m.Top = std::max(m.Top, a);
-      if (axis.AutomaticMinimum) m.Bottom = std::max(m.Bottom, b);
+      if (axis.AutomaticMaximum) before = std::max(before, a);
+      if (axis.AutomaticMinimum) after = std::max(after, b);
     }
   }
-  if (axis.Horizontal) {
-    m.Left += axis.MinimumOffset;
-    m.Right += axis.MaximumOffset;
-  } else {
-    m.Top += axis.MaximumOffset;
-    m.Bottom += axis.MinimumOffset;
-  }
-  axis.ApplyMargins(m.Left, m.Top, m.Right, m.Bottom);
+  axis.ApplyMargins(before, after);
 }
 
 void TCustomChart::DrawWalls(TChartCanvas3D& canvas) {
-  if (!BackWall.Visible) return;
-  canvas.AssignPen(BackWall.Pen);
-  if (BackWall.Transparent) {
-    canvas.ClearBrush();
-  } else {
-    canvas.SetBrushColor(BackWall.Color == clTeeColor ? clWhite : BackWall.Color);
-    canvas.SetBrushStyle(bsSolid);
-  }
+  // The plot's frame, over the panel's background.
+  canvas.AssignPen(TChartPen{});
+  canvas.ClearBrush();
   // One past the plot, so the frame's right and bottom lines lie on
   // ChartRect's right and bottom.
   canvas.DrawRect(ChartRect.Left, ChartRect.Top, ChartRect.Right + 1, ChartRect.Bottom + 1);
@@ -260,7 +220,7 @@ void TCustomChart::DrawWalls(TChartCanvas3D& canvas) {
 void TCustomChart::DrawAxes(TChartCanvas3D& canvas) {
   if (!AxisVisible) return;
   for (TChartAxis* axis : Axes()) {
-    if (AxisIsShown(*axis)) axis->DrawAxis(canvas, true);
+    if (AxisIsShown(*axis)) axis->DrawAxis(canvas);
   }
 }
 
@@ -269,11 +229,9 @@ void TCustomChart::DrawAllSeries(TChartCanvas3D& canvas) {
     if (!series->Active) continue;
     series->CalcFirstLastVisibleIndex();
     if (series->FirstVisible < 0) continue;
-    if (ClipPoints) {
-      canvas.ClipToRect(ChartRect.Left, ChartRect.Top, ChartRect.Right, ChartRect.Bottom + 1);
-    }
+    canvas.ClipToRect(ChartRect.Left, ChartRect.Top, ChartRect.Right, ChartRect.Bottom + 1);
     series->DrawPoints(canvas);
-    if (ClipPoints) canvas.RemoveClip();
+    canvas.RemoveClip();
   }
 }
 

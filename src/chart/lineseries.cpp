@@ -23,9 +23,9 @@ bool TLineSeries::DrawsForward() const {
   return positions == nullptr || !positions->Inverted;
 }
 
-int TLineSeries::PointPixelX(int index) const { return GetHorizAxis()->ValueToPixelX(XValues[index]); }
+int TLineSeries::PointPixelX(int index) const { return GetHorizAxis()->ValueToPixel(XValues[index]); }
 
-int TLineSeries::PointPixelY(int index) const { return GetVertAxis()->ValueToPixelY(YValues[index]); }
+int TLineSeries::PointPixelY(int index) const { return GetVertAxis()->ValueToPixel(YValues[index]); }
 
 void TLineSeries::DrawPoints(TChartCanvas3D& canvas) {
   if (OutLine.Visible) {

@@ -17,10 +17,10 @@ bool Inside(const TRect& rect, int x, int y) {
 // An axis is hit on its line and its ticks: along its pixels, and across
 // from the axis line to where its labels begin.
 bool AxisClicked(const TChartAxis& axis, int x, int y) {
-  const int along = axis.Horizontal ? x : y;
-  const int across = axis.Horizontal ? y : x;
-  if (along < axis.PixelStart || along > axis.PixelEnd) return false;
-  const auto [low, high] = std::minmax(axis.AxisPosition, axis.LabelsPosition);
+  const int along = axis.Horizontal() ? x : y;
+  const int across = axis.Horizontal() ? y : x;
+  if (along < axis.Scale().First() || along > axis.Scale().Last()) return false;
+  const auto [low, high] = std::minmax(axis.AxisPosition(), axis.LabelsPosition());
   return low <= across && across <= high;
 }
 
@@ -137,7 +137,7 @@ bool TChartMouse::ScrollAxes(bool horizontal, int newPosition, int oldPosition) 
   }
   bool scrolled = false;
   for (TChartAxis* axis : chart_.Axes()) {
-    if (axis->IsDepthAxis() || axis->Horizontal != horizontal) continue;
+    if (axis->Horizontal() != horizontal) continue;
     const double d = axis->PixelToValue(oldPosition) - axis->PixelToValue(newPosition);
     double minimum = axis->Minimum() + d;
     double maximum = axis->Maximum() + d;
@@ -230,9 +230,9 @@ void TChartMouse::WheelNotch(bool down) {
   // notch would fix the vertical axes for good.
   if (!SavedAxes) SavedAxes = SaveAxes(chart_);
   for (TChartAxis* axis : chart_.Axes()) {
-    if (axis->IsDepthAxis() || axis->Horizontal) continue;
+    if (axis->Horizontal()) continue;
     const double d = (axis->Maximum() - axis->Minimum()) * 3 * 0.01;
-    axis->ScrollBy(false, down ? d : -d);
+    axis->ScrollBy(down ? d : -d);
   }
 }
 

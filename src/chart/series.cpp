@@ -101,7 +101,7 @@ TChartAxis* TChartSeries::GetVertAxis() const {
 
 bool TChartSeries::UsesAxis(const TChartAxis& axis) const {
   if (!UseAxis()) return false;
-  if (axis.Horizontal) return HorizAxis == aBothHorizAxis || GetHorizAxis() == &axis;
+  if (axis.Horizontal()) return HorizAxis == aBothHorizAxis || GetHorizAxis() == &axis;
   return VertAxis == aBothVertAxis || GetVertAxis() == &axis;
 }
 

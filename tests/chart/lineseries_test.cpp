@@ -34,14 +34,16 @@ TEST_P(LineSeriesSegments, DrawnInIndexOrderAsRedLines) {
   auto* series = chart.AddSeries(std::make_unique<THorizLineSeries>());
   series->SeriesColor = clRed;
   for (double v : c.values) series->Add(v);
-  const auto map = [](TChartAxis& axis, double perUnit, int start, int end) {
-    axis.RangeIsZero = false;
-    axis.PixelsPerUnit = perUnit;
-    axis.PixelStart = start;
-    axis.PixelEnd = end;
-  };
-  map(chart.BottomAxis, 2, 10, 210);
-  map(chart.LeftAxis, c.yPerPosition, 100, 400);
+  // Fixed ranges over the plot from (10, 100) to (210, 400).
+  chart.BottomAxis.SetRange(0, 100);
+  chart.LeftAxis.SetRange(0, 300 / c.yPerPosition);
+  chart.ChartBounds = {0, 0, 400, 500};
+  chart.ChartRect = {10, 100, 210, 400};
+  chart.RecalcWidthHeight();
+  for (TChartAxis* axis : {&chart.BottomAxis, &chart.LeftAxis}) {
+    axis->AdjustRange();
+    axis->ComputePixelRange();
+  }
   testing::TRecordingCanvas canvas;
   series->CalcFirstLastVisibleIndex();
   series->DrawPoints(canvas);
