@@ -40,13 +40,8 @@ int TCustomChart::CountActiveSeries() const {
                                         [](const auto& s) { return s->Active; }));
 }
 
-bool TCustomChart::ActiveSeriesUseAxis() const {
-  return std::any_of(seriesList_.begin(), seriesList_.end(),
-                     [](const auto& s) { return s->Active && s->UseAxis(); });
-}
-
 bool TCustomChart::LegendIsDrawn() const {
-  return Legend.Visible && (CountActiveSeries() > 0 || Legend.CheckBoxes);
+  return Legend.Visible && CountActiveSeries() > 0;
 }
 
 void TCustomChart::SetMaxPointsPerPage(int value) {
@@ -61,7 +56,6 @@ bool TCustomChart::AxisIsShown(const TChartAxis& axis) const {
   if (seriesList_.empty()) return true;
   for (const auto& series : seriesList_) {
     if (!series->Active) continue;
-    if (!series->UseAxis()) return false;
     if (series->UsesAxis(axis)) return true;
   }
   return CountActiveSeries() == 0;
@@ -131,10 +125,9 @@ void TCustomChart::DrawSequence(TChartCanvas3D& canvas) {
   DrawPanel(canvas);
   DrawTitlesAndLegend(canvas);
   CalcAxesSpace(canvas);
-  if (CountActiveSeries() == 0 || ActiveSeriesUseAxis()) DrawWalls(canvas);
+  DrawWalls(canvas);
   DrawAxes(canvas);
   DrawAllSeries(canvas);
-  if (LegendIsDrawn() && Legend.CustomPosition) Legend.Draw(*this, canvas);
 }
 
 void TCustomChart::DrawPanel(TChartCanvas3D& canvas) {
@@ -156,7 +149,7 @@ void TCustomChart::DrawTitles(TChartCanvas3D& canvas) {
 }
 
 void TCustomChart::DrawTitlesAndLegend(TChartCanvas3D& canvas) {
-  if (!LegendIsDrawn() || Legend.CustomPosition) {
+  if (!LegendIsDrawn()) {
     DrawTitles(canvas);
   } else if (Legend.Alignment == laLeft || Legend.Alignment == laRight) {
     Legend.Draw(*this, canvas);

@@ -36,8 +36,6 @@ class TCustomChart {
   int SeriesCount() const { return static_cast<int>(seriesList_.size()); }
   TChartSeries& Series(int index) const { return *seriesList_[static_cast<std::size_t>(index)]; }
   int CountActiveSeries() const;
-  // Whether some active series is drawn against axes.
-  bool ActiveSeriesUseAxis() const;
 
   // The axes in creation order: bottom, top, left, right.
   std::array<TChartAxis*, 4> Axes() { return {&BottomAxis, &TopAxis, &LeftAxis, &RightAxis}; }

@@ -73,8 +73,6 @@ enum TBevelCut { bvNone, bvLowered, bvRaised };
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
-enum TChartShapeStyle { fosRectangle, fosRoundRectangle };
-
 // A drop shadow to the right of and below a shape.
 struct TChartShadow {
   TColor Color = clBlack;

@@ -35,7 +35,6 @@ class TChartTitle {
   bool Transparent = true;
   TColor Color = clWhite;
   TChartShadow Shadow;
-  TChartShapeStyle ShapeStyle = fosRectangle;
   // Recomputed at each draw.
   TRect ShapeRect;
 

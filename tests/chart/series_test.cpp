@@ -33,7 +33,7 @@ class SortedInsertion : public ::testing::TestWithParam<InsertionCase> {};
 
 TEST_P(SortedInsertion, KeepsOrderAndPutsEqualValuesLast) {
   const InsertionCase& c = GetParam();
-  TChartValueList list(nullptr, "Y");
+  TChartValueList list;
   list.Order = c.order;
   std::vector<int> indices;
   for (double v : c.added) indices.push_back(list.AddValue(v));
@@ -74,7 +74,7 @@ TEST(HorizLineSeries, ValuesInOrderAddedOnAscendingPositions) {
 }
 
 TEST(ValueListExtremes, FollowEveryChange) {
-  TChartValueList list(nullptr, "X");
+  TChartValueList list;
   auto extremes = [&] {
     return std::vector<double>{list.MinValue(), list.MaxValue(), list.Sum(), list.SumAbs()};
   };
