@@ -13,35 +13,14 @@
 
 #include "app/program.h"
 #include "chart/chartwidget.h"
+#include "support/stored_picture.h"
 
 namespace app {
 namespace {
 
-QString PicturePath(const std::string& name) {
-  return QStringLiteral(STILLWISE_PICTURES_DIR "/") + QString::fromStdString(name) + ".png";
-}
-
-// Compares pixel by pixel on the decoded pictures, so that a change of the
-// PNG encoder alone does not count.
 void ExpectStoredPicture(const QImage& picture, const std::string& name) {
-  const QString path = PicturePath(name);
-  if (qEnvironmentVariableIsSet("STILLWISE_WRITE_PICTURES")) {
-    ASSERT_TRUE(picture.save(path, "PNG")) << path.toStdString();
-    return;
-  }
-  const QImage stored(path);
-  ASSERT_FALSE(stored.isNull()) << "no picture " << path.toStdString();
-  const QImage drawn = picture.convertToFormat(QImage::Format_ARGB32);
-  const QImage expected = stored.convertToFormat(QImage::Format_ARGB32);
-  ASSERT_EQ(drawn.size(), expected.size()) << name;
-  int differing = 0;
-  for (int y = 0; y < drawn.height(); ++y) {
-    for (int x = 0; x < drawn.width(); ++x) {
-      if (drawn.pixel(x, y) == expected.pixel(x, y)) continue;
-      if (differing++ == 0) ADD_FAILURE() << name << ": first different pixel at " << x << "," << y;
-    }
-  }
-  EXPECT_EQ(differing, 0) << name << ": pixels that differ";
+  test_support::ExpectStoredPicture(
+      picture, QStringLiteral(STILLWISE_PICTURES_DIR "/") + QString::fromStdString(name) + ".png");
 }
 
 struct PictureCase {
