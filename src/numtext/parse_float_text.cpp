@@ -88,9 +88,15 @@ std::optional<long double> ParseFloatText(std::string_view text, Separator decim
   while (at < end && text[at] == ' ') ++at;
   if (at != end) return std::nullopt;
 
+  // Digits that overflow the accumulator stay refused, even when the
+  // scaling below would bring them back to a finite value or to 0.
+  const long double digits = accumulator.Value();
+  runtime::Settle(digits);
+  if (std::isinf(digits)) return std::nullopt;
+
   std::int64_t scale = (negativeExponent ? -exponent : exponent) - fractionDigits;
   if (scale < -kScaleLimit) scale = -kScaleLimit;
-  long double value = ScaleByPowerOfTen(accumulator.Value(), static_cast<int>(scale));
+  long double value = ScaleByPowerOfTen(digits, static_cast<int>(scale));
   if (negative) value = -value;
   runtime::Settle(value);
   // With every exception masked an overflow leaves an infinity that nothing
