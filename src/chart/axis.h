@@ -71,6 +71,11 @@ class TChartAxis : public TAxisSettings {
   void ComputePixelRange();
   // Shrinks rect on the axis's side by the label band and the tick band.
   void ReserveSpace(TChartCanvas3D& canvas, TRect& rect);
+  // Once the scale is final: when its labels need a wider band than
+  // ReserveSpace measured, shrinks the plot rect by the difference on the
+  // axis's side and moves the labels with it. False when the band was wide
+  // enough or the plot has no room left.
+  bool WidenLabelBand(TChartCanvas3D& canvas, TRect& plot);
   // Pixels kept free at the range ends (the left or top one first) widen
   // the range so that the data keeps clear of them.
   void ApplyMargins(int before, int after);
@@ -122,6 +127,8 @@ class TChartAxis : public TAxisSettings {
   TAxisScale scale_;
   int axisPosition_ = 0;
   int labelsPosition_ = 0;
+  // The label band as reserved, across the axis.
+  int labelBand_ = 0;
   std::vector<int> tickPositions_;
 };
 

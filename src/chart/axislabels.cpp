@@ -87,10 +87,25 @@ void TChartAxis::TakeOff(TRect& rect, int size) const {
 }
 
 void TChartAxis::ReserveSpace(TChartCanvas3D& canvas, TRect& rect) {
-  TakeOff(rect, LabelsExtent(canvas));
+  labelBand_ = LabelsExtent(canvas);
+  TakeOff(rect, labelBand_);
   labelsPosition_ = SideOf(rect);
   const int ticks = TickAreaSize();
   if (ticks > 0) TakeOff(rect, ticks);
+}
+
+bool TChartAxis::WidenLabelBand(TChartCanvas3D& canvas, TRect& plot) {
+  const int extra = LabelsExtent(canvas) - labelBand_;
+  if (extra <= 0) return false;
+  TRect narrower = plot;
+  TakeOff(narrower, extra);
+  if (narrower.Left >= narrower.Right || narrower.Top >= narrower.Bottom) return false;
+  plot = narrower;
+  labelBand_ += extra;
+  // The labels' inner edge moves inwards with the plot's side.
+  const bool inwardPositive = horizontal_ ? otherSide_ : !otherSide_;
+  labelsPosition_ += inwardPositive ? extra : -extra;
+  return true;
 }
 
 void TChartAxis::DrawAxis(TChartCanvas3D& canvas) {

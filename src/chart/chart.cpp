@@ -177,6 +177,23 @@ void TCustomChart::CalcAxesSpace(TChartCanvas3D& canvas) {
   RecalcWidthHeight();
   for (TChartAxis* axis : Axes()) axis->ComputePixelRange();
   for (TChartAxis* axis : Axes()) ApplySeriesMargins(*axis);
+
+  // The bands were measured over the lengths the axes had before the other
+  // bands were taken; the labels are drawn with the steps of the final
+  // lengths, which may need a wider band. Widening a vertical axis's band
+  // changes only the horizontal lengths, whose bands keep their height, so
+  // one more pass settles the layout.
+  bool widened = false;
+  for (TChartAxis* axis : Axes()) {
+    if (AxisIsShown(*axis) && axis->WidenLabelBand(canvas, ChartRect)) widened = true;
+  }
+  if (!widened) return;
+  RecalcWidthHeight();
+  for (TChartAxis* axis : Axes()) {
+    axis->AdjustRange();
+    axis->ComputePixelRange();
+    ApplySeriesMargins(*axis);
+  }
 }
 
 void TCustomChart::ApplySeriesMargins(TChartAxis& axis) {

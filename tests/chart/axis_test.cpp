@@ -86,6 +86,35 @@ TEST(DrawAxis, GridOnlyBetweenTheEndsAndMinorTicksStrictlyInside) {
   EXPECT_EQ(minor, 30) << "three between each pair of ticks, none beyond the ends";
 }
 
+// 31 points up the left axis, zoomed to 24..25.5, in a 296 x 500 chart: the
+// band is first measured over the length before the bottom axis takes its
+// band, where 31 labels fit and the few points keep step 1 ("24", "25");
+// the labels are drawn over the final length, where fewer fit and the step
+// is 0.05 ("25.45"). The band must hold the labels drawn: none starts left
+// of the panel's bevel and margin (x = 9).
+TEST(DrawAxis, LeftLabelsStayInTheBandWhenTheFinalLengthTakesAnotherStep) {
+  FormChart form;
+  form.AddPoints(31);
+  form.Chart.LeftAxis.SetRange(24, 25.5);
+  form.Canvas.Clear();
+  form.Chart.PaintTo(form.Canvas, {0, 0, 296, 500});
+  const TChartAxis& left = form.Chart.LeftAxis;
+  int labels = 0;
+  bool decimals = false;
+  for (const CanvasCall& call : form.Canvas.Calls("TextOutAt")) {
+    // Right-aligned left of the plot: the left axis' labels, not the legend's.
+    if (call.TextAlign != taRight || call.Args[0] >= form.Chart.ChartRect.Left) continue;
+    ++labels;
+    decimals = decimals || call.Text.find('.') != std::string::npos;
+    EXPECT_GE(call.Args[0] - form.Canvas.TextWidth(call.Text), 9) << call.Text;
+    EXPECT_EQ(call.Args[0], left.LabelsPosition()) << call.Text;
+  }
+  EXPECT_GT(labels, 20);
+  EXPECT_TRUE(decimals) << "the step of the final length";
+  EXPECT_EQ(left.AxisPosition() - left.LabelsPosition(), left.TickAreaSize())
+      << "ticks right beside the band";
+}
+
 TEST(LabelText, FollowsTheAxisFormatAndTheLocaleSeparators) {
   ScopedSeparators comma(",", " ");
   FormChart form;
