@@ -19,8 +19,6 @@ struct TRect {
   friend bool operator==(const TRect&, const TRect&) = default;
 };
 
-enum TChartUnits { muPercent, muPixels };
-
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };
 enum TPenEndStyle { esRound, esSquare, esFlat };
 enum TBrushStyle { bsSolid, bsClear };

@@ -91,7 +91,6 @@ std::optional<long double> ParseFloatText(std::string_view text, Separator decim
   // Digits that overflow the accumulator stay refused, even when the
   // scaling below would bring them back to a finite value or to 0.
   const long double digits = accumulator.Value();
-  runtime::Settle(digits);
   if (std::isinf(digits)) return std::nullopt;
 
   std::int64_t scale = (negativeExponent ? -exponent : exponent) - fractionDigits;
