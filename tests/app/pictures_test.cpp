@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QTest>
+#include <ostream>
 #include <string>
 
 #include "app/program.h"
@@ -27,6 +28,8 @@ struct PictureCase {
   std::string trays;
   InputTexts texts;
 };
+
+void PrintTo(const PictureCase& c, std::ostream* os) { *os << c.trays << " trays"; }
 
 class StoredPicture : public testing::TestWithParam<PictureCase> {
  protected:
