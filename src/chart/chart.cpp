@@ -141,21 +141,14 @@ void TCustomChart::DrawPanel(TChartCanvas3D& canvas) {
   DrawBevel(canvas, BevelOuter, rect, BevelWidth);
 }
 
-void TCustomChart::DrawTitles(TChartCanvas3D& canvas) {
-  Title.Draw(*this, canvas);
-  SubTitle.Draw(*this, canvas);
-  Foot.Draw(*this, canvas);
-  SubFoot.Draw(*this, canvas);
-}
-
 void TCustomChart::DrawTitlesAndLegend(TChartCanvas3D& canvas) {
   if (!LegendIsDrawn()) {
-    DrawTitles(canvas);
+    Title.Draw(*this, canvas);
   } else if (Legend.Alignment == laLeft || Legend.Alignment == laRight) {
     Legend.Draw(*this, canvas);
-    DrawTitles(canvas);
+    Title.Draw(*this, canvas);
   } else {
-    DrawTitles(canvas);
+    Title.Draw(*this, canvas);
     Legend.Draw(*this, canvas);
   }
 }

@@ -75,10 +75,7 @@ class TCustomChart {
   bool AxisVisible = true;
   int Page = 1;
 
-  TChartTitle Title{true};
-  TChartTitle SubTitle{true};
-  TChartTitle Foot{false};
-  TChartTitle SubFoot{false};
+  TChartTitle Title;
   TChartLegend Legend;
 
   // The off-screen picture no longer shows the chart.
@@ -101,7 +98,6 @@ class TCustomChart {
   void CalcChartRectFromBounds();
   void DrawSequence(TChartCanvas3D& canvas);
   void DrawPanel(TChartCanvas3D& canvas);
-  void DrawTitles(TChartCanvas3D& canvas);
   void DrawTitlesAndLegend(TChartCanvas3D& canvas);
   void CalcAxesSpace(TChartCanvas3D& canvas);
   void ApplySeriesMargins(TChartAxis& axis);

@@ -43,9 +43,7 @@ TChartMouse::Part TChartMouse::ClickedPart(int x, int y) const {
   for (TChartAxis* axis : chart_.Axes()) {
     if (chart_.AxisIsShown(*axis) && AxisClicked(*axis, x, y)) return Part::Axis;
   }
-  for (TChartTitle* title : {&chart_.Title, &chart_.SubTitle, &chart_.Foot, &chart_.SubFoot}) {
-    if (TitleClicked(*title, x, y)) return Part::Title;
-  }
+  if (TitleClicked(chart_.Title, x, y)) return Part::Title;
   if (chart_.CountActiveSeries() > 0 && Inside(chart_.ChartRect, x, y)) return Part::Plot;
   return Part::Nothing;
 }
