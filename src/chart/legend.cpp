@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "chart/chart.h"
-#include "chart/exceptions.h"
 #include "chart/legendtext.h"
 #include "chart/rounding.h"
 
@@ -25,11 +24,6 @@ std::string SeriesRowText(const TCustomChart& chart, const TChartSeries& series)
 
 }  // namespace
 
-void TChartLegend::SetFirstValue(int value) {
-  if (value < 0) throw LegendException("First Legend Value must be > 0");
-  firstValue_ = value;
-}
-
 TLegendStyle TChartLegend::ResolvedStyle(const TCustomChart& chart) const {
   if (LegendStyle != lsAuto) return LegendStyle;
   return chart.CountActiveSeries() < 2 ? lsValues : lsSeries;
@@ -44,7 +38,7 @@ std::vector<TChartLegend::Item> TChartLegend::CollectItems(const TCustomChart& c
       if (chart.Series(i).Active) listed = &chart.Series(i);
     }
     if (!listed || !listed->ShowInLegend) return items;
-    int first = firstValue_;
+    int first = 0;
     int end = listed->Count();
     const int perPage = chart.MaxPointsPerPage();
     if (perPage > 0) {
@@ -53,15 +47,12 @@ std::vector<TChartLegend::Item> TChartLegend::CollectItems(const TCustomChart& c
       first = static_cast<int>(std::clamp<long long>(pageFirst, 0, end));
       end = static_cast<int>(std::clamp<long long>(pageFirst + perPage, 0, end));
     }
-    for (int i = std::max(first, 0); i < end; ++i) items.push_back({listed, i, {}});
+    for (int i = first; i < end; ++i) items.push_back({listed, i, {}});
     return items;
   }
-  int ordinal = 0;
   for (int i = 0; i < chart.SeriesCount(); ++i) {
     TChartSeries& series = chart.Series(i);
-    if (!series.Active || !series.ShowInLegend) continue;
-    if (ordinal >= firstValue_) items.push_back({&series, -1, {}});
-    ++ordinal;
+    if (series.Active && series.ShowInLegend) items.push_back({&series, -1, {}});
   }
   return items;
 }
@@ -205,16 +196,16 @@ void TChartLegend::Draw(TCustomChart& chart, TChartCanvas3D& canvas) {
 
 void TChartLegend::GiveUpSpace(TCustomChart& chart, int widthBefore, int heightBefore) const {
   TRect& plot = chart.ChartRect;
-  if (ResizeChart) {
-    switch (Alignment) {
-      case laLeft: plot.Left = ShapeRect.Right; break;
-      case laRight: plot.Right = ShapeRect.Left; break;
-      case laTop: plot.Top = ShapeRect.Bottom + kChartShadowVertSize; break;
-      case laBottom: plot.Bottom = ShapeRect.Top; break;
-    }
+  switch (Alignment) {
+    case laLeft: plot.Left = ShapeRect.Right; break;
+    case laRight: plot.Right = ShapeRect.Left; break;
+    case laTop: plot.Top = ShapeRect.Bottom + kChartShadowVertSize; break;
+    case laBottom: plot.Bottom = ShapeRect.Top; break;
   }
-  const int horizGap = HorizMargin != 0 ? HorizMargin : 3 * widthBefore / 100;
-  const int vertGap = VertMargin != 0 ? VertMargin : 4 * heightBefore / 100;
+  // The gap to the plot: 3 % of its width beside it, 4 % of its height
+  // above or below it.
+  const int horizGap = 3 * widthBefore / 100;
+  const int vertGap = 4 * heightBefore / 100;
   switch (Alignment) {
     case laLeft: plot.Left += horizGap; break;
     case laRight: plot.Right -= horizGap; break;

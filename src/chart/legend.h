@@ -40,10 +40,6 @@ struct TLegendSymbol {
 // and gives its space, and a gap, up from the chart's plot rectangle.
 class TChartLegend {
  public:
-  // Refuses a negative value with LegendException.
-  int FirstValue() const { return firstValue_; }
-  void SetFirstValue(int value);
-
   // Lays out and draws the legend and gives its space up from the chart's
   // plot rectangle. The chart calls it once per paint when the legend is
   // to be drawn. With nothing to list, or no room for a row, nothing is
@@ -63,13 +59,8 @@ class TChartLegend {
   int MaxNumRows = 10;
   // Top of a left or right legend, per cent of the chart's height.
   int TopPos = 10;
-  // Gaps to the plot; 0 means 3 % of its width (4 % of its height).
-  int HorizMargin = 0;
-  int VertMargin = 0;
   // Extra pixels per row.
   int VertSpacing = 0;
-  // The plot gives up the legend's space.
-  bool ResizeChart = true;
   TLegendSymbol Symbol;
   TChartFont Font;
   TColor Color = clWhite;
@@ -118,7 +109,6 @@ class TChartLegend {
   void DrawSymbol(TChartCanvas3D& canvas, const Item& item, const TRect& rect) const;
   void GiveUpSpace(TCustomChart& chart, int widthBefore, int heightBefore) const;
 
-  int firstValue_ = 0;
 };
 
 }  // namespace chart
