@@ -15,8 +15,11 @@ struct TSeriesPointer {
   int VertSize = 4;
 };
 
-// A series drawn as a line through its points in index order, never sorted
-// by value: each segment runs from the previous point to the next.
+// A series drawn as a line through its points in index order: each segment
+// runs from the previous point to the next. As it is, X runs along the
+// bottom axis and Y up the left one, both automatic, and AddXY keeps the
+// points in ascending X; several of them share a chart, each in the palette
+// colour AddSeries gives it, and a series legend lists their Titles.
 class TLineSeries : public TChartSeries {
  public:
   // Draws the points FirstVisible to LastVisible (or back, when the
