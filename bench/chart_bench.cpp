@@ -2,10 +2,8 @@
 
 #include <QGuiApplication>
 #include <cstdlib>
-#include <memory>
 
-#include "chart/chart.h"
-#include "chart/lineseries.h"
+#include "chart/columnchart.h"
 #include "chart/qtcanvas.h"
 
 namespace {
@@ -14,12 +12,7 @@ namespace {
 // the off-screen picture: layout, title, legend, axes and the line.
 void PaintChart(benchmark::State& state) {
   chart::TCustomChart chart;
-  chart.Title.Text = {"Крепость в колонне"};
-  chart.Legend.Inverted = true;
-  chart.BottomAxis.SetRange(0, 100);
-  chart.View3D = false;
-  auto* series = chart.AddSeries(std::make_unique<chart::THorizLineSeries>());
-  series->SeriesColor = chart::clRed;
+  chart::THorizLineSeries* series = chart::SetUpColumnStrengthChart(chart);
   for (int i = 0; i <= 100; ++i) series->Add(1.0 + 0.87 * i);
   chart::TQtChartCanvas canvas;
   for (auto _ : state) {

@@ -8,12 +8,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <limits>
-#include <memory>
 
 #include "app/application.h"
 #include "app/fixedwindow.h"
 #include "chart/chartwidget.h"
-#include "chart/lineseries.h"
+#include "chart/columnchart.h"
 #include "app/clicklabel.h"
 #include "app/pushbutton.h"
 #include "app/batchform.h"
@@ -136,16 +135,7 @@ TForm1::TForm1(QWidget& informationWindow) : informationWindow_(informationWindo
 
   Chart1 = new chart::TChart(Client);
   Chart1->setGeometry(360, 8, 296, 473);
-  Chart1->Title.Text = {"Крепость в колонне"};
-  Chart1->Legend.Inverted = true;
-  // The strengths are per cent: the bottom axis keeps 0 to 100 whatever the data.
-  Chart1->BottomAxis.SetRange(0.0, 100.0);
-  Chart1->View3D = false;
-  Chart1->PrintMargins = {35, 15, 35, 15};
-  auto series = std::make_unique<chart::THorizLineSeries>();
-  series->SeriesColor = chart::clRed;
-  series->YValues.Order = chart::loAscending;
-  Series1 = Chart1->AddSeries(std::move(series));
+  Series1 = chart::SetUpColumnStrengthChart(*Chart1);
 
   QWidget* const tabOrder[] = {Edit1,    Edit2,     Edit3,     Edit4,     Button1,
                                ListBox1, ListBox2,  CheckBox6, CheckBox7, CheckBox8,

@@ -24,13 +24,7 @@ class RepaintPause {
 
 }  // namespace
 
-TCustomChart::TCustomChart() {
-  TopAxis.ZPosition = 100;
-  RightAxis.ZPosition = 100;
-  BackWall.Transparent = true;
-  RightWall.Visible = false;
-  RepaintEnabled = true;
-}
+TCustomChart::TCustomChart() { repaintEnabled_ = true; }
 
 TCustomChart::~TCustomChart() = default;
 
@@ -46,22 +40,8 @@ int TCustomChart::CountActiveSeries() const {
                                         [](const auto& s) { return s->Active; }));
 }
 
-bool TCustomChart::ActiveSeriesUseAxis() const {
-  return std::any_of(seriesList_.begin(), seriesList_.end(),
-                     [](const auto& s) { return s->Active && s->UseAxis(); });
-}
-
 bool TCustomChart::LegendIsDrawn() const {
-  return Legend.Visible && (CountActiveSeries() > 0 || Legend.CheckBoxes);
-}
-
-void TCustomChart::SetChart3DPercent(int value) {
-  if (value < 1 || value > 100) {
-    throw ChartException("3D effect percent must be between 1 and 100");
-  }
-  if (value == chart3DPercent_) return;
-  chart3DPercent_ = value;
-  Invalidate();
+  return Legend.Visible && CountActiveSeries() > 0;
 }
 
 void TCustomChart::SetMaxPointsPerPage(int value) {
@@ -72,19 +52,16 @@ void TCustomChart::SetMaxPointsPerPage(int value) {
 }
 
 bool TCustomChart::AxisIsShown(const TChartAxis& axis) const {
-  if (!AxisVisible || !axis.Visible) return false;
-  if (axis.IsDepthAxis()) return View3D;
+  if (!AxisVisible) return false;
   if (seriesList_.empty()) return true;
   for (const auto& series : seriesList_) {
     if (!series->Active) continue;
-    if (!series->UseAxis()) return false;
     if (series->UsesAxis(axis)) return true;
   }
   return CountActiveSeries() == 0;
 }
 
 double TCustomChart::AxisDataMinMax(const TChartAxis& axis, bool isMinimum, bool isX) const {
-  if (axis.IsDepthAxis()) return 0;
   // Inactive series count only when no active one uses the axis.
   const bool withInactive = std::none_of(
       seriesList_.begin(), seriesList_.end(),
@@ -106,7 +83,7 @@ double TCustomChart::AxisDataMinMax(const TChartAxis& axis, bool isMinimum, bool
 }
 
 void TCustomChart::Invalidate() {
-  if (!RepaintEnabled) return;
+  if (!repaintEnabled_) return;
   BufferStale = true;
   InvalidateWindow();
 }
@@ -121,13 +98,9 @@ void TCustomChart::PaintTo(TChartCanvas3D& canvas, const TRect& rect) {
 void TCustomChart::CalcChartRectFromBounds() {
   const int w = ChartBounds.Width();
   const int h = ChartBounds.Height();
-  int extra = BorderWidth;
-  if (BevelInner != bvNone) extra += BevelWidth;
-  if (BevelOuter != bvNone) extra += BevelWidth;
-  if (Border.Visible) extra += Border.Width;
-  auto pixels = [&](int margin, int size) {
-    return MarginUnits == muPixels ? margin : margin * size / 100;
-  };
+  const int extra = BevelOuter != bvNone ? BevelWidth : 0;
+  // The margins are per cent of the size.
+  auto pixels = [](int margin, int size) { return margin * size / 100; };
   ChartRect = {ChartBounds.Left + extra + pixels(MarginLeft, w),
                ChartBounds.Top + extra + pixels(MarginTop, h),
                ChartBounds.Right - extra - pixels(MarginRight, w),
@@ -148,15 +121,13 @@ void TCustomChart::RecalcWidthHeight() {
 }
 
 void TCustomChart::DrawSequence(TChartCanvas3D& canvas) {
-  RepaintPause pause(RepaintEnabled);
+  RepaintPause pause(repaintEnabled_);
   DrawPanel(canvas);
   DrawTitlesAndLegend(canvas);
   CalcAxesSpace(canvas);
-  if (CountActiveSeries() == 0 || ActiveSeriesUseAxis()) DrawWalls(canvas);
-  if (AxisBehind) DrawAxes(canvas);
+  DrawWalls(canvas);
+  DrawAxes(canvas);
   DrawAllSeries(canvas);
-  if (!AxisBehind) DrawAxes(canvas);
-  if (LegendIsDrawn() && Legend.CustomPosition) Legend.Draw(*this, canvas);
 }
 
 void TCustomChart::DrawPanel(TChartCanvas3D& canvas) {
@@ -167,33 +138,17 @@ void TCustomChart::DrawPanel(TChartCanvas3D& canvas) {
     canvas.DrawRect(ChartBounds);
   }
   TRect rect = ChartBounds;
-  if (Border.Visible) {
-    canvas.AssignPen(Border);
-    canvas.ClearBrush();
-    canvas.DrawRect(rect);
-    rect = {rect.Left + Border.Width, rect.Top + Border.Width, rect.Right - Border.Width,
-            rect.Bottom - Border.Width};
-  }
   DrawBevel(canvas, BevelOuter, rect, BevelWidth);
-  if (BorderWidth > 0) Frame3D(canvas, rect, Color, Color, BorderWidth);
-  DrawBevel(canvas, BevelInner, rect, BevelWidth);
-}
-
-void TCustomChart::DrawTitles(TChartCanvas3D& canvas) {
-  Title.Draw(*this, canvas);
-  SubTitle.Draw(*this, canvas);
-  Foot.Draw(*this, canvas);
-  SubFoot.Draw(*this, canvas);
 }
 
 void TCustomChart::DrawTitlesAndLegend(TChartCanvas3D& canvas) {
-  if (!LegendIsDrawn() || Legend.CustomPosition) {
-    DrawTitles(canvas);
+  if (!LegendIsDrawn()) {
+    Title.Draw(*this, canvas);
   } else if (Legend.Alignment == laLeft || Legend.Alignment == laRight) {
     Legend.Draw(*this, canvas);
-    DrawTitles(canvas);
+    Title.Draw(*this, canvas);
   } else {
-    DrawTitles(canvas);
+    Title.Draw(*this, canvas);
     Legend.Draw(*this, canvas);
   }
 }
@@ -205,7 +160,7 @@ void TCustomChart::CalcAxesSpace(TChartCanvas3D& canvas) {
   for (TChartAxis* axis : Axes()) {
     if (!AxisIsShown(*axis)) continue;
     TRect shrunk = running;
-    axis->ReserveSpace(canvas, shrunk, true);
+    axis->ReserveSpace(canvas, shrunk);
     const TRect overlap{std::max(shrunk.Left, running.Left), std::max(shrunk.Top, running.Top),
                         std::min(shrunk.Right, running.Right),
                         std::min(shrunk.Bottom, running.Bottom)};
@@ -215,43 +170,51 @@ void TCustomChart::CalcAxesSpace(TChartCanvas3D& canvas) {
   RecalcWidthHeight();
   for (TChartAxis* axis : Axes()) axis->ComputePixelRange();
   for (TChartAxis* axis : Axes()) ApplySeriesMargins(*axis);
+
+  // The bands were measured over the lengths the axes had before the other
+  // bands were taken; the labels are drawn with the steps of the final
+  // lengths, which may need a wider band. Widening a vertical axis's band
+  // changes only the horizontal lengths, whose bands keep their height, so
+  // one more pass settles the layout.
+  bool widened = false;
+  for (TChartAxis* axis : Axes()) {
+    if (AxisIsShown(*axis) && axis->WidenLabelBand(canvas, ChartRect)) widened = true;
+  }
+  if (!widened) return;
+  RecalcWidthHeight();
+  for (TChartAxis* axis : Axes()) {
+    axis->AdjustRange();
+    axis->ComputePixelRange();
+    ApplySeriesMargins(*axis);
+  }
 }
 
 void TCustomChart::ApplySeriesMargins(TChartAxis& axis) {
-  TRect m;
+  // Pixels kept free before (left or top) and after (right or bottom) the
+  // range, at the ends that follow the data.
+  int before = 0;
+  int after = 0;
   for (const auto& series : seriesList_) {
     if (!series->Active || !series->UsesAxis(axis)) continue;
     int a = 0;
     int b = 0;
-    if (axis.Horizontal) {
+    if (axis.Horizontal()) {
       series->HorizontalMargins(a, b);
-      if (axis.AutomaticMinimum) m.Left = std::max(m.Left, a);
-      if (axis.AutomaticMaximum) m.Right = std::max(m.Right, b);
+      if (axis.AutomaticMinimum) before = std::max(before, a);
+      if (axis.AutomaticMaximum) after = std::max(after, b);
     } else {
       series->VerticalMargins(a, b);
-      if (axis.AutomaticMaximum) m.Top = std::max(m.Top, a);
-      if (axis.AutomaticMinimum) m.Bottom = std::max(m.Bottom, b);
+      if (axis.AutomaticMaximum) before = std::max(before, a);
+      if (axis.AutomaticMinimum) after = std::max(after, b);
     }
   }
-  if (axis.Horizontal) {
-    m.Left += axis.MinimumOffset;
-    m.Right += axis.MaximumOffset;
-  } else {
-    m.Top += axis.MaximumOffset;
-    m.Bottom += axis.MinimumOffset;
-  }
-  axis.ApplyMargins(m.Left, m.Top, m.Right, m.Bottom);
+  axis.ApplyMargins(before, after);
 }
 
 void TCustomChart::DrawWalls(TChartCanvas3D& canvas) {
-  if (!BackWall.Visible) return;
-  canvas.AssignPen(BackWall.Pen);
-  if (BackWall.Transparent) {
-    canvas.ClearBrush();
-  } else {
-    canvas.SetBrushColor(BackWall.Color == clTeeColor ? clWhite : BackWall.Color);
-    canvas.SetBrushStyle(bsSolid);
-  }
+  // The plot's frame, over the panel's background.
+  canvas.AssignPen(TChartPen{});
+  canvas.ClearBrush();
   // One past the plot, so the frame's right and bottom lines lie on
   // ChartRect's right and bottom.
   canvas.DrawRect(ChartRect.Left, ChartRect.Top, ChartRect.Right + 1, ChartRect.Bottom + 1);
@@ -260,7 +223,7 @@ void TCustomChart::DrawWalls(TChartCanvas3D& canvas) {
 void TCustomChart::DrawAxes(TChartCanvas3D& canvas) {
   if (!AxisVisible) return;
   for (TChartAxis* axis : Axes()) {
-    if (AxisIsShown(*axis)) axis->DrawAxis(canvas, true);
+    if (AxisIsShown(*axis)) axis->DrawAxis(canvas);
   }
 }
 
@@ -269,11 +232,9 @@ void TCustomChart::DrawAllSeries(TChartCanvas3D& canvas) {
     if (!series->Active) continue;
     series->CalcFirstLastVisibleIndex();
     if (series->FirstVisible < 0) continue;
-    if (ClipPoints) {
-      canvas.ClipToRect(ChartRect.Left, ChartRect.Top, ChartRect.Right, ChartRect.Bottom + 1);
-    }
+    canvas.ClipToRect(ChartRect.Left, ChartRect.Top, ChartRect.Right, ChartRect.Bottom + 1);
     series->DrawPoints(canvas);
-    if (ClipPoints) canvas.RemoveClip();
+    canvas.RemoveClip();
   }
 }
 

@@ -14,17 +14,6 @@
 
 namespace chart {
 
-struct TChartWall {
-  bool Visible = true;
-  // No fill, only the outline.
-  bool Transparent = false;
-  TChartPen Pen;
-  // The default-colour marker fills with white.
-  TColor Color = clTeeColor;
-  bool Dark3D = true;
-  int Size = 0;
-};
-
 // The chart without its window: settings, series, axes, titles, legend,
 // the layout of the plot rectangle and the paint sequence. Everything is
 // drawn through a TChartCanvas3D, so tests drive it with a recording canvas;
@@ -47,21 +36,13 @@ class TCustomChart {
   int SeriesCount() const { return static_cast<int>(seriesList_.size()); }
   TChartSeries& Series(int index) const { return *seriesList_[static_cast<std::size_t>(index)]; }
   int CountActiveSeries() const;
-  // Whether some active series is drawn against axes.
-  bool ActiveSeriesUseAxis() const;
 
-  // The axes in creation order: bottom, top, left, right, depth.
-  std::array<TChartAxis*, 5> Axes() {
-    return {&BottomAxis, &TopAxis, &LeftAxis, &RightAxis, &DepthAxis};
-  }
+  // The axes in creation order: bottom, top, left, right.
+  std::array<TChartAxis*, 4> Axes() { return {&BottomAxis, &TopAxis, &LeftAxis, &RightAxis}; }
   bool AxisIsShown(const TChartAxis& axis) const;
   // The smallest or largest X or Y value of the series bound to the axis;
   // 0 when none has points.
   double AxisDataMinMax(const TChartAxis& axis, bool isMinimum, bool isX) const;
-  double AxisMaxX(const TChartAxis& axis) const { return AxisDataMinMax(axis, false, true); }
-  double AxisMaxY(const TChartAxis& axis) const { return AxisDataMinMax(axis, false, false); }
-  double AxisMinX(const TChartAxis& axis) const { return AxisDataMinMax(axis, true, true); }
-  double AxisMinY(const TChartAxis& axis) const { return AxisDataMinMax(axis, true, false); }
 
   // A repaint request: marks the picture stale and asks the window for a
   // paint, unless repainting is switched off (as it is during a draw).
@@ -74,58 +55,29 @@ class TCustomChart {
   // Whether the legend takes part in this paint.
   bool LegendIsDrawn() const;
 
-  // Refused outside 1..100 with ChartException.
-  int Chart3DPercent() const { return chart3DPercent_; }
-  void SetChart3DPercent(int value);
   // Refused when negative with ChartException.
   int MaxPointsPerPage() const { return maxPointsPerPage_; }
   void SetMaxPointsPerPage(int value);
-
-  TChartPen& Frame() { return BackWall.Pen; }
 
   TChartAxis BottomAxis{*this, true, false};
   TChartAxis TopAxis{*this, true, true};
   TChartAxis LeftAxis{*this, false, false};
   TChartAxis RightAxis{*this, false, true};
-  TChartAxis DepthAxis{*this, false, true, true};
 
   int MarginLeft = 3;
   int MarginTop = 4;
   int MarginRight = 3;
   int MarginBottom = 4;
-  TChartUnits MarginUnits = muPercent;
   TBevelCut BevelOuter = bvRaised;
-  TBevelCut BevelInner = bvNone;
   int BevelWidth = 1;
-  // A band of Color between the bevels.
-  int BorderWidth = 0;
-  TChartPen Border = HiddenPen();
   // The panel background; clNone leaves it unfilled.
   TColor Color = clBtnFace;
-  // Only the flat drawing exists; the flag is kept as a setting.
-  bool View3D = true;
   bool AxisVisible = true;
-  // Axes drawn before the series (true) or after them.
-  bool AxisBehind = true;
-  // Series drawing is clipped to the plot rectangle.
-  bool ClipPoints = true;
   int Page = 1;
-  // Left, top, right, bottom, per cent of a page; kept, never used.
-  TRect PrintMargins{15, 15, 15, 15};
 
-  TChartTitle Title{true};
-  TChartTitle SubTitle{true};
-  TChartTitle Foot{false};
-  TChartTitle SubFoot{false};
-  TChartWall BackWall;
-  TChartWall LeftWall;
-  TChartWall BottomWall;
-  TChartWall RightWall;
+  TChartTitle Title;
   TChartLegend Legend;
 
-  bool RepaintEnabled = false;
-  // Paints go through the off-screen picture.
-  bool Buffered = true;
   // The off-screen picture no longer shows the chart.
   bool BufferStale = true;
 
@@ -146,7 +98,6 @@ class TCustomChart {
   void CalcChartRectFromBounds();
   void DrawSequence(TChartCanvas3D& canvas);
   void DrawPanel(TChartCanvas3D& canvas);
-  void DrawTitles(TChartCanvas3D& canvas);
   void DrawTitlesAndLegend(TChartCanvas3D& canvas);
   void CalcAxesSpace(TChartCanvas3D& canvas);
   void ApplySeriesMargins(TChartAxis& axis);
@@ -155,7 +106,8 @@ class TCustomChart {
   void DrawAllSeries(TChartCanvas3D& canvas);
 
   std::vector<std::unique_ptr<TChartSeries>> seriesList_;
-  int chart3DPercent_ = 15;
+  // Off while drawing, so that setters called then ask for no paint.
+  bool repaintEnabled_ = false;
   int maxPointsPerPage_ = 0;
 };
 

@@ -20,7 +20,7 @@ void TChart::paintEvent(QPaintEvent*) {
   // A new size needs a new picture; the size is checked here rather than on
   // resize events, which Qt also sends unchanged before grabbing a widget.
   const bool pictureFits = canvas_.Image().size() == size();
-  if (BufferStale || !Buffered || !pictureFits) {
+  if (BufferStale || !pictureFits) {
     canvas_.BeginDraw(width(), height());
     PaintTo(canvas_, TRect{0, 0, width(), height()});
     canvas_.EndDraw();

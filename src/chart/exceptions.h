@@ -15,9 +15,4 @@ class AxisException : public ChartException {
   using ChartException::ChartException;
 };
 
-class LegendException : public ChartException {
- public:
-  using ChartException::ChartException;
-};
-
 }  // namespace chart

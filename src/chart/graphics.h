@@ -19,8 +19,6 @@ struct TRect {
   friend bool operator==(const TRect&, const TRect&) = default;
 };
 
-enum TChartUnits { muPercent, muPixels };
-
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };
 enum TPenEndStyle { esRound, esSquare, esFlat };
 enum TBrushStyle { bsSolid, bsClear };
@@ -72,8 +70,6 @@ struct TChartFont {
 enum TBevelCut { bvNone, bvLowered, bvRaised };
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-
-enum TChartShapeStyle { fosRectangle, fosRoundRectangle };
 
 // A drop shadow to the right of and below a shape.
 struct TChartShadow {

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "chart/chart.h"
-#include "chart/exceptions.h"
 #include "chart/legendtext.h"
 #include "chart/rounding.h"
 
@@ -25,14 +24,9 @@ std::string SeriesRowText(const TCustomChart& chart, const TChartSeries& series)
 
 }  // namespace
 
-void TChartLegend::SetFirstValue(int value) {
-  if (value < 0) throw LegendException("First Legend Value must be > 0");
-  firstValue_ = value;
-}
-
 TLegendStyle TChartLegend::ResolvedStyle(const TCustomChart& chart) const {
   if (LegendStyle != lsAuto) return LegendStyle;
-  return !CheckBoxes && chart.CountActiveSeries() < 2 ? lsValues : lsSeries;
+  return chart.CountActiveSeries() < 2 ? lsValues : lsSeries;
 }
 
 std::vector<TChartLegend::Item> TChartLegend::CollectItems(const TCustomChart& chart,
@@ -44,24 +38,21 @@ std::vector<TChartLegend::Item> TChartLegend::CollectItems(const TCustomChart& c
       if (chart.Series(i).Active) listed = &chart.Series(i);
     }
     if (!listed || !listed->ShowInLegend) return items;
-    int first = firstValue_;
+    int first = 0;
     int end = listed->Count();
     const int perPage = chart.MaxPointsPerPage();
-    if (perPage > 0 && CurrentPage) {
+    if (perPage > 0) {
       // In 64 bits: a far page number must not overflow into a listed range.
       const long long pageFirst = (static_cast<long long>(chart.Page) - 1) * perPage;
       first = static_cast<int>(std::clamp<long long>(pageFirst, 0, end));
       end = static_cast<int>(std::clamp<long long>(pageFirst + perPage, 0, end));
     }
-    for (int i = std::max(first, 0); i < end; ++i) items.push_back({listed, i, i, {}});
+    for (int i = first; i < end; ++i) items.push_back({listed, i, {}});
     return items;
   }
-  int ordinal = 0;
   for (int i = 0; i < chart.SeriesCount(); ++i) {
     TChartSeries& series = chart.Series(i);
-    if (!(series.Active || CheckBoxes) || !series.ShowInLegend) continue;
-    if (ordinal >= firstValue_) items.push_back({&series, -1, ordinal, {}});
-    ++ordinal;
+    if (series.Active && series.ShowInLegend) items.push_back({&series, -1, {}});
   }
   return items;
 }
@@ -80,7 +71,6 @@ void TChartLegend::MakeTexts(Layout& layout, int count) const {
     }
     // A row holds one line.
     std::replace(text.begin(), text.end(), '\r', ' ');
-    if (OnGetLegendText) OnGetLegendText(layout.Style, item.Number, text);
     item.Columns = SplitLegendColumns(text);
   }
 }
@@ -98,10 +88,8 @@ void TChartLegend::MeasureTexts(TChartCanvas3D& canvas, Layout& layout, int coun
   layout.TextWidth = 2 * layout.SpaceWidth - 1 + layout.ColumnWidth[0] + layout.ColumnWidth[1];
 }
 
-int TChartLegend::SymbolWidthFor(int base, int itemHeight) const {
+int TChartLegend::SymbolWidthFor(int base) const {
   if (!Symbol.Visible) return 0;
-  if (Symbol.Squared) return itemHeight - 5;
-  if (Symbol.WidthUnits == lcsPixels) return Symbol.Width;
   return Round(Symbol.Width * base * 0.01L);
 }
 
@@ -111,7 +99,7 @@ bool TChartLegend::PlaceBeside(const TCustomChart& chart, TChartCanvas3D& canvas
   const TRect& bounds = chart.ChartBounds;
   const TRect& plot = chart.ChartRect;
   const int ih = layout.ItemHeight;
-  const int top = CustomPosition ? Top : bounds.Top + Round(TopPos * bounds.Height() * 0.01L);
+  const int top = bounds.Top + Round(TopPos * bounds.Height() * 0.01L);
   int rows = 0;
   if (plot.Bottom > top && ih > 0) rows = std::max(0, (plot.Bottom - top - 2 * Frame.Width) / ih);
   rows = std::min(rows, static_cast<int>(layout.Items.size()));
@@ -120,15 +108,12 @@ bool TChartLegend::PlaceBeside(const TCustomChart& chart, TChartCanvas3D& canvas
   MeasureTexts(canvas, layout, rows);
 
   const int base = layout.TextWidth + 10;
-  layout.SymbolWidth = SymbolWidthFor(base, ih);
-  const int width = base + layout.SymbolWidth + (CheckBoxes ? 15 : 0);
+  layout.SymbolWidth = SymbolWidthFor(base);
+  const int width = base + layout.SymbolWidth;
   const int frameGap = Frame.Visible ? layout.FrameWidth + 1 : 0;
   ShapeRect.Top = top;
   ShapeRect.Bottom = top + rows * ih + 2;
-  if (CustomPosition) {
-    ShapeRect.Left = Left;
-    ShapeRect.Right = Left + width;
-  } else if (Alignment == laRight) {
+  if (Alignment == laRight) {
     ShapeRect.Right = plot.Right - Shadow.HorizSize - frameGap;
     ShapeRect.Left = ShapeRect.Right - width;
   } else {
@@ -145,12 +130,12 @@ bool TChartLegend::PlaceAcross(const TCustomChart& chart, TChartCanvas3D& canvas
   const int items = static_cast<int>(layout.Items.size());
   MeasureTexts(canvas, layout, items);
   const int tw = layout.TextWidth;
-  layout.SymbolWidth = SymbolWidthFor(tw, layout.ItemHeight);
+  layout.SymbolWidth = SymbolWidthFor(tw);
   const int symw = layout.SymbolWidth;
 
   int columns = 0;
   if (plot.Right > 8) {
-    columns = (chart.ChartWidth - 2 * Frame.Width - 8) / (tw + symw + 8 + (CheckBoxes ? 27 : 0));
+    columns = (chart.ChartWidth - 2 * Frame.Width - 8) / (tw + symw + 8);
   }
   columns = std::clamp(columns, 0, items);
   const int rows = columns > 0 ? std::min((items + columns - 1) / columns, MaxNumRows) : 0;
@@ -158,14 +143,11 @@ bool TChartLegend::PlaceAcross(const TCustomChart& chart, TChartCanvas3D& canvas
   if (layout.Listed <= 0) return false;
   layout.Rows = rows;
   layout.Columns = columns;
-  layout.ColumnStep = tw + symw + 6 + (CheckBoxes ? 15 : 0);
+  layout.ColumnStep = tw + symw + 6;
   layout.Items.resize(static_cast<std::size_t>(layout.Listed));
 
   const int height = rows * layout.ItemHeight + 2;
-  if (CustomPosition) {
-    ShapeRect.Top = Top;
-    ShapeRect.Bottom = Top + height;
-  } else if (Alignment == laTop) {
+  if (Alignment == laTop) {
     ShapeRect.Top = plot.Top + layout.FrameWidth + 1;
     ShapeRect.Bottom = ShapeRect.Top + height;
   } else {
@@ -174,12 +156,10 @@ bool TChartLegend::PlaceAcross(const TCustomChart& chart, TChartCanvas3D& canvas
   }
 
   int total = (tw + symw) * columns + 12 + (columns - 1) * 6;
-  if (CheckBoxes) total += 13 * columns + 8;
   const int half = std::min(total, chart.ChartWidth) / 2;
   const int width = 2 * half;
-  ShapeRect.Left = CustomPosition ? Left
-                                  : Round(TopPos * (chart.ChartBounds.Width() - width) * 0.01L) +
-                                        chart.ChartXCenter - half;
+  ShapeRect.Left =
+      Round(TopPos * (chart.ChartBounds.Width() - width) * 0.01L) + chart.ChartXCenter - half;
   ShapeRect.Right = ShapeRect.Left + width;
   return true;
 }
@@ -195,48 +175,37 @@ void TChartLegend::Draw(TCustomChart& chart, TChartCanvas3D& canvas) {
 
   canvas.AssignFont(Font);
   layout.SpaceWidth = canvas.TextWidth(" ");
-  int ih = canvas.FontHeight();
-  if (CheckBoxes) ih = std::max(ih, 17);
-  ih += VertSpacing;
-  if (DividingLines.Visible) ih += DividingLines.Width;
-  layout.ItemHeight = ih;
+  layout.ItemHeight = canvas.FontHeight() + VertSpacing;
   layout.FrameWidth = Bevel != bvNone ? BevelWidth : (Frame.Visible ? Frame.Width : 0);
 
   const bool beside = Alignment == laLeft || Alignment == laRight;
   const bool placed = beside ? PlaceBeside(chart, canvas, layout) : PlaceAcross(chart, canvas, layout);
   if (!placed) return;
-  if (OnGetLegendRect) OnGetLegendRect(ShapeRect);
 
-  // Row positions follow the box wherever the event put it.
-  const int x0 = ShapeRect.Left + (CheckBoxes ? 15 : 0);
-  if (Symbol.Position == spLeft) {
-    layout.SymbolX = x0 + 6;
-    layout.TextX = layout.SymbolX + layout.SymbolWidth + 4;
-  } else {
-    layout.TextX = x0 + 6;
-    layout.SymbolX = layout.TextX + layout.TextWidth;
-  }
+  // The symbol stands left of the text.
+  layout.SymbolX = ShapeRect.Left + 6;
+  layout.TextX = layout.SymbolX + layout.SymbolWidth + 4;
 
   DrawBox(canvas);
   for (int k = 0; k < layout.Listed; ++k) {
     const int slot = Inverted ? layout.Listed - 1 - k : k;
     DrawRow(canvas, layout, layout.Items[static_cast<std::size_t>(k)], slot);
   }
-  if (!CustomPosition) GiveUpSpace(chart, widthBefore, heightBefore);
+  GiveUpSpace(chart, widthBefore, heightBefore);
 }
 
 void TChartLegend::GiveUpSpace(TCustomChart& chart, int widthBefore, int heightBefore) const {
   TRect& plot = chart.ChartRect;
-  if (ResizeChart) {
-    switch (Alignment) {
-      case laLeft: plot.Left = ShapeRect.Right; break;
-      case laRight: plot.Right = ShapeRect.Left; break;
-      case laTop: plot.Top = ShapeRect.Bottom + kChartShadowVertSize; break;
-      case laBottom: plot.Bottom = ShapeRect.Top; break;
-    }
+  switch (Alignment) {
+    case laLeft: plot.Left = ShapeRect.Right; break;
+    case laRight: plot.Right = ShapeRect.Left; break;
+    case laTop: plot.Top = ShapeRect.Bottom + kChartShadowVertSize; break;
+    case laBottom: plot.Bottom = ShapeRect.Top; break;
   }
-  const int horizGap = HorizMargin != 0 ? HorizMargin : 3 * widthBefore / 100;
-  const int vertGap = VertMargin != 0 ? VertMargin : 4 * heightBefore / 100;
+  // The gap to the plot: 3 % of its width beside it, 4 % of its height
+  // above or below it.
+  const int horizGap = 3 * widthBefore / 100;
+  const int vertGap = 4 * heightBefore / 100;
   switch (Alignment) {
     case laLeft: plot.Left += horizGap; break;
     case laRight: plot.Right -= horizGap; break;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,22 +27,11 @@ enum TLegendTextStyle {
   ltsXAndValue,
   ltsXAndPercent
 };
-enum TLegendSymbolSize { lcsPercent, lcsPixels };
-enum TLegendSymbolPosition { spLeft, spRight };
-
+// The mark left of each row's text, drawn by the series in its own pen.
 struct TLegendSymbol {
   bool Visible = true;
-  // Per cent of the row's text width (lcsPercent) or pixels.
+  // Per cent of the row's text width.
   int Width = 20;
-  TLegendSymbolSize WidthUnits = lcsPercent;
-  TLegendSymbolPosition Position = spLeft;
-  // As wide as the row is high, less 5.
-  bool Squared = false;
-  // Symbols of neighbouring rows join.
-  bool Continuous = false;
-  // Symbols use the series' own pen rather than Pen.
-  bool DefaultPen = true;
-  TChartPen Pen{};
 };
 
 // The framed box beside the plot that lists the series or, for a single
@@ -52,10 +40,6 @@ struct TLegendSymbol {
 // and gives its space, and a gap, up from the chart's plot rectangle.
 class TChartLegend {
  public:
-  // Refuses a negative value with LegendException.
-  int FirstValue() const { return firstValue_; }
-  void SetFirstValue(int value);
-
   // Lays out and draws the legend and gives its space up from the chart's
   // plot rectangle. The chart calls it once per paint when the legend is
   // to be drawn. With nothing to list, or no room for a row, nothing is
@@ -75,20 +59,8 @@ class TChartLegend {
   int MaxNumRows = 10;
   // Top of a left or right legend, per cent of the chart's height.
   int TopPos = 10;
-  // Gaps to the plot; 0 means 3 % of its width (4 % of its height).
-  int HorizMargin = 0;
-  int VertMargin = 0;
   // Extra pixels per row.
   int VertSpacing = 0;
-  // The plot gives up the legend's space.
-  bool ResizeChart = true;
-  // With the chart's paging, only the current page's points are listed.
-  bool CurrentPage = true;
-  // Rows keep room for a check box per series (the boxes are not drawn).
-  bool CheckBoxes = false;
-  // Row texts in the colour of their point or series.
-  bool FontSeriesColor = false;
-  TChartPen DividingLines = HiddenPen();
   TLegendSymbol Symbol;
   TChartFont Font;
   TColor Color = clWhite;
@@ -96,22 +68,6 @@ class TChartLegend {
   TChartShadow Shadow;
   TBevelCut Bevel = bvNone;
   int BevelWidth = 2;
-  // No box, frame or shadow: only rows.
-  bool Transparent = false;
-  TChartShapeStyle ShapeStyle = fosRectangle;
-  // The box stands at Left, Top and takes no space from the plot.
-  bool CustomPosition = false;
-  int Left = 0;
-  int Top = 0;
-
-  // Offered in this order while drawing; all may be left unset.
-  // Changes an item's text after it is made (point index for listed
-  // values, else the ordinal of the series row).
-  std::function<void(TLegendStyle style, int index, std::string& text)> OnGetLegendText;
-  // Moves the box after it is placed.
-  std::function<void(TRect& rect)> OnGetLegendRect;
-  // Moves one row's text and symbol.
-  std::function<void(int index, int& textX, int& y, int& symbolX)> OnGetLegendPos;
 
   // The box of the last draw; empty when nothing was drawn.
   TRect ShapeRect;
@@ -121,7 +77,6 @@ class TChartLegend {
   struct Item {
     TChartSeries* Series = nullptr;
     int Index = -1;
-    int Number = 0;
     std::array<std::string, 2> Columns;
   };
   // What one paint works out before it draws.
@@ -145,7 +100,7 @@ class TChartLegend {
 
   std::vector<Item> CollectItems(const TCustomChart& chart, TLegendStyle style) const;
   void MakeTexts(Layout& layout, int count) const;
-  int SymbolWidthFor(int base, int itemHeight) const;
+  int SymbolWidthFor(int base) const;
   bool PlaceBeside(const TCustomChart& chart, TChartCanvas3D& canvas, Layout& layout);
   bool PlaceAcross(const TCustomChart& chart, TChartCanvas3D& canvas, Layout& layout);
   void MeasureTexts(TChartCanvas3D& canvas, Layout& layout, int count) const;
@@ -154,7 +109,6 @@ class TChartLegend {
   void DrawSymbol(TChartCanvas3D& canvas, const Item& item, const TRect& rect) const;
   void GiveUpSpace(TCustomChart& chart, int widthBefore, int heightBefore) const;
 
-  int firstValue_ = 0;
 };
 
 }  // namespace chart

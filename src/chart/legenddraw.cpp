@@ -6,7 +6,6 @@
 namespace chart {
 
 void TChartLegend::DrawBox(TChartCanvas3D& canvas) const {
-  if (Transparent) return;
   const TRect& box = ShapeRect;
   if (Shadow.HorizSize != 0 || Shadow.VertSize != 0) {
     const int frame = Frame.Visible ? Frame.Width : 0;
@@ -33,16 +32,11 @@ void TChartLegend::DrawRow(TChartCanvas3D& canvas, const Layout& layout, const I
   canvas.SetBrushColor(Color);
   canvas.ClearBrush();
 
-  int textX = layout.TextX + offset;
-  int y = ShapeRect.Top + 1 + layout.ItemHeight * row + VertSpacing / 2;
-  int symbolX = layout.SymbolX + offset;
-  if (OnGetLegendPos) OnGetLegendPos(item.Number, textX, y, symbolX);
+  const int textX = layout.TextX + offset;
+  const int y = ShapeRect.Top + 1 + layout.ItemHeight * row + VertSpacing / 2;
+  const int symbolX = layout.SymbolX + offset;
 
-  TChartFont font = Font;
-  if (FontSeriesColor) {
-    font.Color = item.Index >= 0 ? item.Series->PointColor(item.Index) : item.Series->SeriesColor;
-  }
-  canvas.AssignFont(font);
+  canvas.AssignFont(Font);
   int x = textX;
   for (std::size_t c = 0; c < 2; ++c) {
     const std::string& text = item.Columns[c];
@@ -56,21 +50,9 @@ void TChartLegend::DrawRow(TChartCanvas3D& canvas, const Layout& layout, const I
     x += width + layout.SpaceWidth;
   }
 
-  TRect symbol{symbolX, y, symbolX + layout.SymbolWidth, y + layout.ItemHeight + 1};
-  // Continuous symbols keep the insets only at the ends of the column.
-  if (!Symbol.Continuous || row == 0) symbol.Top += 2;
-  if (!Symbol.Continuous || row == layout.Rows - 1) symbol.Bottom -= VertSpacing + 3;
+  const TRect symbol{symbolX, y + 2, symbolX + layout.SymbolWidth,
+                     y + layout.ItemHeight + 1 - VertSpacing - 3};
   if (layout.SymbolWidth > 0) DrawSymbol(canvas, item, symbol);
-
-  if (slot > 0 && DividingLines.Visible) {
-    canvas.AssignPen(DividingLines);
-    if (Alignment == laLeft || Alignment == laRight) {
-      canvas.HorizontalLine(ShapeRect.Left, ShapeRect.Right, y - VertSpacing / 2);
-    } else if (column > 0) {
-      const int lineX = ShapeRect.Left + offset + 2;
-      canvas.VerticalLine(lineX, ShapeRect.Top, ShapeRect.Bottom);
-    }
-  }
 }
 
 void TChartLegend::DrawSymbol(TChartCanvas3D& canvas, const Item& item, const TRect& rect) const {
@@ -79,9 +61,8 @@ void TChartLegend::DrawSymbol(TChartCanvas3D& canvas, const Item& item, const TR
   if (color == clNone) return;
   canvas.SetBrushColor(color);
   canvas.SetBrushStyle(bsSolid);
-  // With the default pen the series selects its own; this one is the
-  // element pen that a series without a line pen draws with.
-  canvas.AssignPen(Symbol.DefaultPen ? TChartPen{} : Symbol.Pen);
+  // The pen of a series without a line pen of its own.
+  canvas.AssignPen(TChartPen{});
   series.DrawLegendSymbol(canvas, item.Index, rect);
 }
 

@@ -15,17 +15,16 @@ struct TSeriesPointer {
   int VertSize = 4;
 };
 
-// A series drawn as a line through its points in index order, never sorted
-// by value: each segment runs from the previous point to the next.
+// A series drawn as a line through its points in index order: each segment
+// runs from the previous point to the next. As it is, X runs along the
+// bottom axis and Y up the left one, both automatic, and AddXY keeps the
+// points in ascending X; several of them share a chart, each in the palette
+// colour AddSeries gives it, and a series legend lists their Titles.
 class TLineSeries : public TChartSeries {
  public:
   // Draws the points FirstVisible to LastVisible (or back, when the
-  // positions' axis is inverted), under an outline when one is visible.
+  // positions' axis is inverted).
   void DrawPoints(TChartCanvas3D& canvas) override;
-  // Draws the segment that ends at point `index`. The first point drawn
-  // has none; a point on the previous point's pixel adds none; a point
-  // whose colour is clNone has none and starts the line afresh after it.
-  virtual void DrawPoint(TChartCanvas3D& canvas, int index);
   // A short horizontal line across the middle of rect.
   void DrawLegendSymbol(TChartCanvas3D& canvas, int index, const TRect& rect) override;
   void HorizontalMargins(int& left, int& right) override;
@@ -36,25 +35,24 @@ class TLineSeries : public TChartSeries {
   int PointPixelX(int index) const;
   int PointPixelY(int index) const;
 
-  // The line's pen; its colour is replaced by the point colours.
+  // The line's pen; each segment takes the colour of the point it ends at.
   TChartPen LinePen;
-  // Each segment takes the colour of the point it ends at, else SeriesColor.
-  bool ColorEachLine = true;
-  // A wider line drawn under the series line when visible.
-  TChartPen OutLine = HiddenPen();
   TSeriesPointer Pointer;
 
-  // The previously drawn point; LastColor clNone means there is none.
-  // They carry over between paints, which does no harm because the first
-  // point drawn never draws a segment.
-  int LastX = 0;
-  int LastY = 0;
-  TColor LastColor = 0;
-
  private:
-  void DrawAllPoints(TChartCanvas3D& canvas);
+  // Draws the segment that ends at point `index`. The first point drawn
+  // has none; a point on the previous point's pixel adds none; a point
+  // whose colour is clNone has none and starts the line afresh after it.
+  void DrawPoint(TChartCanvas3D& canvas, int index);
   void DrawSegmentTo(TChartCanvas3D& canvas, int x, int y, TColor color);
   int MarginFor(int pointerSize) const;
+
+  // The previously drawn point; lastColor_ clNone means there is none.
+  // They carry over between paints, which does no harm because the first
+  // point drawn never draws a segment.
+  int lastX_ = 0;
+  int lastY_ = 0;
+  TColor lastColor_ = 0;
 };
 
 // A line series whose values run along the horizontal axis and whose

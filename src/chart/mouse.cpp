@@ -17,10 +17,10 @@ bool Inside(const TRect& rect, int x, int y) {
 // An axis is hit on its line and its ticks: along its pixels, and across
 // from the axis line to where its labels begin.
 bool AxisClicked(const TChartAxis& axis, int x, int y) {
-  const int along = axis.Horizontal ? x : y;
-  const int across = axis.Horizontal ? y : x;
-  if (along < axis.PixelStart || along > axis.PixelEnd) return false;
-  const auto [low, high] = std::minmax(axis.AxisPosition, axis.LabelsPosition);
+  const int along = axis.Horizontal() ? x : y;
+  const int across = axis.Horizontal() ? y : x;
+  if (along < axis.Scale().First() || along > axis.Scale().Last()) return false;
+  const auto [low, high] = std::minmax(axis.AxisPosition(), axis.LabelsPosition());
   return low <= across && across <= high;
 }
 
@@ -37,52 +37,26 @@ bool Exceeds(int from, int to, int minimum) {
 
 TChartMouse::TChartMouse(TCustomChart& chart) : chart_(chart) {}
 
-TChartMouse::Hit TChartMouse::ClickedPart(int x, int y) const {
+TChartMouse::Part TChartMouse::ClickedPart(int x, int y) const {
   // The legend's box holds nothing but its rows.
-  if (chart_.LegendIsDrawn() && Inside(chart_.Legend.ShapeRect, x, y)) return {Part::Legend};
-  // Series are never hit: no series type offers click events of its own.
+  if (chart_.LegendIsDrawn() && Inside(chart_.Legend.ShapeRect, x, y)) return Part::Legend;
   for (TChartAxis* axis : chart_.Axes()) {
-    if (chart_.AxisIsShown(*axis) && AxisClicked(*axis, x, y)) return {Part::Axis, axis};
+    if (chart_.AxisIsShown(*axis) && AxisClicked(*axis, x, y)) return Part::Axis;
   }
-  for (TChartTitle* title : {&chart_.Title, &chart_.SubTitle, &chart_.Foot, &chart_.SubFoot}) {
-    if (TitleClicked(*title, x, y)) return {Part::Title, nullptr, title};
-  }
-  if (chart_.CountActiveSeries() > 0 && Inside(chart_.ChartRect, x, y)) return {Part::Plot};
-  return {};
+  if (TitleClicked(chart_.Title, x, y)) return Part::Title;
+  if (chart_.CountActiveSeries() > 0 && Inside(chart_.ChartRect, x, y)) return Part::Plot;
+  return Part::Nothing;
 }
 
-template <class Handler, class... Args>
-bool TChartMouse::Offer(const Handler& handler, Args&&... args) {
-  if (!handler) return true;
-  CancelMouse = true;
-  handler(std::forward<Args>(args)...);
-  return !CancelMouse;
-}
-
+// Drags start on the plot and on the axes; the legend and the titles, and
+// the panel around them, take no drag.
 void TChartMouse::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  if (CancelMouse || Zoom.Active || Panning.Active) return;
-  const Hit hit = ClickedPart(x, y);
-  switch (hit.What) {
-    case Part::Legend:
-      Offer(OnClickLegend, button, shift, x, y);
-      return;
-    case Part::Title:
-      Offer(OnClickTitle, *hit.Title, button, shift, x, y);
-      return;
-    case Part::Axis:
-      if (Offer(OnClickAxis, *hit.Axis, button, shift, x, y)) StartDrag(button, shift, x, y);
-      return;
-    case Part::Plot:
-      if (Offer(OnClickBackground, button, shift, x, y)) StartDrag(button, shift, x, y);
-      return;
-    case Part::Nothing:
-      Offer(OnClickBackground, button, shift, x, y);
-      return;
-  }
+  if (Zoom.Active || Panning.Active) return;
+  const Part part = ClickedPart(x, y);
+  if (part == Part::Axis || part == Part::Plot) StartDrag(button, shift, x, y);
 }
 
 void TChartMouse::StartDrag(TMouseButton button, TShiftState shift, int x, int y) {
-  if (chart_.CountActiveSeries() > 0 && !chart_.ActiveSeriesUseAxis()) return;
   if (Zoom.Allow && button == Zoom.MouseButton && HoldsAll(shift, Zoom.KeyShift)) {
     const TRect& plot = chart_.ChartRect;
     // A zoom in one direction spans the whole plot in the other.
@@ -99,7 +73,6 @@ void TChartMouse::StartDrag(TMouseButton button, TShiftState shift, int x, int y
 }
 
 void TChartMouse::MouseMove(TShiftState, int x, int y) {
-  if (CancelMouse) return;
   if (Zoom.Active) {
     if (Zoom.Direction == tzdVertical) x = chart_.ChartRect.Right;
     if (Zoom.Direction == tzdHorizontal) y = chart_.ChartRect.Bottom;
@@ -126,7 +99,6 @@ void TChartMouse::Pan(int x, int y) {
   Panning.X1 = x;
   Panning.Y1 = y;
   if (!horizontal && !vertical) return;
-  if (OnScroll) OnScroll();
   chart_.Invalidate();
 }
 
@@ -135,23 +107,15 @@ bool TChartMouse::ScrollAxes(bool horizontal, int newPosition, int oldPosition) 
   if (AllowPanning != pmBoth && AllowPanning != (horizontal ? pmHorizontal : pmVertical)) {
     return false;
   }
-  bool scrolled = false;
   for (TChartAxis* axis : chart_.Axes()) {
-    if (axis->IsDepthAxis() || axis->Horizontal != horizontal) continue;
+    if (axis->Horizontal() != horizontal) continue;
     const double d = axis->PixelToValue(oldPosition) - axis->PixelToValue(newPosition);
-    double minimum = axis->Minimum() + d;
-    double maximum = axis->Maximum() + d;
-    bool allow = true;
-    if (OnAllowScroll) OnAllowScroll(*axis, minimum, maximum, allow);
-    if (!allow) continue;
-    axis->SetRange(minimum, maximum);
-    scrolled = true;
+    axis->SetRange(axis->Minimum() + d, axis->Maximum() + d);
   }
-  return scrolled;
+  return true;
 }
 
 void TChartMouse::MouseUp(TMouseButton button, TShiftState, int x, int y) {
-  CancelMouse = false;
   if (Zoom.Active && button == Zoom.MouseButton) {
     Zoom.Active = false;
     RubberBandChanged();
@@ -200,7 +164,6 @@ void TChartMouse::ZoomToRect() {
   }
   for (const Range& r : ranges) r.Axis->SetRange(r.Minimum, r.Maximum);
   Zoomed = true;
-  if (OnZoom) OnZoom();
 }
 
 void TChartMouse::RestoreZoom() {
@@ -208,7 +171,6 @@ void TChartMouse::RestoreZoom() {
     RestoreAxes(chart_, *SavedAxes);
     SavedAxes.reset();
   }
-  if (OnUndoZoom) OnUndoZoom();
   chart_.Invalidate();
   Zoomed = false;
 }
@@ -230,9 +192,9 @@ void TChartMouse::WheelNotch(bool down) {
   // notch would fix the vertical axes for good.
   if (!SavedAxes) SavedAxes = SaveAxes(chart_);
   for (TChartAxis* axis : chart_.Axes()) {
-    if (axis->IsDepthAxis() || axis->Horizontal) continue;
+    if (axis->Horizontal()) continue;
     const double d = (axis->Maximum() - axis->Minimum()) * 3 * 0.01;
-    axis->ScrollBy(false, down ? d : -d);
+    axis->ScrollBy(down ? d : -d);
   }
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 
 #include "chart/axis.h"
@@ -46,8 +45,8 @@ class TChartMouse {
   // Returns the axes to the saved ranges, if any, and forgets them.
   void RestoreZoom();
   // Scrolls the horizontal or the vertical axes so that the value under
-  // pixel `oldPosition` moves to pixel `newPosition`. True when some axis
-  // took a new range.
+  // pixel `oldPosition` moves to pixel `newPosition`. True when they took
+  // a new range.
   bool ScrollAxes(bool horizontal, int newPosition, int oldPosition);
 
   TChartZoom Zoom;
@@ -60,21 +59,6 @@ class TChartMouse {
   // included), until a restore.
   std::optional<TSavedAxes> SavedAxes;
   bool Zoomed = false;
-  // Set before each click event; a handler that leaves it set stops the
-  // drag that the click would start. Cleared when the button is released.
-  bool CancelMouse = false;
-
-  using ClickEvent = std::function<void(TMouseButton, TShiftState, int x, int y)>;
-  ClickEvent OnClickLegend;
-  std::function<void(TChartAxis&, TMouseButton, TShiftState, int x, int y)> OnClickAxis;
-  std::function<void(TChartTitle&, TMouseButton, TShiftState, int x, int y)> OnClickTitle;
-  ClickEvent OnClickBackground;
-  std::function<void()> OnZoom;
-  // Before the restored ranges are shown.
-  std::function<void()> OnUndoZoom;
-  // May change an axis' new range, or refuse it by clearing `allow`.
-  std::function<void(TChartAxis&, double& minimum, double& maximum, bool& allow)> OnAllowScroll;
-  std::function<void()> OnScroll;
 
  protected:
   // The zoom rectangle was started, moved or ended.
@@ -84,16 +68,8 @@ class TChartMouse {
 
  private:
   enum class Part { Nothing, Legend, Axis, Title, Plot };
-  struct Hit {
-    Part What = Part::Nothing;
-    TChartAxis* Axis = nullptr;
-    TChartTitle* Title = nullptr;
-  };
 
-  Hit ClickedPart(int x, int y) const;
-  // Offers a click to its handler; false when the handler cancelled.
-  template <class Handler, class... Args>
-  bool Offer(const Handler& handler, Args&&... args);
+  Part ClickedPart(int x, int y) const;
   void StartDrag(TMouseButton button, TShiftState shift, int x, int y);
   void Pan(int x, int y);
   void WheelNotch(bool down);

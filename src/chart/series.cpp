@@ -14,20 +14,16 @@ TColor PaletteColor(int index) {
   return kPalette[static_cast<std::size_t>(index) % kPalette.size()];
 }
 
-TChartSeries::TChartSeries() : ValueLists{&XValues, &YValues} {
+TChartSeries::TChartSeries() {
   XValues.Order = loAscending;
   YValues.Order = loNone;
 }
 
-void TChartSeries::RemoveAllPoints() {
-  for (TChartValueList* list : ValueLists) list->RemoveAll();
+void TChartSeries::Clear() {
+  XValues.RemoveAll();
+  YValues.RemoveAll();
   PointColors.reset();
   PointLabels.clear();
-}
-
-void TChartSeries::Clear() {
-  RemoveAllPoints();
-  if (OnClearValues) OnClearValues(*this);
   if (Active) Repaint();
 }
 
@@ -37,13 +33,9 @@ int TChartSeries::Add(double value, const std::string& label, TColor color) {
 }
 
 int TChartSeries::AddXY(double x, double y, const std::string& label, TColor color) {
-  XValues.PendingValue = x;
-  YValues.PendingValue = y;
-  if (OnBeforeAdd && !OnBeforeAdd(*this)) return -1;
-  const int index = XValues.AddValue(XValues.PendingValue);
-  for (std::size_t i = 1; i < ValueLists.size(); ++i) {
-    ValueLists[i]->InsertValue(index, ValueLists[i]->PendingValue);
-  }
+  // The X list places the point by its order; Y takes the same index.
+  const int index = XValues.AddValue(x);
+  YValues.InsertValue(index, y);
   if (!PointColors && color != clTeeColor) {
     // Count already includes the new point, whose entry is inserted next.
     PointColors.emplace(static_cast<std::size_t>(Count() - 1), clTeeColor);
@@ -57,13 +49,8 @@ int TChartSeries::AddXY(double x, double y, const std::string& label, TColor col
     if (!label.empty()) entry = label;
     PointLabels.insert(PointLabels.begin() + index, std::move(entry));
   }
-  if (updateCount_ == 0) PointAdded(index);
+  if (updateCount_ == 0 && Active) Repaint();
   return index;
-}
-
-void TChartSeries::PointAdded(int index) {
-  if (OnAfterAdd) OnAfterAdd(*this, index);
-  if (Active) Repaint();
 }
 
 void TChartSeries::EndUpdate() {
@@ -100,8 +87,7 @@ TChartAxis* TChartSeries::GetVertAxis() const {
 }
 
 bool TChartSeries::UsesAxis(const TChartAxis& axis) const {
-  if (!UseAxis()) return false;
-  if (axis.Horizontal) return HorizAxis == aBothHorizAxis || GetHorizAxis() == &axis;
+  if (axis.Horizontal()) return HorizAxis == aBothHorizAxis || GetHorizAxis() == &axis;
   return VertAxis == aBothVertAxis || GetVertAxis() == &axis;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,7 +34,7 @@ class TChartSeries {
   // Adds a value: on the mandatory list's axis it is the value, on the
   // position list's the number of points before it.
   int Add(double value, const std::string& label = "", TColor color = clTeeColor);
-  // Adds a point; returns its index, or -1 when OnBeforeAdd refuses it.
+  // Adds a point; returns its index.
   int AddXY(double x, double y, const std::string& label = "", TColor color = clTeeColor);
   int Count() const { return XValues.Count(); }
 
@@ -45,13 +44,11 @@ class TChartSeries {
   // The point's label, empty when it has none.
   std::string PointLabel(int index) const;
 
-  virtual double MaxX() { return XValues.MaxValue(); }
-  virtual double MaxY() { return YValues.MaxValue(); }
-  virtual double MinX() { return XValues.MinValue(); }
-  virtual double MinY() { return YValues.MinValue(); }
+  double MaxX() { return XValues.MaxValue(); }
+  double MaxY() { return YValues.MaxValue(); }
+  double MinX() { return XValues.MinValue(); }
+  double MinY() { return YValues.MinValue(); }
 
-  // Whether this series type is drawn against axes at all.
-  virtual bool UseAxis() const { return true; }
   // Whether the series is bound to the axis (active or not).
   bool UsesAxis(const TChartAxis& axis) const;
   // The axes HorizAxis and VertAxis resolve to; null outside a chart.
@@ -76,11 +73,8 @@ class TChartSeries {
 
   TCustomChart* ParentChart() const { return parentChart_; }
 
-  TChartValueList XValues{this, "X"};
-  TChartValueList YValues{this, "Y"};
-  // Every value list in creation order: XValues, YValues, then those of
-  // series types with more coordinates.
-  std::vector<TChartValueList*> ValueLists;
+  TChartValueList XValues;
+  TChartValueList YValues;
   TChartValueList* MandatoryList = &YValues;
   TChartValueList* PositionList = &XValues;
   bool YIsMandatory = true;
@@ -99,19 +93,10 @@ class TChartSeries {
   bool Active = true;
   THorizAxis HorizAxis = aBottomAxis;
   TVertAxis VertAxis = aLeftAxis;
-  int Depth = -1;
   int FirstVisible = -1;
   int LastVisible = -1;
-  bool ClipToAxisRange = true;
-
-  std::function<bool(TChartSeries&)> OnBeforeAdd;
-  std::function<void(TChartSeries&, int)> OnAfterAdd;
-  std::function<void(TChartSeries&)> OnClearValues;
 
  protected:
-  virtual void RemoveAllPoints();
-  // Called for each point added outside an update.
-  virtual void PointAdded(int index);
   // Asks the owning chart for a repaint.
   void Repaint();
 

@@ -2,22 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace chart {
 
-TChartValueList::TChartValueList(TChartSeries* owner, std::string name)
-    : Name(std::move(name)), owner_(owner) {}
-
-void TChartValueList::Assign(const TChartValueList& source) {
-  Order = source.Order;
-  DateTime = source.DateTime;
-  ValueSource = source.ValueSource;
-}
-
 void TChartValueList::Grow() {
-  if (count_ < Capacity()) return;
-  value_.resize(value_.size() + GrowthStep);
+  if (static_cast<std::size_t>(count_) < value_.size()) return;
+  value_.resize(value_.size() + kGrowthStep);
 }
 
 int TChartValueList::AddValue(double value) {

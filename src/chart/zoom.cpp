@@ -18,18 +18,9 @@ void TZoomPanning::Check() {
   if (Y0 > Y1) std::swap(Y0, Y1);
 }
 
-namespace {
-
-// The axes that zoom and scroll: all but the depth axis, in list order.
-std::array<TChartAxis*, 4> FlatAxes(TCustomChart& chart) {
-  return {&chart.BottomAxis, &chart.TopAxis, &chart.LeftAxis, &chart.RightAxis};
-}
-
-}  // namespace
-
 TSavedAxes SaveAxes(TCustomChart& chart) {
   TSavedAxes saved;
-  const auto axes = FlatAxes(chart);
+  const auto axes = chart.Axes();
   for (std::size_t i = 0; i < axes.size(); ++i) {
     const TChartAxis& axis = *axes[i];
     saved[i] = {axis.Automatic, axis.AutomaticMinimum, axis.AutomaticMaximum, axis.Minimum(),
@@ -39,7 +30,7 @@ TSavedAxes SaveAxes(TCustomChart& chart) {
 }
 
 void RestoreAxes(TCustomChart& chart, const TSavedAxes& saved) {
-  const auto axes = FlatAxes(chart);
+  const auto axes = chart.Axes();
   for (std::size_t i = 0; i < axes.size(); ++i) {
     TChartAxis& axis = *axes[i];
     const TAxisSavedRange& range = saved[i];

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-namespace numtext {
+namespace numtext::detail {
 
 struct ExtendedBits {
   std::uint64_t Mantissa;  // with the explicit integer bit at the top
@@ -28,4 +28,4 @@ inline ExtendedBits BitsOf(long double value) {
   return bits;
 }
 
-}  // namespace numtext
+}  // namespace numtext::detail

@@ -6,7 +6,7 @@
 #include "numtext/extended_bits.h"
 #include "numtext/power_of_ten.h"
 
-namespace numtext {
+namespace numtext::detail {
 
 namespace {
 
@@ -97,4 +97,4 @@ TFloatDigits FloatToDigits(long double value, int precision, int decimals) {
   return result;
 }
 
-}  // namespace numtext
+}  // namespace numtext::detail

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace numtext {
+namespace numtext::detail {
 
 // The value is 0.D1D2...Dn * 10^Exponent. No trailing "0" digit; no digits
 // means zero (then Negative is false) unless Exponent is one of the codes.
@@ -33,4 +33,4 @@ inline constexpr int kNoDecimalCut = 9999;
 // from zero on the digit string.
 TFloatDigits FloatToDigits(long double value, int precision, int decimals);
 
-}  // namespace numtext
+}  // namespace numtext::detail

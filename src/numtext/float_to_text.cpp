@@ -5,11 +5,10 @@
 #include <string_view>
 
 #include "numtext/float_to_digits.h"
-#include "numtext/separators.h"
 
-namespace numtext {
+namespace numtext::detail {
 
-void FloatToText(TextBuffer& out, long double value, int precision) {
+void FloatToText(TextBuffer& out, long double value, int precision, const Separators& separators) {
   precision = std::clamp(precision, 2, kMaxDigits);
   const TFloatDigits digits = FloatToDigits(value, precision, kNoDecimalCut);
   const std::string_view text = digits.DigitText();
@@ -21,7 +20,6 @@ void FloatToText(TextBuffer& out, long double value, int precision) {
     out.Append("NAN");
     return;
   }
-  const Separators separators = CurrentSeparators();
   const std::string_view decimal = separators.Decimal.view();
   if (digits.Negative) out.Append('-');
   const int exponent = digits.Exponent;
@@ -52,4 +50,4 @@ void FloatToText(TextBuffer& out, long double value, int precision) {
   }
 }
 
-}  // namespace numtext
+}  // namespace numtext::detail

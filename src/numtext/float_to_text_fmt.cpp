@@ -7,9 +7,8 @@
 #include "numtext/float_to_digits.h"
 #include "numtext/float_to_text.h"
 #include "numtext/pattern_section.h"
-#include "numtext/separators.h"
 
-namespace numtext {
+namespace numtext::detail {
 
 namespace {
 
@@ -120,10 +119,11 @@ class SectionWriter {
 
 }  // namespace
 
-void FloatToTextFmt(TextBuffer& out, long double value, std::string_view pattern) {
+void FloatToTextFmt(TextBuffer& out, long double value, std::string_view pattern,
+                    const Separators& separators) {
   const PatternSections sections(pattern);
   if (sections.Choose(0).Text.empty()) {
-    FloatToText(out, value, kGeneralPrecision);
+    FloatToText(out, value, kGeneralPrecision, separators);
     return;
   }
 
@@ -138,7 +138,7 @@ void FloatToTextFmt(TextBuffer& out, long double value, std::string_view pattern
       layout.Scientific ? FloatToDigits(value, layout.DigitCount, kNoDecimalCut)
                         : FloatToDigits(value, kMaxDigits, layout.DigitCount - layout.DecimalIndex);
   if (digits.IsSpecial() || (!layout.Scientific && digits.Exponent > kMaxDigits)) {
-    FloatToText(out, value, kGeneralPrecision);
+    FloatToText(out, value, kGeneralPrecision, separators);
     return;
   }
 
@@ -150,8 +150,7 @@ void FloatToTextFmt(TextBuffer& out, long double value, std::string_view pattern
       layout = ScanSection(section.Text);
     }
   }
-  const Separators separators = CurrentSeparators();
   SectionWriter(out, separators, layout, digits).Write(section);
 }
 
-}  // namespace numtext
+}  // namespace numtext::detail

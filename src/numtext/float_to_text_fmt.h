@@ -2,9 +2,10 @@
 
 #include <string_view>
 
+#include "numtext/separators.h"
 #include "numtext/text_buffer.h"
 
-namespace numtext {
+namespace numtext::detail {
 
 // Appends `value` written after the picture `pattern`: "0" and "#" digit
 // placeholders, "." for the decimal separator, "," anywhere for grouping,
@@ -13,6 +14,7 @@ namespace numtext {
 // magnitudes from 1e18 on (without an exponent in the pattern) come out in the
 // general form, as does everything for a pattern whose first section is
 // empty.
-void FloatToTextFmt(TextBuffer& out, long double value, std::string_view pattern);
+void FloatToTextFmt(TextBuffer& out, long double value, std::string_view pattern,
+                    const Separators& separators);
 
-}  // namespace numtext
+}  // namespace numtext::detail

@@ -6,6 +6,7 @@
 #include "numtext/float_to_text.h"
 #include "numtext/float_to_text_fmt.h"
 #include "numtext/parse_float_text.h"
+#include "numtext/separators.h"
 #include "numtext/text_buffer.h"
 #include "numtext/utf8.h"
 #include "numtext/val_long.h"
@@ -20,22 +21,22 @@ constexpr std::size_t kLongestPattern = 224;
 }  // namespace
 
 std::string FormatFloat(std::string_view pattern, long double value) {
-  if (CountUtf8Characters(pattern) > kLongestPattern) {
+  if (detail::CountUtf8Characters(pattern) > kLongestPattern) {
     throw runtime::EConvertError("Format string too long");
   }
-  TextBuffer buffer;
-  FloatToTextFmt(buffer, value, pattern);
+  detail::TextBuffer buffer;
+  detail::FloatToTextFmt(buffer, value, pattern, detail::CurrentSeparators());
   return buffer.str();
 }
 
 std::string FloatToStr(long double value) {
-  TextBuffer buffer;
-  FloatToText(buffer, value, kGeneralPrecision);
+  detail::TextBuffer buffer;
+  detail::FloatToText(buffer, value, detail::kGeneralPrecision, detail::CurrentSeparators());
   return buffer.str();
 }
 
 long double StrToFloat(std::string_view text) {
-  const std::optional<long double> value = ParseFloatText(text);
+  const std::optional<long double> value = detail::ParseFloatText(text, detail::CurrentSeparators().Decimal);
   if (!value) {
     throw runtime::EConvertError("'" + std::string(text) + "' is not a valid floating point value");
   }
@@ -43,7 +44,7 @@ long double StrToFloat(std::string_view text) {
 }
 
 std::int32_t StrToInt(std::string_view text) {
-  const ValLongResult result = ValLong(text);
+  const detail::ValLongResult result = detail::ValLong(text);
   if (result.ErrorPosition != 0) {
     throw runtime::EConvertError("'" + std::string(text) + "' is not a valid integer value");
   }

@@ -1,66 +1,15 @@
 #include "numtext/parse_float_text.h"
 
-#include <fpu_control.h>
-
-#include <cfenv>
 #include <cmath>
 #include <cstdint>
 
 #include "numtext/power_of_ten.h"
-#include "numtext/separators.h"
 #include "runtime/fpstatus.h"
+#include "runtime/x87environment.h"
 
-namespace numtext {
+namespace numtext::detail {
 
 namespace {
-
-// Scans with every x87 exception masked, rounding to nearest on the full
-// 64-bit mantissa, and gives the caller back its control word and x87 status
-// flags (the scan does no SSE arithmetic). Only cheap instructions run when
-// the caller's state already fits.
-class ScanFloatEnvironment {
- public:
-  ScanFloatEnvironment() : callers_status_(StatusFlags()) {
-    _FPU_GETCW(callers_control_);
-    if ((callers_control_ & kSignificantControl) != (kScanControl & kSignificantControl)) {
-      const fpu_control_t scan = kScanControl;
-      _FPU_SETCW(scan);
-      control_changed_ = true;
-    }
-  }
-  ~ScanFloatEnvironment() {
-    if (control_changed_) _FPU_SETCW(callers_control_);
-    if (StatusFlags() == callers_status_) return;
-    if (callers_status_ == 0) {
-      asm volatile("fnclex");
-    } else {
-      std::fenv_t environment;
-      std::fegetenv(&environment);
-      environment.__status_word =
-          static_cast<unsigned short>((environment.__status_word & ~kFlagBits) | callers_status_);
-      std::fesetenv(&environment);
-    }
-  }
-  ScanFloatEnvironment(const ScanFloatEnvironment&) = delete;
-  ScanFloatEnvironment& operator=(const ScanFloatEnvironment&) = delete;
-
- private:
-  static constexpr fpu_control_t kScanControl = 0x133F;
-  // Exception masks, precision and rounding; the rest has no effect.
-  static constexpr fpu_control_t kSignificantControl = 0x0F3F;
-  // The six sticky exception flags, the stack fault and the summary bit.
-  static constexpr unsigned kFlagBits = 0x00FF;
-
-  static unsigned StatusFlags() {
-    unsigned short status;
-    asm volatile("fnstsw %0" : "=a"(status));
-    return status & kFlagBits;
-  }
-
-  unsigned callers_status_;
-  fpu_control_t callers_control_;
-  bool control_changed_ = false;
-};
 
 constexpr int kExponentDigitsStop = 500;
 // Below 1e19 the integer of the digits is exact in the 64-bit mantissa, so
@@ -94,8 +43,7 @@ class Accumulator {
 
 }  // namespace
 
-std::optional<long double> ParseFloatText(std::string_view text) {
-  const Separator decimal = CurrentSeparators().Decimal;
+std::optional<long double> ParseFloatText(std::string_view text, Separator decimal) {
   const std::size_t end = text.size();
   std::size_t at = 0;
   while (at < end && text[at] == ' ') ++at;
@@ -105,7 +53,9 @@ std::optional<long double> ParseFloatText(std::string_view text) {
     ++at;
   }
 
-  ScanFloatEnvironment environment;
+  // The caller's rounding and flags must neither change the value nor
+  // see the scan's own flags.
+  const runtime::X87ExactScope environment;
   Accumulator accumulator;
   bool anyNumberPart = false;
   while (at < end && IsDigit(text[at])) {
@@ -138,9 +88,14 @@ std::optional<long double> ParseFloatText(std::string_view text) {
   while (at < end && text[at] == ' ') ++at;
   if (at != end) return std::nullopt;
 
+  // Digits that overflow the accumulator stay refused, even when the
+  // scaling below would bring them back to a finite value or to 0.
+  const long double digits = accumulator.Value();
+  if (std::isinf(digits)) return std::nullopt;
+
   std::int64_t scale = (negativeExponent ? -exponent : exponent) - fractionDigits;
   if (scale < -kScaleLimit) scale = -kScaleLimit;
-  long double value = ScaleByPowerOfTen(accumulator.Value(), static_cast<int>(scale));
+  long double value = ScaleByPowerOfTen(digits, static_cast<int>(scale));
   if (negative) value = -value;
   runtime::Settle(value);
   // With every exception masked an overflow leaves an infinity that nothing
@@ -150,4 +105,4 @@ std::optional<long double> ParseFloatText(std::string_view text) {
   return value;
 }
 
-}  // namespace numtext
+}  // namespace numtext::detail

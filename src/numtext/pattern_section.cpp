@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-namespace numtext {
+namespace numtext::detail {
 
 PatternSections::PatternSections(std::string_view pattern) {
   std::size_t start = 0;
@@ -84,4 +84,4 @@ SectionLayout ScanSection(std::string_view section) {
   return layout;
 }
 
-}  // namespace numtext
+}  // namespace numtext::detail

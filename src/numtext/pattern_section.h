@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-namespace numtext {
+namespace numtext::detail {
 
 struct PatternSection {
   std::string_view Text;  // up to the ";" that ends it, or the pattern's end
@@ -98,4 +98,4 @@ struct SectionLayout {
 
 SectionLayout ScanSection(std::string_view section);
 
-}  // namespace numtext
+}  // namespace numtext::detail

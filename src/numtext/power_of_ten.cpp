@@ -2,7 +2,7 @@
 
 #include <limits>
 
-namespace numtext {
+namespace numtext::detail {
 
 // Each entry is the 80-bit value nearest to its power of ten, written as
 // 64-bit mantissa times a power of two; up to 1e27 they are exact.
@@ -92,4 +92,4 @@ long double ScaleByPowerOfTen(long double x, int n) {
   return x;
 }
 
-}  // namespace numtext
+}  // namespace numtext::detail

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace numtext {
+namespace numtext::detail {
 
 // 1e0 ... 1e31, then 1e32, 1e64 ... 1e480, then 1e512, 1e1024 ... 1e4608.
 extern const long double kPowersOfTen[32];
@@ -15,4 +15,4 @@ inline constexpr int kScaleLimit = 5120;
 // from n = -5120 down it is 0, without raising any floating-point flag.
 long double ScaleByPowerOfTen(long double x, int n);
 
-}  // namespace numtext
+}  // namespace numtext::detail

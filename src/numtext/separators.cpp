@@ -9,7 +9,7 @@
 #include "numtext/numtext.h"
 #include "numtext/utf8.h"
 
-namespace numtext {
+namespace numtext::detail {
 
 namespace {
 
@@ -33,6 +33,15 @@ Separators SeparatorsFromLocaleData(const char* radix, const char* thousands) {
   return result;
 }
 
+}  // namespace numtext::detail
+
+namespace numtext {
+
+using detail::current;
+using detail::IsOneCharacter;
+using detail::Separator;
+using detail::Separators;
+
 void ReadLocaleSeparators() {
   // A locale object of its own, so the process's C locale stays "C".
   const locale_t numeric = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
@@ -40,7 +49,7 @@ void ReadLocaleSeparators() {
     current = Separators{};
     return;
   }
-  current = SeparatorsFromLocaleData(nl_langinfo_l(RADIXCHAR, numeric),
+  current = detail::SeparatorsFromLocaleData(nl_langinfo_l(RADIXCHAR, numeric),
                                      nl_langinfo_l(THOUSEP, numeric));
   freelocale(numeric);
 }

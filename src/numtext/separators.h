@@ -1,11 +1,12 @@
 #pragma once
 
-// The decimal and thousand separators shared by the whole process.
+// The decimal and thousand separators as a value that the public functions
+// read once per call and hand down to the formatters and the parser.
 
 #include <cstdint>
 #include <string_view>
 
-namespace numtext {
+namespace numtext::detail {
 
 // One separator character held as its UTF-8 bytes; empty means none.
 class Separator {
@@ -29,7 +30,7 @@ struct Separators {
   Separator Thousand{","};
 };
 
-// The separators in force; formatters and the parser read them once per call.
+// The separators in force for the process, as the public setters left them.
 Separators CurrentSeparators();
 
 // The separators a locale database entry gives: each one is taken when it is
@@ -38,4 +39,4 @@ Separators CurrentSeparators();
 // A null pointer stands for an entry that could not be read.
 Separators SeparatorsFromLocaleData(const char* radix, const char* thousands);
 
-}  // namespace numtext
+}  // namespace numtext::detail

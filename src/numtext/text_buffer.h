@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace numtext {
+namespace numtext::detail {
 
 class TextBuffer {
  public:
@@ -25,12 +25,15 @@ class TextBuffer {
     for (const char c : text) Append(c);
   }
 
-  // `value` in decimal, led by zeros up to `width` digits. Zero has no digits
-  // of its own: with a width of 0 it writes nothing.
+  // `value` in decimal, led by zeros up to `width` digits. Zero has one
+  // digit, so something is written whatever the width.
   void AppendDecimal(unsigned value, int width) {
     char digits[10];
     int count = 0;
-    for (; value > 0; value /= 10) digits[count++] = static_cast<char>('0' + value % 10);
+    do {
+      digits[count++] = static_cast<char>('0' + value % 10);
+      value /= 10;
+    } while (value > 0);
     for (int i = count; i < width; ++i) Append('0');
     while (count > 0) Append(digits[--count]);
   }
@@ -52,4 +55,4 @@ class TextBuffer {
   std::string overflow_;
 };
 
-}  // namespace numtext
+}  // namespace numtext::detail

@@ -1,6 +1,6 @@
 #include "numtext/utf8.h"
 
-namespace numtext {
+namespace numtext::detail {
 
 namespace {
 
@@ -47,4 +47,4 @@ std::size_t CountUtf8Characters(std::string_view text) {
   return count;
 }
 
-}  // namespace numtext
+}  // namespace numtext::detail

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace numtext {
+namespace numtext::detail {
 
 // Byte length of the well-formed UTF-8 character that `text` starts with, or
 // 0 when it starts with anything else (or is empty).
@@ -13,4 +13,4 @@ std::size_t Utf8CharacterLength(std::string_view text);
 // multibyte sequence, so malformed bytes count one each.
 std::size_t CountUtf8Characters(std::string_view text);
 
-}  // namespace numtext
+}  // namespace numtext::detail

@@ -1,6 +1,6 @@
 #include "numtext/val_long.h"
 
-namespace numtext {
+namespace numtext::detail {
 
 namespace {
 
@@ -61,4 +61,4 @@ ValLongResult ValLong(std::string_view text) {
   return {static_cast<std::int32_t>(bits), 0};
 }
 
-}  // namespace numtext
+}  // namespace numtext::detail

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace numtext {
+namespace numtext::detail {
 
 struct ValLongResult {
   std::int32_t Value = 0;
@@ -16,4 +16,4 @@ struct ValLongResult {
 // text. Hexadecimal gives the 32-bit pattern ("$FFFFFFFF" is -1).
 ValLongResult ValLong(std::string_view text);
 
-}  // namespace numtext
+}  // namespace numtext::detail

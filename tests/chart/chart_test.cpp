@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "chart/qtcanvas.h"
 #include "form_chart.h"
+#include "support/qt_application.h"
 
 namespace chart {
 namespace {
@@ -63,6 +65,27 @@ TEST(ChartTitle, OneLineAtTwentyCentredOverThePlot) {
   // 18 characters of 6 pixels about x = 148.
   EXPECT_EQ(texts[0].Text, "Крепость в колонне");
   EXPECT_EQ(texts[0].Args, (std::vector<int>{148 - 54, 20}));
+}
+
+// The panel's raised bevel: one ring, lit at the top and left, in shadow
+// at the bottom and right, the shadow taking both far corners.
+TEST(ChartPanel, RaisedBevelPixels) {
+  test_support::EnsureQtApplication();
+  TCustomChart chart;
+  TQtChartCanvas canvas;
+  canvas.BeginDraw(60, 40);
+  chart.PaintTo(canvas, {0, 0, 60, 40});
+  canvas.EndDraw();
+  const QImage& picture = canvas.Image();
+  const QColor light(255, 255, 255);
+  const QColor shadow(160, 160, 160);
+  const QColor face(240, 240, 240);
+  for (int x = 0; x < 59; ++x) EXPECT_EQ(picture.pixelColor(x, 0), light) << x;
+  for (int y = 0; y < 39; ++y) EXPECT_EQ(picture.pixelColor(0, y), light) << y;
+  for (int x = 0; x < 60; ++x) EXPECT_EQ(picture.pixelColor(x, 39), shadow) << x;
+  for (int y = 0; y < 40; ++y) EXPECT_EQ(picture.pixelColor(59, y), shadow) << y;
+  EXPECT_EQ(picture.pixelColor(1, 1), face) << "the panel's face inside the ring";
+  EXPECT_EQ(picture.pixelColor(58, 38), face);
 }
 
 }  // namespace

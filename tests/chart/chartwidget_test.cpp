@@ -2,16 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "chart/lineseries.h"
 #include "form_chart.h"
-#include "qt_application.h"
+#include "support/qt_application.h"
+#include "support/stored_picture.h"
 
 namespace chart {
 namespace {
 
 TEST(ChartWidget, ManyRequestsCostOneFullDrawAndUnchangedPaintsOnlyCopy) {
-  testing::EnsureQtApplication();
+  test_support::EnsureQtApplication();
   TChart chart;
-  THorizLineSeries* series = testing::ConfigureAsForm(chart);
+  THorizLineSeries* series = SetUpColumnStrengthChart(chart);
   chart.resize(296, 473);
   chart.grab();
   EXPECT_EQ(chart.FullDrawCount(), 1);
@@ -25,6 +29,27 @@ TEST(ChartWidget, ManyRequestsCostOneFullDrawAndUnchangedPaintsOnlyCopy) {
   chart.resize(300, 400);
   chart.grab();
   EXPECT_EQ(chart.FullDrawCount(), 3) << "a new size needs a new picture";
+}
+
+// Two strengths against the reflux ratio, as a study of the column would
+// show them: line series on automatic axes, palette colours, a legend of
+// their titles. Renew the picture as tests/support/stored_picture.h says.
+TEST(ChartWidget, SeveralLineSeriesWithALegendOfTheirTitles) {
+  test_support::EnsureQtApplication();
+  TChart chart;
+  chart.Title.Text = {"Крепость от флегмового числа"};
+  chart.resize(420, 300);
+  const struct {
+    const char* title;
+    double base;
+  } curves[] = {{"куб", 12}, {"верх", 78}, {"середина", 45}};
+  for (const auto& curve : curves) {
+    TLineSeries* series = chart.AddSeries(std::make_unique<TLineSeries>());
+    series->Title = curve.title;
+    for (int r = 0; r <= 20; ++r) series->AddXY(r, curve.base + 15 * (1 - 1.0 / (1 + 0.4 * r)));
+  }
+  test_support::ExpectStoredPicture(chart.grab().toImage(),
+                                    STILLWISE_CHART_PICTURES_DIR "/line_series.png");
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 
 #include "chart/chartwidget.h"
 #include "form_chart.h"
-#include "qt_application.h"
+#include "support/qt_application.h"
 
 namespace chart {
 namespace {
@@ -23,6 +23,16 @@ Range RangeOf(const TChartAxis& axis) { return {axis.Minimum(), axis.Maximum()};
 const QPoint kUpperLeft(100, 100);
 const QPoint kLowerRight(200, 220);
 
+// In the window the plot runs from (31, 39) to (242, 435): the bottom axis
+// shows 0..100 over 211 pixels and the left axis 15..0 over 396.
+double BottomValueAt(int x) { return (x - 31) * 100.0 / 211; }
+double LeftValueAt(int y) { return 15 - (y - 39) * 15.0 / 396; }
+
+void ExpectRange(const TChartAxis& axis, const Range& range) {
+  EXPECT_NEAR(axis.Minimum(), range.first, 1e-9);
+  EXPECT_NEAR(axis.Maximum(), range.second, 1e-9);
+}
+
 // The program's chart window with 16 points 0..15 up the left axis, fed
 // with real mouse and wheel events and painted after each drag, as the
 // event loop would.
@@ -31,14 +41,14 @@ class ChartWindowMouse : public ::testing::Test {
   // The events come from a mouse of the test's own, gone before the
   // program's exit takes the application down.
   static void SetUpTestSuite() {
-    testing::EnsureQtApplication();
+    test_support::EnsureQtApplication();
     mouse_ = new QPointingDevice(
         "test mouse", 1, QInputDevice::DeviceType::Mouse, QPointingDevice::PointerType::Generic,
         QInputDevice::Capability::Position | QInputDevice::Capability::Scroll, 1, 3);
   }
   static void TearDownTestSuite() { delete mouse_; }
 
-  ChartWindowMouse() : Series(testing::ConfigureAsForm(Chart)) {
+  ChartWindowMouse() : Series(SetUpColumnStrengthChart(Chart)) {
     Chart.resize(296, 473);
     Fill(16);
     Paint();
@@ -75,14 +85,56 @@ class ChartWindowMouse : public ::testing::Test {
 };
 
 TEST_F(ChartWindowMouse, LeftDragDownRightZoomsAndBackRestores) {
-  const Range bottom{Chart.BottomAxis.PixelToValue(100), Chart.BottomAxis.PixelToValue(200)};
-  const Range left{Chart.LeftAxis.PixelToValue(220), Chart.LeftAxis.PixelToValue(100)};
+  ASSERT_EQ(Chart.ChartRect, (TRect{31, 39, 242, 435}));
   Zoom();
-  EXPECT_EQ(RangeOf(Chart.BottomAxis), bottom);
-  EXPECT_EQ(RangeOf(Chart.LeftAxis), left);
+  ExpectRange(Chart.BottomAxis, {BottomValueAt(100), BottomValueAt(200)});
+  ExpectRange(Chart.LeftAxis, {LeftValueAt(220), LeftValueAt(100)});
   EXPECT_TRUE(Chart.Zoomed);
   Restore();
   ExpectAsBeforeAnyZoom();
+}
+
+// Only a drag down and to the right zooms; any other long drag restores.
+TEST_F(ChartWindowMouse, DragsInMixedDirectionsRestore) {
+  for (const auto& [from, to] : {std::pair{QPoint(100, 220), QPoint(200, 100)},    // right and up
+                                 std::pair{QPoint(200, 100), QPoint(100, 220)}}) {  // left and down
+    Zoom();
+    ASSERT_TRUE(Chart.Zoomed);
+    Drag(Qt::LeftButton, {from, to});
+    ExpectAsBeforeAnyZoom();
+    EXPECT_FALSE(Chart.SavedAxes);
+  }
+}
+
+TEST_F(ChartWindowMouse, ZoomFixesEveryAxisAndRestoreGivesTheAutomaticFlagsBack) {
+  Zoom();
+  for (const TChartAxis* axis : Chart.Axes()) {
+    EXPECT_FALSE(axis->Automatic);
+    EXPECT_FALSE(axis->AutomaticMinimum);
+    EXPECT_FALSE(axis->AutomaticMaximum);
+  }
+  Restore();
+  EXPECT_FALSE(Chart.BottomAxis.Automatic) << "fixed at 0..100 before the zoom";
+  EXPECT_FALSE(Chart.BottomAxis.AutomaticMinimum);
+  EXPECT_FALSE(Chart.BottomAxis.AutomaticMaximum);
+  for (const TChartAxis* axis : {&Chart.LeftAxis, &Chart.TopAxis, &Chart.RightAxis}) {
+    EXPECT_TRUE(axis->Automatic);
+    EXPECT_TRUE(axis->AutomaticMinimum);
+    EXPECT_TRUE(axis->AutomaticMaximum);
+  }
+}
+
+TEST_F(ChartWindowMouse, RestoreKeepsAnAxisFixedAtOneEndOnlyAutomaticAtTheOther) {
+  Chart.LeftAxis.Automatic = false;
+  Chart.LeftAxis.AutomaticMinimum = false;
+  Chart.LeftAxis.SetMinimum(0);
+  Paint();
+  Zoom();
+  Restore();
+  EXPECT_FALSE(Chart.LeftAxis.Automatic);
+  EXPECT_FALSE(Chart.LeftAxis.AutomaticMinimum);
+  EXPECT_TRUE(Chart.LeftAxis.AutomaticMaximum);
+  EXPECT_EQ(RangeOf(Chart.LeftAxis), (Range{0, 15}));
 }
 
 TEST_F(ChartWindowMouse, TenByFiftyDragDoesNothing) {
@@ -109,22 +161,19 @@ TEST_F(ChartWindowMouse, ZoomAfterRestoreSavesTheAxesAgain) {
 }
 
 TEST_F(ChartWindowMouse, RightDragStopsScrollingWhenItLeavesThePlot) {
-  const TChartAxis& axis = Chart.BottomAxis;
-  const double shift = axis.PixelToValue(150) - axis.PixelToValue(170);
-  const Range expected{axis.Minimum() + shift, axis.Maximum() + shift};
+  // Only the move from 150 to 170 scrolls: 20 pixels of 211.
+  const double shift = 20 * 100.0 / 211;
   Drag(Qt::RightButton, {{150, 200}, {170, 200}, {Chart.ChartRect.Right + 5, 200}, {190, 200}});
-  EXPECT_EQ(RangeOf(axis), expected);
+  ExpectRange(Chart.BottomAxis, {-shift, 100 - shift});
   EXPECT_EQ(RangeOf(Chart.LeftAxis), (Range{0, 15}));
 }
 
 TEST_F(ChartWindowMouse, RightDragBackPastItsStartKeepsTheContentUnderTheMouse) {
-  const TChartAxis& axis = Chart.BottomAxis;
-  const Range before = RangeOf(axis);
   Drag(Qt::RightButton, {{150, 200}, {170, 200}, {130, 200}, {110, 200}});
-  // The value that was under pixel 150 is now under pixel 110.
-  const double shift = axis.PixelToValue(150) - axis.PixelToValue(110);
-  EXPECT_NEAR(axis.Minimum(), before.first + shift, 1e-9);
-  EXPECT_NEAR(axis.Maximum(), before.second + shift, 1e-9);
+  // The value that was under pixel 150 is now under pixel 110: the range
+  // moved up by 40 pixels of 211.
+  const double shift = 40 * 100.0 / 211;
+  ExpectRange(Chart.BottomAxis, {shift, 100 + shift});
 }
 
 TEST_F(ChartWindowMouse, WheelNotchDownMovesTheLeftAxisUpThreePerCentUntilARestore) {

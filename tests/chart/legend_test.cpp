@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "../numtext/scoped_separators.h"
+#include "support/scoped_separators.h"
 #include "chart/chart.h"
+#include "chart/lineseries.h"
 #include "form_chart.h"
 
 namespace chart {
@@ -20,7 +22,7 @@ using Texts = std::vector<std::string>;
 // stands before legend and titles: (9, 19, 287, 454) in 296 x 473. Rows are
 // 13 pixels high and characters 6 wide.
 struct LegendOnly {
-  LegendOnly() : Series(testing::ConfigureAsForm(Chart)) {}
+  LegendOnly() : Series(SetUpColumnStrengthChart(Chart)) {}
   void Draw() {
     Chart.ChartBounds = {0, 0, 296, 473};
     Chart.ChartRect = {9, 19, 287, 454};
@@ -174,6 +176,60 @@ TEST(Legend, ValuesFollowTheLocaleSeparators) {
   ScopedSeparators comma(",", " ");
   l.Draw();
   EXPECT_EQ(l.Canvas.Texts(), (Texts{"9,4", "75,962", "1 234,5"}));
+}
+
+// Line series listed by title, drawn alone against the plot (10, 20, 290,
+// 280) of a 300 x 300 chart.
+struct SeriesLegend {
+  TLineSeries* Add(const std::string& title) {
+    auto* series = Chart.AddSeries(std::make_unique<TLineSeries>());
+    series->Title = title;
+    series->AddXY(0, 1);
+    series->AddXY(1, 2);
+    return series;
+  }
+  void Draw() {
+    Chart.ChartBounds = {0, 0, 300, 300};
+    Chart.ChartRect = {10, 20, 290, 280};
+    Chart.RecalcWidthHeight();
+    Canvas.Clear();
+    Chart.Legend.Draw(Chart, Canvas);
+  }
+
+  TCustomChart Chart;
+  testing::TRecordingCanvas Canvas;
+};
+
+TEST(Legend, SeveralSeriesAreListedOneRowEachWithTheirLineSymbol) {
+  SeriesLegend l;
+  l.Add("пар");
+  l.Add("");
+  l.Add("флегма");
+  l.Draw();
+  EXPECT_EQ(l.Canvas.Texts(), (Texts{"пар", "Series2", "флегма"})) << "untitled: its place";
+  const auto texts = l.Canvas.Calls("TextOutAt");
+  const auto symbols = l.Canvas.Calls("HorizontalLine");
+  ASSERT_EQ(symbols.size(), 3u);
+  const TColor colours[] = {clRed, clGreen, clYellow};
+  for (std::size_t i = 0; i < 3; ++i) {
+    const int top = texts[i].Args[1];
+    EXPECT_EQ(top, texts[0].Args[1] + 13 * static_cast<int>(i)) << "13-pixel rows";
+    EXPECT_EQ(symbols[i].Pen.Color, colours[i]);
+    // A short line left of the text, across the middle of the row's symbol
+    // box from top + 2 to top + 11.
+    EXPECT_LT(symbols[i].Args[1], texts[i].Args[0]);
+    EXPECT_EQ(symbols[i].Args[2], top + 6);
+  }
+}
+
+TEST(Legend, SeriesStyleListsALoneSeriesByTitle) {
+  SeriesLegend l;
+  l.Add("крепость");
+  l.Draw();
+  EXPECT_EQ(l.Canvas.Texts(), (Texts{"1", "2"})) << "a lone series lists its values";
+  l.Chart.Legend.LegendStyle = lsSeries;
+  l.Draw();
+  EXPECT_EQ(l.Canvas.Texts(), (Texts{"крепость"}));
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "qt_application.h"
+#include "support/qt_application.h"
 
 namespace chart {
 namespace {
@@ -26,7 +26,7 @@ class QtCanvasPixels : public ::testing::TestWithParam<PixelCase> {};
 // Draws on a 16 x 8 white picture with a black one-pixel pen and reads
 // back the area's pixels.
 TEST_P(QtCanvasPixels, DrawsThesePixels) {
-  testing::EnsureQtApplication();
+  test_support::EnsureQtApplication();
   TQtChartCanvas canvas;
   canvas.BeginDraw(16, 8);
   canvas.AssignPen(TChartPen{.Color = clWhite});
@@ -84,6 +84,17 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   {0, 0, 15, 1},
                   {"###...###...##."}},
+        // Lines that leave the picture stop at its edge, whichever way they run.
+        PixelCase{"OnePixelLinesLeaveAtTheRightAndBottomEdges",
+                  [](TQtChartCanvas& c) {
+                    c.HorizontalLine(20, 14, 1);
+                    c.HorizontalLine(12, 30, 2);
+                    c.VerticalLine(10, 4, 20);
+                    c.StraightLine(13, 5, 19, 8);
+                  },
+                  {8, 0, 16, 8},
+                  {"........", ".......#", "....####", "........", "..#.....", "..#..#..",
+                   "..#...##", "..#....."}},
         PixelCase{"TwoPixelPenWithRoundEnds",
                   [](TQtChartCanvas& c) {
                     c.AssignPen(TChartPen{.Width = 2});

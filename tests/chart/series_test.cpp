@@ -33,7 +33,7 @@ class SortedInsertion : public ::testing::TestWithParam<InsertionCase> {};
 
 TEST_P(SortedInsertion, KeepsOrderAndPutsEqualValuesLast) {
   const InsertionCase& c = GetParam();
-  TChartValueList list(nullptr, "Y");
+  TChartValueList list;
   list.Order = c.order;
   std::vector<int> indices;
   for (double v : c.added) indices.push_back(list.AddValue(v));
@@ -74,7 +74,7 @@ TEST(HorizLineSeries, ValuesInOrderAddedOnAscendingPositions) {
 }
 
 TEST(ValueListExtremes, FollowEveryChange) {
-  TChartValueList list(nullptr, "X");
+  TChartValueList list;
   auto extremes = [&] {
     return std::vector<double>{list.MinValue(), list.MaxValue(), list.Sum(), list.SumAbs()};
   };
@@ -92,7 +92,7 @@ TEST(ValueListExtremes, FollowEveryChange) {
 
 TEST(AxisDataMinMax, SpansTheActiveSeriesOnTheAxis) {
   TCustomChart chart;
-  EXPECT_EQ(chart.AxisMaxX(chart.BottomAxis), 0) << "no series at all";
+  EXPECT_EQ(chart.AxisDataMinMax(chart.BottomAxis, false, true), 0) << "no series at all";
   auto* a = chart.AddSeries(std::make_unique<THorizLineSeries>());
   auto* b = chart.AddSeries(std::make_unique<THorizLineSeries>());
   auto* inactive = chart.AddSeries(std::make_unique<THorizLineSeries>());
@@ -100,15 +100,15 @@ TEST(AxisDataMinMax, SpansTheActiveSeriesOnTheAxis) {
   for (double v : {20.0, 50.0, 55.0}) b->Add(v);
   for (double v : {-100.0, 500.0}) inactive->Add(v);
   inactive->Active = false;
-  EXPECT_EQ(chart.AxisMinX(chart.BottomAxis), 20);
-  EXPECT_EQ(chart.AxisMaxX(chart.BottomAxis), 60);
-  EXPECT_EQ(chart.AxisMaxY(chart.LeftAxis), 2);
-  EXPECT_EQ(chart.AxisMaxX(chart.TopAxis), 0) << "no series on the top axis";
+  EXPECT_EQ(chart.AxisDataMinMax(chart.BottomAxis, true, true), 20);
+  EXPECT_EQ(chart.AxisDataMinMax(chart.BottomAxis, false, true), 60);
+  EXPECT_EQ(chart.AxisDataMinMax(chart.LeftAxis, false, false), 2);
+  EXPECT_EQ(chart.AxisDataMinMax(chart.TopAxis, false, true), 0) << "no series on the top axis";
   // With no active series on the axis, inactive ones count.
   a->Active = false;
   b->Active = false;
-  EXPECT_EQ(chart.AxisMinX(chart.BottomAxis), -100);
-  EXPECT_EQ(chart.AxisMaxX(chart.BottomAxis), 500);
+  EXPECT_EQ(chart.AxisDataMinMax(chart.BottomAxis, true, true), -100);
+  EXPECT_EQ(chart.AxisDataMinMax(chart.BottomAxis, false, true), 500);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 
 #include "chart/qtcanvas.h"
 #include "form_chart.h"
-#include "qt_application.h"
+#include "support/qt_application.h"
 
 namespace chart::testing {
 namespace {
@@ -74,7 +74,7 @@ double DifferingShare(const QImage& a, const QImage& b) {
 // same panel, frame, grid, labels, legend and line, within the small
 // differences of smoothed text and diagonal lines.
 TEST(SvgCanvas, ShowsTheSameChartAsThePicture) {
-  EnsureQtApplication();
+  test_support::EnsureQtApplication();
   const struct {
     const char* name;
     int points;
@@ -96,7 +96,7 @@ TEST(SvgCanvas, ShowsTheSameChartAsThePicture) {
 }
 
 TEST(SvgCanvas, WritesShapesCutToTheClippingAndEscapedText) {
-  EnsureQtApplication();
+  test_support::EnsureQtApplication();
   TSvgChartCanvas canvas(40, 30);
   canvas.AssignPen(TChartPen{.Color = clRed, .Style = psDot});
   // A leftward line covers pixels 10 down to 5, its dots counted from 10.

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "fuzz/fuzz_input.h"
-#include "scoped_separators.h"
+#include "support/scoped_separators.h"
 
 namespace {
 

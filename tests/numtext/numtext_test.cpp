@@ -12,7 +12,7 @@
 #include <string>
 
 #include "runtime/errors.h"
-#include "scoped_separators.h"
+#include "support/scoped_separators.h"
 
 namespace {
 
@@ -94,6 +94,34 @@ TEST(FormatFloat, WritesThePictureWithoutRaisingFaults) {
   }
 }
 
+// The exponent is the decimal digits of its value, led by zeros up to the
+// number of "0"s after the sign (at most four); zero has one digit.
+TEST(FormatFloat, WritesExponentDigitsEvenWithoutZerosInThePattern) {
+  const ScopedSeparators separators(".", ",");
+  const struct {
+    const char* pattern;
+    long double value;
+    const char* text;
+  } cases[] = {
+      {"0.0E+", 1.5L, "1.5E+0"},        {"0.0E-", 1.5L, "1.5E0"},
+      {"0.0e+", 1.5L, "1.5e+0"},        {"0.0e-", 1.5L, "1.5e0"},
+      {"0.0E+", 1.5e-7L, "1.5E-7"},     {"0.0E-", 1.5e12L, "1.5E12"},
+      {"0.0E+", 0.0L, "0.0E+0"},        {"0.0e-", 0.0L, "0.0e0"},
+      {"0.0E+0", 1.5L, "1.5E+0"},       {"0.0E-00", 1.5L, "1.5E00"},
+      {"0.0e+000", 1.5e12L, "1.5e+012"}, {"0.0e-0000", 1.5e-7L, "1.5e-0007"},
+      {"0.0E+00000", 1.5L, "1.5E+0000"}, {"0.0E+00", 0.0L, "0.0E+00"},
+      {"0.0E-0000", -1.5e300L, "-1.5E0300"},
+      // No placeholder keeps no digit: the digits vanish and the exponent is 0.
+      {"e-\"%;0\"", 1.5L, "e0%;0"},      {"e-\"%;0\"", 12345.0L, "e0%;0"},
+      {"E+", 0.0L, "E+0"},              {"E+", 1.5L, "E+0"},
+      {"0E-", 0.0L, "0E0"},             {"#E+", -3.0L, "-3E+0"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FormatFloat(c.pattern, c.value), c.text)
+        << '"' << c.pattern << "\" with " << static_cast<double>(c.value);
+  }
+}
+
 TEST(FormatFloat, LimitsThePatternButNotTheOutput) {
   const ScopedSeparators separators(".", "\u00A0");
   EXPECT_EQ(FormatFloat(std::string(224, '0'), 5.0L), std::string(223, '0') + "5");
@@ -140,6 +168,28 @@ TEST(StrToFloat, ReadsTheNumberOrNamesTheWholeText) {
                 "'" + text + "' is not a valid floating point value");
     }
   }
+}
+
+// Once the digits overflow, no scaling makes the text a number: from a
+// scale of 10^-5120 on the scaling alone would give 0.
+TEST(StrToFloat, RefusesDigitsThatOverflowWhateverTheScale) {
+  const ScopedSeparators separators(".", ",");
+  const auto zeros = [](int n) { return std::string(static_cast<std::size_t>(n), '0'); };
+  const std::string refused[] = {
+      "15." + zeros(5119),           "15." + zeros(5120),
+      "15." + zeros(5121),           "15." + zeros(5200),
+      "15" + zeros(3000) + "." + zeros(5120), "1" + zeros(5000) + "E-5200",
+      "-2" + zeros(4932),            "1" + zeros(4940) + "." + zeros(200),
+  };
+  for (const std::string& text : refused) {
+    EXPECT_EQ(ConvertErrorOf([&] { StrToFloat(text); }),
+              "'" + text + "' is not a valid floating point value")
+        << text.size() << " characters";
+  }
+  // Digits that fit are scaled as usual, to a small value or to 0.
+  EXPECT_EQ(StrToFloat("1" + zeros(4932)), 1e4932L);
+  EXPECT_NEAR(static_cast<double>(StrToFloat("1." + zeros(4931))), 1.0, 1e-15);
+  EXPECT_EQ(StrToFloat("0." + zeros(5119) + "15"), 0.0L);
 }
 
 TEST(StrToInt, ReadsTheNumberOrNamesTheWholeText) {

@@ -9,11 +9,13 @@
 
 #include "numtext/numtext.h"
 #include "runtime/errors.h"
-#include "scoped_separators.h"
+#include "support/scoped_separators.h"
 
 namespace {
 
 using namespace numtext;
+using detail::Separators;
+using detail::SeparatorsFromLocaleData;
 
 // The separators read with LC_ALL set to `locale`, as "decimal|thousand".
 std::string ReadUnder(const char* locale) {

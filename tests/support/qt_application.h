@@ -1,9 +1,9 @@
 #pragma once
 
-namespace chart::testing {
+namespace test_support {
 
 // Creates the process's QApplication on first use; tests that paint with
 // Qt or make widgets call it first.
 void EnsureQtApplication();
 
-}  // namespace chart::testing
+}  // namespace test_support
