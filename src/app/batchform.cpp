@@ -80,12 +80,11 @@ TBatchForm::TBatchForm(TForm1& mainWindow) : main_(mainWindow) {
   const struct {
     const char* label;
     QLineEdit** edit;
-    const char* text;
     const char* unit;
   } stops[] = {
-      {"крепость отбора ниже", &StopTopEdit, "0", "%"},
-      {"крепость в кубе ниже", &StopStillEdit, "0.1", "%"},
-      {"прошло", &HoursEdit, "24", "ч"},
+      {"крепость отбора ниже", &StopTopEdit, "%"},
+      {"крепость в кубе ниже", &StopStillEdit, "%"},
+      {"прошло", &HoursEdit, "ч"},
   };
   for (const auto& stop : stops) {
     AddLabel(this, stop.label, {16, y + 3, 112, 16});
@@ -93,13 +92,13 @@ TBatchForm::TBatchForm(TForm1& mainWindow) : main_(mainWindow) {
     AddLabel(this, stop.unit, {196, y + 3, 40, 16});
     y += 26;
   }
-  const BatchTexts defaults;
-  ChargeEdit->setText(QString::fromStdString(defaults.charge));
-  StepEdit->setText(QString::fromStdString(defaults.step));
-  StopTopEdit->setText(QString::fromStdString(defaults.stopTop));
-  // The default 0.1 % is shown with the user's decimal separator.
-  StopStillEdit->setText(Number("0.0", 0.1L));
-  HoursEdit->setText(QString::fromStdString(defaults.hours));
+  // The defaults, shown with the user's decimal separator.
+  const analysis::BatchInputs defaults;
+  ChargeEdit->setText(Number("0.##", defaults.chargekg));
+  StepEdit->setText(Number("0.##", defaults.stepminutes));
+  StopTopEdit->setText(Number("0.##", defaults.stoptoppercent));
+  StopStillEdit->setText(Number("0.##", defaults.stopstillpercent));
+  HoursEdit->setText(Number("0.##", defaults.hours));
 
   StartButton = new TPushButton("Рассчитать", this);
   StartButton->setGeometry(8, y + 6, 100, 25);

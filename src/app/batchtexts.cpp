@@ -11,10 +11,13 @@ analysis::BatchInputs ParseBatchTexts(const BatchTexts& texts) {
   inputs.power = numtext::StrToInt(texts.power);
   inputs.traycount = numtext::StrToInt(texts.trays);
   inputs.refluxratio = numtext::StrToFloat(texts.reflux);
-  inputs.stepminutes = numtext::StrToFloat(texts.step);
-  inputs.stoptoppercent = numtext::StrToFloat(texts.stopTop);
-  inputs.stopstillpercent = numtext::StrToFloat(texts.stopStill);
-  inputs.hours = numtext::StrToFloat(texts.hours);
+  const auto setting = [](const std::optional<std::string>& text, long double& value) {
+    if (text) value = numtext::StrToFloat(*text);
+  };
+  setting(texts.step, inputs.stepminutes);
+  setting(texts.stopTop, inputs.stoptoppercent);
+  setting(texts.stopStill, inputs.stopstillpercent);
+  setting(texts.hours, inputs.hours);
   analysis::ValidateBatchInputs(inputs);
   return inputs;
 }

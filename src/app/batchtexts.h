@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "analysis/batchrun.h"
@@ -8,16 +9,18 @@ namespace app {
 
 // The texts of a batch run's inputs, as typed: numbers with the locale's
 // decimal separator, as in the main window's fields.
+// The settings of the run may be left out: their defaults are those of
+// analysis::BatchInputs.
 struct BatchTexts {
-  std::string charge = "20";     // kg
-  std::string strength = "1";    // % by mass
-  std::string power = "1000";    // W
-  std::string trays = "20";
-  std::string reflux = "15";     // reflux ratio
-  std::string step = "1";        // minutes
-  std::string stopTop = "0";     // %, 0: never
-  std::string stopStill = "0.1"; // %
-  std::string hours = "24";
+  std::string charge;    // kg
+  std::string strength;  // % by mass
+  std::string power;     // W
+  std::string trays;
+  std::string reflux;    // reflux ratio
+  std::optional<std::string> step;       // minutes
+  std::optional<std::string> stopTop;    // %, 0: never
+  std::optional<std::string> stopStill;  // %
+  std::optional<std::string> hours;
 };
 
 // Reads the texts in field order, stopping at the first that does not parse

@@ -1,8 +1,10 @@
 #include "app/commandline.h"
 
+#include <algorithm>
 #include <exception>
 #include <sstream>
 
+#include "analysis/batchtable.h"
 #include "analysis/studypool.h"
 #include "analysis/traytable.h"
 #include "app/errortext.h"
@@ -110,6 +112,26 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     }
     line.texts = TextsFrom(arguments, 2);
     line.textsGiven = true;
+  } else if (option == "--batch") {
+    if (rest < 6) return Error("--batch needs FILE CHARGE_KG STRENGTH POWER TRAYS REFLUX");
+    line.mode = CommandLine::Mode::kBatch;
+    line.file = arguments[1];
+    BatchTexts& batch = line.batch;
+    batch.charge = arguments[2];
+    batch.strength = arguments[3];
+    batch.power = arguments[4];
+    batch.trays = arguments[5];
+    batch.reflux = arguments[6];
+    const std::pair<const char*, std::optional<std::string>*> settings[] = {
+        {"--step", &batch.step}, {"--stop-top", &batch.stopTop},
+        {"--stop-still", &batch.stopStill}, {"--hours", &batch.hours}};
+    for (std::size_t at = 7; at < arguments.size(); at += 2) {
+      const auto setting = std::find_if(std::begin(settings), std::end(settings),
+                                        [&](const auto& s) { return arguments[at] == s.first; });
+      if (setting == std::end(settings)) return Error("unknown batch option '" + arguments[at] + "'");
+      if (at + 1 >= arguments.size()) return Error(arguments[at] + " needs a value");
+      *setting->second = arguments[at + 1];
+    }
   } else if (option == "--info-screenshot") {
     if (rest != 1) return Error("--info-screenshot needs FILE.png");
     line.mode = CommandLine::Mode::kInfoScreenshot;
@@ -169,6 +191,19 @@ Without options it opens its window.
       0.01) that reaches PERCENT at TRAYS, then "trays K", the least tray
       count from 1 to 100 that reaches it at REFLUX; "unreachable" where
       none does. PERCENT is written with ".".
+
+  --batch FILE.csv CHARGE_KG STRENGTH POWER TRAYS REFLUX [--step MIN]
+          [--stop-top PCT] [--stop-still PCT] [--hours H]
+      Distils one charge of the still (CHARGE_KG at STRENGTH per cent by
+      mass) step by step, the column calculated at the still's strength of
+      each step, and writes the rows
+      time_h,still_percent,still_kg,top_percent,product_g_per_h,product_kg,product_mean_percent
+      from time 0. It stops when the top strength falls below --stop-top
+      (default 0: never), the still's strength below --stop-still (default
+      0.1), after --hours (default 24), or when the still is empty. The
+      step is --step minutes (default 1). All texts are read as typed into
+      the window's fields, with the locale's decimal separator. FILE "-" is
+      standard output.
 
   --info-screenshot FILE.png
       Saves a picture of the information window. No display is needed.
@@ -243,6 +278,22 @@ int RunNeed(const CommandLine& line, std::ostream& out, std::ostream& err) {
     return 1;
   }
   return 0;
+}
+
+int RunBatchCsv(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  analysis::BatchRun run;
+  try {
+    run = analysis::RunBatch(ParseBatchTexts(line.batch));
+  } catch (const std::exception& e) {
+    err << ErrorBoxText(e.what()) << '\n';
+    return 1;
+  }
+  std::ostringstream csv;
+  analysis::WriteBatchCsv(csv, run.rows);
+  if (!WriteResult(line.file, csv.str(), out, err)) return 1;
+  if (run.stop != analysis::BatchStop::kFailed) return 0;
+  err << ErrorBoxText(run.failure) << '\n';
+  return 1;
 }
 
 int RunReport(const InputTexts& texts, const ReportSwitches& switches, std::ostream& out,

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/studycommand.h"
+#include "app/batchtexts.h"
 #include "app/calculatecommand.h"
 #include "app/report.h"
 
@@ -23,6 +24,7 @@ struct CommandLine {
     kStudy,           // --study: write a study's points as CSV
     kStudyChart,      // --study-chart: save the chart of a study
     kNeed,            // --need: what reflux ratio and tray count a strength needs
+    kBatch,           // --batch: write a batch run's rows as CSV
     kHelp,            // -h, --help
     kVersion,         // --version
     kError,           // a malformed command line; `error` says why
@@ -37,6 +39,8 @@ struct CommandLine {
   analysis::StudyOptions study;
   // --need: the target top strength, per cent, as typed with ".".
   long double target = 0;
+  // --batch: the charge and the run's settings, as typed.
+  BatchTexts batch;
   std::string error;
 };
 
@@ -67,6 +71,12 @@ int RunStudyCsv(const CommandLine& line, std::ostream& out, std::ostream& err);
 // Prints the least reflux ratio and the least tray count that reach the
 // target with the power, strength, trays and reflux texts, two lines.
 int RunNeed(const CommandLine& line, std::ostream& out, std::ostream& err);
+
+// Runs the batch of the texts and writes its rows as CSV to the file ("-":
+// `out`). Texts that do not parse or inputs out of range write nothing; a
+// calculation that fails writes the rows before it. Either prints the
+// message to `err` and gives status 1.
+int RunBatchCsv(const CommandLine& line, std::ostream& out, std::ostream& err);
 
 // Runs the calculate command on the texts without a window and prints the
 // report top to bottom, an empty line and the still output. An error prints

@@ -146,6 +146,9 @@ int RunProgram(int argc, char** argv) {
     case CommandLine::Mode::kStudy:
       numtext::ReadLocaleSeparators();
       return RunStudyCsv(line, std::cout, std::cerr);
+    case CommandLine::Mode::kBatch:
+      numtext::ReadLocaleSeparators();
+      return RunBatchCsv(line, std::cout, std::cerr);
     case CommandLine::Mode::kNeed:
       numtext::ReadLocaleSeparators();
       return RunNeed(line, std::cout, std::cerr);

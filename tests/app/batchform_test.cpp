@@ -55,6 +55,7 @@ TEST_F(BatchFormTest, ShowsTheRunOfItsFields) {
   EXPECT_EQ(texts.reflux, "4");
   EXPECT_EQ(texts.charge, "20");
   EXPECT_EQ(texts.stopStill, "0.1");
+  EXPECT_EQ(texts.hours, "24");
   batch.HoursEdit->setText("3");
   ASSERT_EQ(Start(batch), QStringList());
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,7 +17,7 @@ namespace {
 // The parsed command line in one line: mode, file, texts and, for a report,
 // "+" or "-" for the return, liquid, vapour and temperature switches.
 std::string Describe(const CommandLine& line) {
-  const char* const modes[] = {"window", "report", "screenshot", "info", "chart", "csv", "study", "study chart", "need", "help", "version", "error"};
+  const char* const modes[] = {"window", "report", "screenshot", "info", "chart", "csv", "study", "study chart", "need", "batch", "help", "version", "error"};
   std::string text = modes[static_cast<int>(line.mode)];
   if (line.mode == CommandLine::Mode::kError && line.error.empty()) text += " without a message";
   if (!line.file.empty()) text += " " + line.file;
@@ -61,6 +62,10 @@ TEST(ParseCommandLine, ReadsEachOptionAndRefusesMalformedOnes) {
       {{"--study", "-", "1000"}, "error"},
       {{"--need", "94", "1000", "1", "20", "15"}, "need 1000|1|20|15"},
       {{"--need", "94,5", "1000", "1", "20", "15"}, "error"},
+      {{"--batch", "-", "20", "10", "1000", "20", "15", "--hours", "2", "--step", "0.5"}, "batch -"},
+      {{"--batch", "-", "20", "10", "1000", "20"}, "error"},
+      {{"--batch", "-", "20", "10", "1000", "20", "15", "--hours"}, "error"},
+      {{"--batch", "-", "20", "10", "1000", "20", "15", "--days", "2"}, "error"},
       {{"--info-screenshot", "i.png"}, "info i.png"},
       {{"--info-screenshot", "i.png", "x"}, "error"},
       {{"--reprot"}, "error"},
@@ -113,6 +118,35 @@ TEST(RunStudyCsv, WritesOneRowPerPointOrTheMessage) {
   EXPECT_EQ(RunStudyCsv(line, none, err), 1);
   EXPECT_EQ(none.str(), "");
   EXPECT_EQ(err.str(), "'1,5' is not a valid floating point value.\n");
+}
+
+// Rows from time 0, the charge as put in; bad texts and inputs give their
+// message and status 1 with nothing written.
+TEST(RunBatchCsv, WritesTheRowsOrTheMessage) {
+  numtext::SetLocaleSeparators(",", " ");
+  CommandLine line = ParseCommandLine({"--batch", "-", "20", "10", "1000", "20", "15", "--hours", "0,05"});
+  EXPECT_EQ(line.batch.hours, std::optional<std::string>("0,05"));
+  EXPECT_EQ(line.batch.stopStill, std::nullopt);
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(RunBatchCsv(line, out, err), 0) << err.str();
+  const QStringList rows = QString::fromStdString(out.str()).split("\r\n");
+  ASSERT_EQ(rows.size(), 1 + 4 + 1);
+  EXPECT_EQ(rows[0], "time_h,still_percent,still_kg,top_percent,product_g_per_h,product_kg,product_mean_percent");
+  EXPECT_TRUE(rows[1].startsWith("0,10,20,")) << rows[1].toStdString();
+  EXPECT_TRUE(rows[1].endsWith(",0,0")) << rows[1].toStdString();
+  EXPECT_TRUE(rows[4].startsWith("0.05,")) << rows[4].toStdString();
+
+  for (const auto& [charge, message] : {std::pair<std::string, std::string>{"0", "Загрузка куба должна быть больше 0 кг.\n"},
+                                        {"2.5", "'2.5' is not a valid floating point value.\n"}}) {
+    line.batch.charge = charge;
+    std::ostringstream none;
+    std::ostringstream refused;
+    EXPECT_EQ(RunBatchCsv(line, none, refused), 1);
+    EXPECT_EQ(none.str(), "");
+    EXPECT_EQ(refused.str(), message);
+  }
+  numtext::SetLocaleSeparators(".", ",");
 }
 
 TEST(RunNeed, PrintsBothAnswers) {
