@@ -15,6 +15,7 @@
 #include "app/pushbutton.h"
 #include "app/windowfont.h"
 #include "chart/chartwidget.h"
+#include "chart/labelvalues.h"
 #include "chart/lineseries.h"
 #include "numtext/numtext.h"
 
@@ -23,6 +24,8 @@ namespace {
 
 // Progress reaches the window at most this often, in steps of the run.
 constexpr int kProgressEvery = 20;
+// Labels along the time axis, about.
+constexpr long double kTimeLabels = 10;
 
 QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& geometry) {
   auto* label = new QLabel(text, parent);
@@ -118,7 +121,7 @@ TBatchForm::TBatchForm(TForm1& mainWindow) : main_(mainWindow) {
   AddLabel(this, "%", {196, y + 3, 40, 16});
   CutTable = new QTableWidget(4, 4, this);
   CutTable->setGeometry(8, y + 28, 224, 632 - (y + 28) - 8);
-  CutTable->setHorizontalHeaderLabels({"Граница, %", "Время, ч", "Продукт, кг", "Крепость, %"});
+  CutTable->setHorizontalHeaderLabels({"Граница,\n%", "Время,\nч", "Продукт,\nкг", "Крепость,\n%"});
   CutTable->verticalHeader()->hide();
   CutTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   CutTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -223,6 +226,11 @@ void TBatchForm::ShowRun(std::uint64_t request, const analysis::BatchRun& run) {
     product_->AddXY(time, static_cast<double>(row.product_kg));
   }
   for (chart::TLineSeries* line : {top_, still_, mean_, product_}) line->EndUpdate();
+  // The time axis is labelled at about ten steps: measured from its end
+  // labels alone, the labels of fractions of an hour would overlap.
+  const long double hours = run.rows.empty() ? 0 : run.rows.back().time_h;
+  const double step = hours > 0 ? chart::NextNiceStep(static_cast<double>(hours / kTimeLabels)) : 0;
+  for (chart::TChart* chart : {StrengthChart, ProductChart}) chart->BottomAxis.SetIncrement(step);
   ShowCuts();
 }
 
