@@ -3,6 +3,7 @@
 #include <langinfo.h>
 #include <locale.h>
 
+#include <mutex>
 #include <stdexcept>
 #include <string>
 
@@ -13,7 +14,15 @@ namespace numtext::detail {
 
 namespace {
 
+// Read by every formatting and parsing call, on whatever thread a study or a
+// search formats its texts, and changed when the locale settings change.
+std::mutex currentMutex;
 Separators current;
+
+void SetCurrentSeparators(const Separators& separators) {
+  const std::lock_guard lock(currentMutex);
+  current = separators;
+}
 
 bool IsOneCharacter(std::string_view text) {
   return !text.empty() && Utf8CharacterLength(text) == text.size();
@@ -21,7 +30,10 @@ bool IsOneCharacter(std::string_view text) {
 
 }  // namespace
 
-Separators CurrentSeparators() { return current; }
+Separators CurrentSeparators() {
+  const std::lock_guard lock(currentMutex);
+  return current;
+}
 
 Separators SeparatorsFromLocaleData(const char* radix, const char* thousands) {
   Separators result;
@@ -37,8 +49,9 @@ Separators SeparatorsFromLocaleData(const char* radix, const char* thousands) {
 
 namespace numtext {
 
-using detail::current;
+using detail::CurrentSeparators;
 using detail::IsOneCharacter;
+using detail::SetCurrentSeparators;
 using detail::Separator;
 using detail::Separators;
 
@@ -46,11 +59,11 @@ void ReadLocaleSeparators() {
   // A locale object of its own, so the process's C locale stays "C".
   const locale_t numeric = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
   if (numeric == static_cast<locale_t>(nullptr)) {
-    current = Separators{};
+    SetCurrentSeparators(Separators{});
     return;
   }
-  current = detail::SeparatorsFromLocaleData(nl_langinfo_l(RADIXCHAR, numeric),
-                                     nl_langinfo_l(THOUSEP, numeric));
+  SetCurrentSeparators(detail::SeparatorsFromLocaleData(nl_langinfo_l(RADIXCHAR, numeric),
+                                                        nl_langinfo_l(THOUSEP, numeric)));
   freelocale(numeric);
 }
 
@@ -64,12 +77,11 @@ void SetLocaleSeparators(std::string_view decimal, std::string_view thousand) {
   if (!thousand.empty() && !IsOneCharacter(thousand)) {
     throw std::invalid_argument("thousand separator must be one character or none");
   }
-  current.Decimal = Separator(decimal);
-  current.Thousand = Separator(thousand);
+  SetCurrentSeparators({Separator(decimal), Separator(thousand)});
 }
 
-std::string LocaleDecimalSeparator() { return std::string(current.Decimal.view()); }
+std::string LocaleDecimalSeparator() { return std::string(CurrentSeparators().Decimal.view()); }
 
-std::string LocaleThousandSeparator() { return std::string(current.Thousand.view()); }
+std::string LocaleThousandSeparator() { return std::string(CurrentSeparators().Thousand.view()); }
 
 }  // namespace numtext
