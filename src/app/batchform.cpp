@@ -10,6 +10,7 @@
 
 #include "analysis/batchtable.h"
 #include "app/application.h"
+#include "app/controls.h"
 #include "app/fixedwindow.h"
 #include "app/form1.h"
 #include "app/pushbutton.h"
@@ -26,19 +27,6 @@ namespace {
 constexpr int kProgressEvery = 20;
 // Labels along the time axis, about.
 constexpr long double kTimeLabels = 10;
-
-QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& geometry) {
-  auto* label = new QLabel(text, parent);
-  label->setTextFormat(Qt::PlainText);
-  label->setGeometry(geometry);
-  return label;
-}
-
-QLineEdit* AddEdit(QWidget* parent, const QString& text, const QRect& geometry) {
-  auto* edit = new QLineEdit(text, parent);
-  edit->setGeometry(geometry);
-  return edit;
-}
 
 chart::TLineSeries* AddLine(chart::TChart& chart, const std::string& title, chart::TColor colour) {
   auto line = std::make_unique<chart::TLineSeries>();
@@ -73,12 +61,12 @@ TBatchForm::TBatchForm(TForm1& mainWindow) : main_(mainWindow) {
   };
   int y = 8;
   for (const auto& field : fields) {
-    AddLabel(this, field.label, {8, y + 3, 120, 16});
-    *field.edit = AddEdit(this, "", {130, y, 60, 21});
-    AddLabel(this, field.unit, {196, y + 3, 40, 16});
+    PlacedLabel(this, field.label, {8, y + 3, 120, 16});
+    *field.edit = PlacedEdit(this, "", {130, y, 60, 21});
+    PlacedLabel(this, field.unit, {196, y + 3, 40, 16});
     y += 26;
   }
-  AddLabel(this, "Остановить, когда:", {8, y + 6, 224, 16});
+  PlacedLabel(this, "Остановить, когда:", {8, y + 6, 224, 16});
   y += 26;
   const struct {
     const char* label;
@@ -90,9 +78,9 @@ TBatchForm::TBatchForm(TForm1& mainWindow) : main_(mainWindow) {
       {"прошло", &HoursEdit, "ч"},
   };
   for (const auto& stop : stops) {
-    AddLabel(this, stop.label, {16, y + 3, 112, 16});
-    *stop.edit = AddEdit(this, "", {130, y, 60, 21});
-    AddLabel(this, stop.unit, {196, y + 3, 40, 16});
+    PlacedLabel(this, stop.label, {16, y + 3, 112, 16});
+    *stop.edit = PlacedEdit(this, "", {130, y, 60, 21});
+    PlacedLabel(this, stop.unit, {196, y + 3, 40, 16});
     y += 26;
   }
   // The defaults, shown with the user's decimal separator.
@@ -112,13 +100,13 @@ TBatchForm::TBatchForm(TForm1& mainWindow) : main_(mainWindow) {
   Progress->setGeometry(8, y + 38, 224, 18);
   Progress->setRange(0, 1000);
   Progress->setValue(0);
-  StopLabel = AddLabel(this, "", {8, y + 60, 224, 32});
+  StopLabel = PlacedLabel(this, "", {8, y + 60, 224, 32});
   StopLabel->setWordWrap(true);
 
   y += 100;
-  AddLabel(this, "Своя граница отбора", {8, y + 3, 120, 16});
-  CutEdit = AddEdit(this, Number("0", cutThreshold_), {130, y, 60, 21});
-  AddLabel(this, "%", {196, y + 3, 40, 16});
+  PlacedLabel(this, "Своя граница отбора", {8, y + 3, 120, 16});
+  CutEdit = PlacedEdit(this, Number("0", cutThreshold_), {130, y, 60, 21});
+  PlacedLabel(this, "%", {196, y + 3, 40, 16});
   CutTable = new QTableWidget(4, 4, this);
   CutTable->setGeometry(8, y + 28, 224, 632 - (y + 28) - 8);
   CutTable->setHorizontalHeaderLabels({"Граница,\n%", "Время,\nч", "Продукт,\nкг", "Крепость,\n%"});

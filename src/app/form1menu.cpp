@@ -28,14 +28,6 @@ std::vector<std::string> Lines(const QListWidget& box) {
   return lines;
 }
 
-std::string PngBytes(const QImage& picture) {
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  picture.save(&buffer, "PNG");
-  return png.toStdString();
-}
-
 constexpr char kAboutText[] =
     "Stillwise " STILLWISE_VERSION
     "\n\n"

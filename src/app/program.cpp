@@ -14,6 +14,7 @@
 #include "analysis/studypool.h"
 #include "app/errortext.h"
 #include "app/platformstart.h"
+#include "app/resultfiles.h"
 #include "app/studychart.h"
 #include "chart/chartwidget.h"
 #include "chart/qtcanvas.h"
@@ -30,14 +31,6 @@ bool IsSvgName(const std::string& file) {
 // The study's chart on its own: the size of the study window's chart.
 constexpr int kStudyChartWidth = 640;
 constexpr int kStudyChartHeight = 400;
-
-std::string PngBytes(const QImage& picture) {
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  picture.save(&buffer, "PNG");
-  return png.toStdString();
-}
 
 std::string ChartPng(chart::TCustomChart& chart, int width, int height) {
   chart::TQtChartCanvas canvas;

@@ -1,6 +1,8 @@
 #include "app/resultfiles.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QFileDialog>
 
 #include "app/savefile.h"
@@ -15,6 +17,14 @@ std::string ReportText(const std::vector<std::string>& report,
   text += '\n';
   for (const std::string& line : stillOutput) text += line + '\n';
   return text;
+}
+
+std::string PngBytes(const QImage& picture) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  picture.save(&buffer, "PNG");
+  return png.toStdString();
 }
 
 QString ChooseSaveFile(QWidget* parent, const QString& caption, const QString& filters,

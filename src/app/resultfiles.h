@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+class QImage;
 class QString;
 class QWidget;
 
@@ -13,6 +14,9 @@ namespace app {
 // command line prints and what the window saves and copies.
 std::string ReportText(const std::vector<std::string>& report,
                        const std::vector<std::string>& stillOutput);
+
+// The picture as a PNG file's bytes.
+std::string PngBytes(const QImage& picture);
 
 // Asks where to save, in a save dialog over `parent` that offers the name
 // filters and adds the default suffix to a name without one. Empty when

@@ -8,6 +8,7 @@
 
 #include "analysis/inverse.h"
 #include "app/application.h"
+#include "app/controls.h"
 #include "app/calculatecommand.h"
 #include "app/fixedwindow.h"
 #include "app/form1.h"
@@ -18,19 +19,6 @@
 
 namespace app {
 namespace {
-
-QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& geometry) {
-  auto* label = new QLabel(text, parent);
-  label->setTextFormat(Qt::PlainText);
-  label->setGeometry(geometry);
-  return label;
-}
-
-QLineEdit* AddEdit(QWidget* parent, const QString& text, const QRect& geometry) {
-  auto* edit = new QLineEdit(text, parent);
-  edit->setGeometry(geometry);
-  return edit;
-}
 
 std::string Join(const std::vector<std::string>& lines) {
   std::string text;
@@ -59,41 +47,41 @@ TStudyForm::TStudyForm(TForm1& mainWindow) : main_(mainWindow) {
   setAttribute(Qt::WA_QuitOnClose, false);
   MakeFixedWindow(*this, {888, 632});
 
-  SourceLabel = AddLabel(this, "", {8, 8, 224, 42});
+  SourceLabel = PlacedLabel(this, "", {8, 8, 224, 42});
   SourceLabel->setWordWrap(true);
-  AddLabel(this, "Числа тарелок:", {8, 56, 224, 16});
-  TraysEdit = AddEdit(this, "1 2 5 10 20 40", {8, 74, 224, 21});
-  AddLabel(this, "Флегмовое число от", {8, 104, 110, 16});
-  FromEdit = AddEdit(this, "0", {120, 101, 40, 21});
-  AddLabel(this, "до", {166, 104, 20, 16});
-  ToEdit = AddEdit(this, "20", {188, 101, 44, 21});
-  AddLabel(this, "Точек:", {8, 132, 60, 16});
-  PointsEdit = AddEdit(this, "101", {70, 129, 50, 21});
+  PlacedLabel(this, "Числа тарелок:", {8, 56, 224, 16});
+  TraysEdit = PlacedEdit(this, "1 2 5 10 20 40", {8, 74, 224, 21});
+  PlacedLabel(this, "Флегмовое число от", {8, 104, 110, 16});
+  FromEdit = PlacedEdit(this, "0", {120, 101, 40, 21});
+  PlacedLabel(this, "до", {166, 104, 20, 16});
+  ToEdit = PlacedEdit(this, "20", {188, 101, 44, 21});
+  PlacedLabel(this, "Точек:", {8, 132, 60, 16});
+  PointsEdit = PlacedEdit(this, "101", {70, 129, 50, 21});
   StartButton = new TPushButton("Рассчитать", this);
   StartButton->setGeometry(8, 160, 100, 25);
 
-  AddLabel(this, "Крепость отбора не ниже", {8, 206, 150, 16});
-  TargetEdit = AddEdit(this, "94", {160, 203, 44, 21});
-  AddLabel(this, "%", {210, 206, 20, 16});
+  PlacedLabel(this, "Крепость отбора не ниже", {8, 206, 150, 16});
+  TargetEdit = PlacedEdit(this, "94", {160, 203, 44, 21});
+  PlacedLabel(this, "%", {210, 206, 20, 16});
   FindButton = new TPushButton("Найти", this);
   FindButton->setGeometry(8, 232, 100, 25);
-  RefluxAnswer = AddLabel(this, "", {8, 264, 224, 48});
+  RefluxAnswer = PlacedLabel(this, "", {8, 264, 224, 48});
   RefluxAnswer->setWordWrap(true);
-  TrayAnswer = AddLabel(this, "", {8, 314, 224, 48});
+  TrayAnswer = PlacedLabel(this, "", {8, 314, 224, 48});
   TrayAnswer->setWordWrap(true);
-  NotesLabel = AddLabel(this, "", {8, 372, 224, 250});
+  NotesLabel = PlacedLabel(this, "", {8, 372, 224, 250});
   NotesLabel->setWordWrap(true);
   NotesLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   MainChart = new chart::TChart(this);
   MainChart->setGeometry(240, 8, 640, 310);
-  AddLabel(this, "Второй график:", {240, 327, 90, 16});
+  PlacedLabel(this, "Второй график:", {240, 327, 90, 16});
   SecondQuantity = new QComboBox(this);
   SecondQuantity->addItems({"Отбор продукта, г/ч", "КПД по этанолу, %"});
   SecondQuantity->setGeometry(334, 324, 200, 21);
   SecondChart = new chart::TChart(this);
   SecondChart->setGeometry(240, 350, 640, 256);
-  StatusLine = AddLabel(this, "", {240, 610, 640, 16});
+  StatusLine = PlacedLabel(this, "", {240, 610, 640, 16});
   for (chart::TChart* chart : {MainChart, SecondChart}) {
     chart->setMouseTracking(true);
     chart->installEventFilter(this);

@@ -18,6 +18,17 @@ void TChartCanvas3D::AssignPen(const TChartPen& pen, TColor color) {
   SelectPen(used);
 }
 
+std::vector<int> CosmeticDashes(const TChartPen& pen) {
+  if (pen.SmallDots) return {1, 1};
+  switch (pen.Style) {
+    case psDash: return {18, 6};
+    case psDot: return {3, 3};
+    case psDashDot: return {9, 6, 3, 6};
+    case psDashDotDot: return {9, 3, 3, 3, 3, 3};
+    default: return {};
+  }
+}
+
 void Frame3D(TChartCanvas3D& canvas, TRect& rect, TColor topColor, TColor bottomColor, int width) {
   TChartPen pen;
   for (int i = 0; i < width; ++i) {

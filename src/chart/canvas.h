@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chart/graphics.h"
 
@@ -80,6 +81,10 @@ class TChartCanvas3D {
   virtual void SelectFont(const TChartFont& font) = 0;
   virtual void SelectPen(const TChartPen& pen) = 0;
 };
+
+// The on and off runs, in pixels, of a one-pixel pen's dashes from its
+// first pixel on; empty for a solid pen.
+std::vector<int> CosmeticDashes(const TChartPen& pen);
 
 // Outlines rect `width` times, top and left edges in one colour and bottom
 // and right edges in the other, shrinking it by one pixel each time.

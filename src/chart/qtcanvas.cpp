@@ -15,18 +15,6 @@ QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The on and off runs of the classic one-pixel styles, in pixels.
-std::vector<int> CosmeticDashes(const TChartPen& pen) {
-  if (pen.SmallDots) return {1, 1};
-  switch (pen.Style) {
-    case psDash: return {18, 6};
-    case psDot: return {3, 3};
-    case psDashDot: return {9, 6, 3, 6};
-    case psDashDotDot: return {9, 3, 3, 3, 3, 3};
-    default: return {};
-  }
-}
-
 Qt::PenStyle GeometricStyle(TPenStyle style) {
   switch (style) {
     case psDash: return Qt::DashLine;

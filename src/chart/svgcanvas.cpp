@@ -33,18 +33,6 @@ std::string Escaped(std::string_view text) {
   return escaped;
 }
 
-// The on and off runs of the one-pixel styles, as the picture draws them.
-std::vector<int> Dashes(const TChartPen& pen) {
-  if (pen.SmallDots) return {1, 1};
-  switch (pen.Style) {
-    case psDash: return {18, 6};
-    case psDot: return {3, 3};
-    case psDashDot: return {9, 6, 3, 6};
-    case psDashDotDot: return {9, 3, 3, 3, 3, 3};
-    default: return {};
-  }
-}
-
 std::string DashArray(const std::vector<int>& dashes) {
   std::string text;
   for (const int run : dashes) text += (text.empty() ? "" : " ") + std::to_string(run);
@@ -105,7 +93,7 @@ void TSvgChartCanvas::FillRect(int left, int top, int width, int height, TColor 
 }
 
 std::string TSvgChartCanvas::DashAttributes(double offset) const {
-  std::vector<int> dashes = Dashes(pen_.Width < 2 ? pen_ : TChartPen{.Style = pen_.Style});
+  std::vector<int> dashes = CosmeticDashes(pen_.Width < 2 ? pen_ : TChartPen{.Style = pen_.Style});
   if (dashes.empty()) return {};
   if (pen_.Width >= 2) {
     for (int& run : dashes) run *= pen_.Width;

@@ -32,9 +32,7 @@ class BatchFormTest : public testing::Test {
   static QStringList Start(TBatchForm& batch) {
     const QStringList boxes =
         test::AnswerMessageBoxes([&] { QTest::mouseClick(batch.StartButton, Qt::LeftButton); });
-    QDeadlineTimer deadline(60000);
-    while (batch.Busy() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    EXPECT_FALSE(batch.Busy());
+    EXPECT_TRUE(test::WaitUntil([&] { return !batch.Busy(); }));
     return boxes;
   }
 
@@ -102,14 +100,9 @@ TEST_F(BatchFormTest, StopsALongRunAndKeepsItsRows) {
             QStringList());
   EXPECT_TRUE(batch.Busy());
   // Stopped once it has shown some progress.
-  QDeadlineTimer started(30000);
-  while (batch.Progress->value() == 0 && !started.hasExpired()) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
+  EXPECT_TRUE(test::WaitUntil([&] { return batch.Progress->value() > 0; }));
   QTest::mouseClick(batch.StopButton, Qt::LeftButton);
-  QDeadlineTimer deadline(60000);
-  while (batch.Busy() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  ASSERT_FALSE(batch.Busy());
+  ASSERT_TRUE(test::WaitUntil([&] { return !batch.Busy(); }));
   EXPECT_EQ(batch.StopLabel->text(), "Перегонка прервана");
   EXPECT_FALSE(batch.LastRun().rows.empty());
   EXPECT_EQ(batch.StrengthChart->Series(0).Count(), static_cast<int>(batch.LastRun().rows.size()));

@@ -1,6 +1,7 @@
 #include "guitest.h"
 
 #include <QAbstractButton>
+#include <QDeadlineTimer>
 #include <QFileDialog>
 #include <QPointer>
 #include <QMessageBox>
@@ -77,6 +78,12 @@ QStringList AnswerDialogs(const std::function<void()>& action, const QString& fi
   action();
   answer.stop();
   return shown;
+}
+
+bool WaitUntil(const std::function<bool()>& done) {
+  QDeadlineTimer deadline(60000);
+  while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  return done();
 }
 
 QString StopBox(const QString& text) {

@@ -33,9 +33,7 @@ class StudyFormTest : public testing::Test {
     return study;
   }
   static void WaitFor(const TStudyForm& study) {
-    QDeadlineTimer deadline(30000);
-    while (study.Busy() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    ASSERT_FALSE(study.Busy());
+    ASSERT_TRUE(test::WaitUntil([&] { return !study.Busy(); }));
   }
   // The shown lines of a chart, in series order: title and points.
   static std::vector<std::pair<std::string, std::vector<std::pair<double, double>>>> Lines(
