@@ -18,6 +18,14 @@ void TChartCanvas3D::AssignPen(const TChartPen& pen, TColor color) {
   SelectPen(used);
 }
 
+TRect AlignedTextBox(int flags, int x, int y, int width, int height) {
+  int left = x;
+  if ((flags & taCenterAlign) == taCenterAlign) left = x - width / 2;
+  else if ((flags & taRight) == taRight) left = x - width;
+  const int top = (flags & taBottom) != 0 ? y - height : y;
+  return {left, top, left + width, top + height};
+}
+
 std::vector<int> CosmeticDashes(const TChartPen& pen) {
   if (pen.SmallDots) return {1, 1};
   switch (pen.Style) {

@@ -82,6 +82,10 @@ class TChartCanvas3D {
   virtual void SelectPen(const TChartPen& pen) = 0;
 };
 
+// Where a text of the given extent lies when drawn at (x, y) with the
+// alignment flags of SetTextAlign.
+TRect AlignedTextBox(int flags, int x, int y, int width, int height);
+
 // The on and off runs, in pixels, of a one-pixel pen's dashes from its
 // first pixel on; empty for a solid pen.
 std::vector<int> CosmeticDashes(const TChartPen& pen);

@@ -245,10 +245,9 @@ void TQtChartCanvas::TextOutAt(int x, int y, std::string_view text) {
   const QString q = ToQString(text);
   const int width = metrics_->horizontalAdvance(q);
   const int height = metrics_->height();
-  int left = x;
-  if ((textAlign_ & taCenterAlign) == taCenterAlign) left = x - width / 2;
-  else if ((textAlign_ & taRight) == taRight) left = x - width;
-  const int top = (textAlign_ & taBottom) != 0 ? y - height : y;
+  const TRect box = AlignedTextBox(textAlign_, x, y, width, height);
+  const int left = box.Left;
+  const int top = box.Top;
   painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
   if (backMode_ == bmOpaque) painter_->fillRect(QRect(left, top, width, height), brushColor_);
   painter_->setFont(font_);

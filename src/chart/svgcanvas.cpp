@@ -186,10 +186,9 @@ void TSvgChartCanvas::TextOutAt(int x, int y, std::string_view text) {
   const QString q = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   const int width = metrics_->horizontalAdvance(q);
   const int height = metrics_->height();
-  int left = x;
-  if ((textAlign_ & taCenterAlign) == taCenterAlign) left = x - width / 2;
-  else if ((textAlign_ & taRight) == taRight) left = x - width;
-  const int top = (textAlign_ & taBottom) != 0 ? y - height : y;
+  const TRect box = AlignedTextBox(textAlign_, x, y, width, height);
+  const int left = box.Left;
+  const int top = box.Top;
   if (backMode_ == bmOpaque) FillRect(left, top, width, height, brushColor_);
   body_ << "<text x=\"" << left << "\" y=\"" << top + metrics_->ascent() << "\" font-family=\""
         << Escaped(qtFont_.family().toStdString()) << "\" font-size=\"" << qtFont_.pixelSize()
