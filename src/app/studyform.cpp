@@ -22,7 +22,10 @@ namespace {
 
 std::string Join(const std::vector<std::string>& lines) {
   std::string text;
-  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+  for (const std::string& line : lines) {
+    if (!text.empty()) text += '\n';
+    text += line;
+  }
   return text;
 }
 

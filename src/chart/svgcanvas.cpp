@@ -35,7 +35,10 @@ std::string Escaped(std::string_view text) {
 
 std::string DashArray(const std::vector<int>& dashes) {
   std::string text;
-  for (const int run : dashes) text += (text.empty() ? "" : " ") + std::to_string(run);
+  for (const int run : dashes) {
+    if (!text.empty()) text += ' ';
+    text += std::to_string(run);
+  }
   return text;
 }
 
