@@ -20,7 +20,8 @@ bool AxisClicked(const TChartAxis& axis, int x, int y) {
   const int along = axis.Horizontal() ? x : y;
   const int across = axis.Horizontal() ? y : x;
   if (along < axis.Scale().First() || along > axis.Scale().Last()) return false;
-  const auto [low, high] = std::minmax(axis.AxisPosition(), axis.LabelsPosition());
+  // Taken by value: minmax of two values returns references to them.
+  const auto [low, high] = std::minmax({axis.AxisPosition(), axis.LabelsPosition()});
   return low <= across && across <= high;
 }
 
