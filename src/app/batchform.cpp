@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 #include <memory>
 
 #include "analysis/batchtable.h"
@@ -173,10 +174,12 @@ void TBatchForm::StartClick() {
     int rows = 0;
     const analysis::BatchRun run = analysis::RunBatch(
         inputs,
-        [this, request, &rows](const analysis::BatchRow& row) {
+        [this, request, &rows, &inputs](const analysis::BatchRow& row) {
           if (++rows % kProgressEvery == 0) {
-            const long double hours = row.time_h;
-            QMetaObject::invokeMethod(this, [this, request, hours] { ShowProgress(request, hours); },
+            // The share of the run's length, from the inputs it runs on.
+            const int permille =
+                inputs.hours > 0 ? static_cast<int>(1000 * std::min(1.0L, row.time_h / inputs.hours)) : 0;
+            QMetaObject::invokeMethod(this, [this, request, permille] { ShowProgress(request, permille); },
                                       Qt::QueuedConnection);
           }
           return true;
@@ -188,10 +191,8 @@ void TBatchForm::StartClick() {
 
 void TBatchForm::StopClick() { worker_.request_stop(); }
 
-void TBatchForm::ShowProgress(std::uint64_t request, long double hours) {
-  if (request != request_) return;
-  const long double total = numtext::StrToFloat(HoursEdit->text().toStdString());
-  Progress->setValue(total > 0 ? static_cast<int>(1000 * std::min(1.0L, hours / total)) : 0);
+void TBatchForm::ShowProgress(std::uint64_t request, int permille) {
+  if (request == request_) Progress->setValue(permille);
 }
 
 void TBatchForm::ShowRun(std::uint64_t request, const analysis::BatchRun& run) {

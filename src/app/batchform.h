@@ -65,7 +65,7 @@ class TBatchForm : public QWidget {
   QTableWidget* CutTable;
 
  private:
-  void ShowProgress(std::uint64_t request, long double hours);
+  void ShowProgress(std::uint64_t request, int permille);
   void ShowRun(std::uint64_t request, const analysis::BatchRun& run);
   void ShowCuts();
 
