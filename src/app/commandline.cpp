@@ -254,17 +254,23 @@ int RunCsv(const InputTexts& texts, const std::string& file, std::ostream& out, 
   return 1;
 }
 
+analysis::Study StudyOf(const CommandLine& line) {
+  analysis::Study study;
+  study.power = numtext::StrToInt(line.texts.power);
+  study.stillstrength = numtext::StrToFloat(line.texts.strength) / 100;
+  study.traycounts = line.study.traycounts;
+  study.reflux = line.study.reflux;
+  return study;
+}
+
 int RunStudyCsv(const CommandLine& line, std::ostream& out, std::ostream& err) {
   analysis::Study study;
   try {
-    study.power = numtext::StrToInt(line.texts.power);
-    study.stillstrength = numtext::StrToFloat(line.texts.strength) / 100;
+    study = StudyOf(line);
   } catch (const std::exception& e) {
     err << ErrorBoxText(e.what()) << '\n';
     return 1;
   }
-  study.traycounts = line.study.traycounts;
-  study.reflux = line.study.reflux;
   std::ostringstream csv;
   analysis::WriteStudyCsv(csv, analysis::RunStudy(study));
   return WriteResult(line.file, csv.str(), out, err) ? 0 : 1;

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/study.h"
 #include "analysis/studycommand.h"
 #include "app/batchtexts.h"
 #include "app/calculatecommand.h"
@@ -62,6 +63,11 @@ bool WriteResult(const std::string& file, std::string_view bytes, std::ostream& 
 // complete writes nothing; any error prints its message to `err` and gives
 // status 1, as for the report.
 int RunCsv(const InputTexts& texts, const std::string& file, std::ostream& out, std::ostream& err);
+
+// The study the command line asks for: its power and strength texts read
+// as the window's fields read them (EConvertError when one does not parse),
+// with its tray counts and reflux ratios.
+analysis::Study StudyOf(const CommandLine& line);
 
 // Runs the study of the power and strength texts (read as the window's
 // fields) and writes its rows as CSV to the file ("-": `out`). A text that

@@ -98,8 +98,7 @@ void TForm1::SaveChartClick() {
                                       "Рисунок PNG (*.png);;Рисунок SVG (*.svg)", "png",
                                       "stillwise-chart.png");
   if (file.isEmpty()) return;
-  SaveOrThrow(file, file.endsWith(".svg", Qt::CaseInsensitive) ? ChartSvgText()
-                                                               : PngBytes(Chart1->grab().toImage()));
+  SaveOrThrow(file, IsSvgName(file.toStdString()) ? ChartSvgText() : PngBytes(Chart1->grab().toImage()));
 }
 
 std::string TForm1::ChartSvgText() { return chart::ChartSvg(*Chart1, Chart1->width(), Chart1->height()); }

@@ -24,10 +24,6 @@
 namespace app {
 namespace {
 
-bool IsSvgName(const std::string& file) {
-  return file.size() >= 4 && QByteArray::fromStdString(file.substr(file.size() - 4)).toLower() == ".svg";
-}
-
 // The study's chart on its own: the size of the study window's chart.
 constexpr int kStudyChartWidth = 640;
 constexpr int kStudyChartHeight = 400;
@@ -48,16 +44,28 @@ std::string PictureBytes(QWidget& window, const std::string& file) {
   return PngBytes(window.grab().toImage());
 }
 
-// Pictures are made on the offscreen platform unless one is named, so the
-// window never appears on a screen and no display is needed.
+// The application for drawing pictures: on the offscreen platform unless
+// one is named, so that no window appears on a screen and no display is
+// needed. It holds the arguments the toolkit keeps referring to.
+class TPictureApplication {
+ public:
+  explicit TPictureApplication(const char* programName) : name_(programName) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    application_ = StartApplication(argc_, argv_);
+    application_->SetErrorStream(&std::cerr);
+  }
+  TApplication& operator*() const { return *application_; }
+
+ private:
+  std::string name_;
+  char* argv_[2] = {name_.data(), nullptr};
+  int argc_ = 1;
+  std::unique_ptr<TApplication> application_;
+};
+
 int RunScreenshot(const CommandLine& line, const char* programName) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  std::string name(programName);
-  char* argv[] = {name.data(), nullptr};
-  int argc = 1;
-  const std::unique_ptr<TApplication> started = StartApplication(argc, argv);
+  const TPictureApplication started(programName);
   TApplication& application = *started;
-  application.SetErrorStream(&std::cerr);
   TProgramWindows windows;
 
   int status = 0;
@@ -84,24 +92,16 @@ int RunScreenshot(const CommandLine& line, const char* programName) {
 
 // The study's chart alone, drawn as the study window draws it.
 int RunStudyChart(const CommandLine& line, const char* programName) {
-  numtext::ReadLocaleSeparators();
   analysis::Study study;
   try {
-    study.power = numtext::StrToInt(line.texts.power);
-    study.stillstrength = numtext::StrToFloat(line.texts.strength) / 100;
+    study = StudyOf(line);
   } catch (const std::exception& error) {
     std::cerr << ErrorBoxText(error.what()) << '\n';
     return 1;
   }
-  study.traycounts = line.study.traycounts;
-  study.reflux = line.study.reflux;
   const std::vector<analysis::StudyLine> lines = analysis::RunStudy(study);
 
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  std::string name(programName);
-  char* argv[] = {name.data(), nullptr};
-  int argc = 1;
-  const std::unique_ptr<TApplication> application = StartApplication(argc, argv);
+  const TPictureApplication application(programName);
   chart::TCustomChart chart;
   TStudyChart studyChart(chart, StudyQuantity::kTopStrength);
   studyChart.Reset(study.traycounts);
@@ -127,23 +127,20 @@ int RunWindow(int argc, char** argv) {
 
 int RunProgram(int argc, char** argv) {
   const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  // Every mode reads or writes numbers with the user's separators.
+  numtext::ReadLocaleSeparators();
   switch (line.mode) {
     case CommandLine::Mode::kWindow:
       return RunWindow(argc, argv);
     case CommandLine::Mode::kReport:
-      numtext::ReadLocaleSeparators();
       return RunReport(line.texts, line.switches, std::cout, std::cerr);
     case CommandLine::Mode::kCsv:
-      numtext::ReadLocaleSeparators();
       return RunCsv(line.texts, line.file, std::cout, std::cerr);
     case CommandLine::Mode::kStudy:
-      numtext::ReadLocaleSeparators();
       return RunStudyCsv(line, std::cout, std::cerr);
     case CommandLine::Mode::kBatch:
-      numtext::ReadLocaleSeparators();
       return RunBatchCsv(line, std::cout, std::cerr);
     case CommandLine::Mode::kNeed:
-      numtext::ReadLocaleSeparators();
       return RunNeed(line, std::cout, std::cerr);
     case CommandLine::Mode::kStudyChart:
       return RunStudyChart(line, argv[0]);

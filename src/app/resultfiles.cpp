@@ -19,6 +19,10 @@ std::string ReportText(const std::vector<std::string>& report,
   return text;
 }
 
+bool IsSvgName(std::string_view file) {
+  return file.size() >= 4 && QByteArray(file.data() + file.size() - 4, 4).toLower() == ".svg";
+}
+
 std::string PngBytes(const QImage& picture) {
   QByteArray png;
   QBuffer buffer(&png);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QImage;
@@ -14,6 +15,10 @@ namespace app {
 // command line prints and what the window saves and copies.
 std::string ReportText(const std::vector<std::string>& report,
                        const std::vector<std::string>& stillOutput);
+
+// Whether a file name asks for a vector picture: it ends in ".svg", in any
+// case.
+bool IsSvgName(std::string_view file);
 
 // The picture as a PNG file's bytes.
 std::string PngBytes(const QImage& picture);
