@@ -123,6 +123,13 @@ void TStudyForm::Open() {
   StartClick();
 }
 
+analysis::RefluxRange TStudyForm::TypedRefluxEnds() const {
+  analysis::RefluxRange range;
+  range.from = numtext::StrToFloat(FromEdit->text().toStdString());
+  range.to = numtext::StrToFloat(ToEdit->text().toStdString());
+  return range;
+}
+
 void TStudyForm::StartClick() {
   const InputTexts texts = main_.Texts();
   const model::ColumnInputs inputs = ParseInputs(texts);
@@ -130,8 +137,7 @@ void TStudyForm::StartClick() {
   study.power = inputs.power;
   study.stillstrength = inputs.stillstrength;
   study.traycounts = analysis::ParseTrayList(TraysEdit->text().toStdString());
-  study.reflux.from = numtext::StrToFloat(FromEdit->text().toStdString());
-  study.reflux.to = numtext::StrToFloat(ToEdit->text().toStdString());
+  study.reflux = TypedRefluxEnds();
   study.reflux.points = numtext::StrToInt(PointsEdit->text().toStdString());
   analysis::CheckStudy(study);
 
@@ -175,9 +181,7 @@ void TStudyForm::ShowNotes() { NotesLabel->setText(QString::fromStdString(Join(m
 void TStudyForm::FindClick() {
   const model::ColumnInputs inputs = ParseInputs(main_.Texts());
   const long double target = numtext::StrToFloat(TargetEdit->text().toStdString());
-  analysis::RefluxRange range;
-  range.from = numtext::StrToFloat(FromEdit->text().toStdString());
-  range.to = numtext::StrToFloat(ToEdit->text().toStdString());
+  const analysis::RefluxRange range = TypedRefluxEnds();
   RefluxAnswer->setText("Ищу…");
   TrayAnswer->setText("Ищу…");
   searchRunning_ = true;

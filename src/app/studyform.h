@@ -69,6 +69,8 @@ class TStudyForm : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The reflux ratios from and to as typed; the number of points is the default.
+  analysis::RefluxRange TypedRefluxEnds() const;
   void ShowLine(std::uint64_t request, int index, const analysis::StudyLine& line);
   void StudyFinished(std::uint64_t request);
   void ShowAnswers(std::uint64_t request, const std::string& reflux, const std::string& trays);
