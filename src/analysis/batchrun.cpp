@@ -70,8 +70,9 @@ long double PercentOf(const Still& still) {
 // Past the moment the still runs out of ethanol or of water.
 bool IsOverdrawn(const Still& still) { return still.ethanol < 0.0L || still.mass < still.ethanol; }
 
-// Gauss-Legendre with three points is exact up to degree 5, above the
-// degree of any polynomial through kMaxOrder + 1 points.
+// Gauss-Legendre with three points is exact up to degree 5, the degree of
+// the corrector's polynomial through kMaxOrder + 1 points.
+static_assert(kMaxOrder <= 5);
 constexpr long double kGaussNode = 0.774596669241483377035853079956479922L;
 constexpr std::array<std::pair<long double, long double>, 3> kGauss = {
     {{-kGaussNode, 5.0L / 9.0L}, {0.0L, 8.0L / 9.0L}, {kGaussNode, 5.0L / 9.0L}}};
