@@ -192,13 +192,13 @@ std::pair<Point, Event> Integration::AdvanceTo(long double end) {
     Step corrector = step;
     corrector.points.push_back(next);
     const Still corrected = corrector.At(to);
-    const Still unclipped = step.At(to);
+    const Still extrapolated = step.At(to);  // before a part that ran out is set to 0
     // Each part against its own size: the still's strength must stay exact
     // to a share of itself down to kWeakest, and as far as that below it.
     const Still& size = step.start.still;
     const long double error =
-        std::max(std::fabs(corrected.mass - unclipped.mass) / size.mass,
-                 std::fabs(corrected.ethanol - unclipped.ethanol) /
+        std::max(std::fabs(corrected.mass - extrapolated.mass) / size.mass,
+                 std::fabs(corrected.ethanol - extrapolated.ethanol) /
                      (size.ethanol + kWeakest * size.mass)) /
         inputs_.steptolerance;
     const long double exponent = -1.0L / static_cast<long double>(points_.size() + 1);

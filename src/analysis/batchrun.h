@@ -33,10 +33,10 @@ struct BatchInputs {
   long double stoptoppercent = 0.0L;      // stop when the top falls below; 0: never
   long double stopstillpercent = 0.1L;    // stop when the still falls below
   long double hours = 24.0L;              // length of the run, 0 or more
-  // Error allowed in each integration step, as a share of the still's mass
-  // and of its ethanol: not one of the user's inputs. At the default every row's masses and
-  // strengths lie within 1e-6 relative (1e-9 % for strengths near 0) of the
-  // exact solution of the run's equations.
+  // Error allowed in each integration step, above 0, as a share of the
+  // still's mass and of its ethanol; not one of the user's inputs. At the
+  // default every row's masses and strengths lie within 1e-6 relative (1e-9 %
+  // for strengths near 0) of the exact solution of the run's equations.
   long double steptolerance = 1e-9L;
 };
 
