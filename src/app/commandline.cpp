@@ -195,13 +195,13 @@ Without options it opens its window.
   --batch FILE.csv CHARGE_KG STRENGTH POWER TRAYS REFLUX [--step MIN]
           [--stop-top PCT] [--stop-still PCT] [--hours H]
       Distils one charge of the still (CHARGE_KG at STRENGTH per cent by
-      mass) step by step, the column calculated at the still's strength of
-      each step, and writes the rows
+      mass) over time, the column calculated at the still's strength of
+      each moment, and writes the rows
       time_h,still_percent,still_kg,top_percent,product_g_per_h,product_kg,product_mean_percent
-      from time 0. It stops when the top strength falls below --stop-top
-      (default 0: never), the still's strength below --stop-still (default
-      0.1), after --hours (default 24), or when the still is empty. The
-      step is --step minutes (default 1). All texts are read as typed into
+      from time 0, one every --step minutes (default 1). It stops when the
+      top strength falls below --stop-top (default 0: never), the still's
+      strength below --stop-still (default 0.1), after --hours (default 24),
+      or when the still is empty, with a last row at that moment. All texts are read as typed into
       the window's fields, with the locale's decimal separator. FILE "-" is
       standard output.
 

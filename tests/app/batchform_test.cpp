@@ -73,7 +73,7 @@ TEST_F(BatchFormTest, ShowsTheRunOfItsFields) {
   const QStringList thresholds = {batch.CutTable->item(0, 0)->text(), batch.CutTable->item(1, 0)->text(),
                                   batch.CutTable->item(2, 0)->text(), batch.CutTable->item(3, 0)->text()};
   EXPECT_EQ(thresholds, QStringList({"90", "80", "60", "70"}));
-  const analysis::Cut cut = analysis::CutAt(expected.rows, 80);
+  const analysis::Cut cut = analysis::CutAt(expected, 80);
   EXPECT_EQ(batch.CutTable->item(1, 2)->text().toStdString(), numtext::FormatFloat("0.000", cut.product_kg));
 }
 
