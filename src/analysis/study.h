@@ -98,6 +98,11 @@ struct StudyLine {
 StudyPoint CalculatePoint(model::TColumn& column, std::int32_t power, long double stillstrength,
                           int traycount, long double refluxratio);
 
+// The form of a Russian noun that agrees with `count`: `one` after 1, 21,
+// 101…, `few` after 2–4, 22–24…, `many` after the rest, 11–14 and 111–114
+// among them.
+const char* PluralForm(int count, const char* one, const char* few, const char* many);
+
 // The note under the chart for one message: "1 точка не рассчитана: …",
 // "3 точки не рассчитаны: …", "5 точек не рассчитаны: …".
 std::string FailureNote(const FailureCount& failure);
