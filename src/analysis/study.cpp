@@ -65,8 +65,13 @@ std::vector<int> WithTrayCount(std::vector<int> traycounts, int traycount) {
 }
 
 void CheckRefluxRange(const RefluxRange& range) {
-  if (!std::isfinite(range.from) || !std::isfinite(range.to)) {
+  if (!std::isfinite(static_cast<double>(range.from)) ||
+      !std::isfinite(static_cast<double>(range.to))) {
     throw EStudyInputError("Границы флегмового числа должны быть конечными числами");
+  }
+  // A negative ratio gives a negative take-off and efficiency, not a failure.
+  if (range.from < 0.0L) {
+    throw EStudyInputError("Флегмовое число не может быть меньше 0");
   }
   if (range.from > range.to) {
     throw EStudyInputError("Начальное флегмовое число больше конечного");

@@ -49,8 +49,9 @@ std::vector<int> ParseTrayList(std::string_view text);
 // not yet in the list (the main window's own count joins the study).
 std::vector<int> WithTrayCount(std::vector<int> traycounts, int traycount);
 
-// Throws EStudyInputError unless the range has finite ends, from <= to and
-// 2..kMaxRefluxPoints points.
+// Throws EStudyInputError unless the range has ends that are finite as
+// 64-bit doubles (the form its points are written and drawn in), a `from`
+// not below 0 and not above `to`, and 2..kMaxRefluxPoints points.
 void CheckRefluxRange(const RefluxRange& range);
 
 // Throws EStudyInputError for an empty tray list, a count outside
