@@ -26,7 +26,7 @@ TEST(LeastRefluxRatio, IsTheFirstStepThatReaches) {
       {{1000, 0.01L, 20, 16}, {0, 20, 2}, 80, 16.72L},
       {{1000, 0.01L, 20, 16}, {16.715L, 20, 2}, 80, 16.72L},  // from between two steps
       {{1000, 0.2L, 15, 2}, {0, 1, 2}, 88.2L, 1},              // at the upper end
-      {{1000, 0.01L, 20, 16}, {0, 20, 2}, 5, 0},               // reached everywhere
+      {{1000, 0.01L, 20, 16}, {0.011L, 20, 2}, 5, 0.02L},      // reached everywhere
       // Top strength climbs past 72.6 % at 25.75, then falls below it from
       // 27.24 on: a bisection looking at 25 and 27.5 would miss the answer.
       {{500, 0.05L, 1, 1}, {20, 30, 2}, 72.6L, 25.75L},
