@@ -65,8 +65,9 @@ TEST(InverseSearch, SaysWhyATargetIsUnreachable) {
   // One tray tops out at 44.32 %.
   EXPECT_EQ(LeastRefluxRatio({1000, 0.01L, 1, 16}, {0, 20, 2}, 50).value().reason,
             "Крепость 50,00 % с 1 тарелкой не достигается ни при каком флегмовом числе от 0 до 20");
-  EXPECT_EQ(LeastRefluxRatio({1000, 0.01L, 20, 16}, {0, 16.71L, 2}, 80).value().reason,
-            "Крепость 80,00 % с 20 тарелками не достигается ни при каком флегмовом числе от 0 до 16,71");
+  // The range ends between two steps, short of the 16.72 that reaches 80 %.
+  EXPECT_EQ(LeastRefluxRatio({1000, 0.01L, 20, 16}, {0, 16.716L, 2}, 80).value().reason,
+            "Крепость 80,00 % с 20 тарелками не достигается ни при каком флегмовом числе от 0 до 16,716");
   EXPECT_EQ(LeastRefluxRatio({1000, 0.4L, 100, 16}, {0, 20, 2}, 95.6L).value().reason, azeotrope);
   // With no reflux the whole vapour is taken off and the top is the still's
   // vapour, however many trays stand above it.

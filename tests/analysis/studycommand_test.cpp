@@ -84,7 +84,8 @@ TEST(WriteStudyCsv, WritesOneRowPerPointWithTheErrorOrTheNumbers) {
 // Over the default range 0..20 at the column's own tray count and reflux ratio.
 TEST(RunNeed, AnswersBothQuestionsOrSaysUnreachable) {
   EXPECT_EQ(RunNeed(70, {1000, 0.01L, 20, 16}), "reflux_ratio 12.75\ntrays 3\n");
-  EXPECT_EQ(NeedText({false, 0, "why"}, {false, 0, "why"}), "reflux_ratio unreachable\ntrays unreachable\n");
+  EXPECT_EQ(NeedText({true, 0.5L, ""}, {false, 0, "why"}), "reflux_ratio 0.5\ntrays unreachable\n");
+  EXPECT_EQ(NeedText({false, 0, "why"}, {true, 12, ""}), "reflux_ratio unreachable\ntrays 12\n");
 }
 
 }  // namespace
