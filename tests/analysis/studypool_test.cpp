@@ -45,17 +45,18 @@ struct Recorder {
   std::atomic<bool> closed{false};
 
   LineCallback OnLine() {
-    return [this](int, const StudyLine&) { late += closed, ++lines; };
+    return [this](int, const StudyLine&) { late += closed; ++lines; };
   }
-  FinishedCallback OnFinished() { return [this] { late += closed, ++finished; }; }
-  void WaitForALine() const { while (lines == 0) std::this_thread::sleep_for(1ms); }
+  FinishedCallback OnFinished() { return [this] { late += closed; ++finished; }; }
+  void WaitForALine() const { for (int ms = 0; ms < 30000 && !lines; ++ms) std::this_thread::sleep_for(1ms); }
 };
 
 // Many short lines, so that a worker is about to finish one whenever the
-// study is cancelled.
+// study is cancelled, and a second or so of work in all, so that the test
+// acts well before the pool is done even on a busy machine.
 Study ManyLines() {
   Study study{1000, 0.01L, {}, {0, 20, 2}};
-  for (int trays = 1; trays <= 100; ++trays) study.traycounts.push_back(trays);
+  for (int trays = 1; trays <= 1000; ++trays) study.traycounts.push_back(trays % 100 + 1);
   return study;
 }
 
