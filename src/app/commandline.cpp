@@ -106,7 +106,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if (rest != 5) return Error("--need needs PERCENT POWER STRENGTH TRAYS REFLUX");
     line.mode = CommandLine::Mode::kNeed;
     try {
-      line.target = analysis::ParseDotNumber(arguments[1]);
+      line.target = analysis::ParseTargetPercent(arguments[1]);
     } catch (const analysis::EStudyInputError& error) {
       return Error(error.what());
     }

@@ -92,18 +92,18 @@ TEST_F(StudyFormTest, DrawsEveryLineAsTheCalculationGivesIt) {
 }
 
 TEST_F(StudyFormTest, FailedPointsAreLeftOutAndCounted) {
-  form.SetTexts({"1000", "1", "3", "15"});
+  form.SetTexts({"0", "1", "3", "15"});
   TStudyForm& study = OpenStudy();
   study.TraysEdit->setText("3");
-  study.FromEdit->setText("-2");
-  study.ToEdit->setText("0");
+  study.FromEdit->setText("0");
+  study.ToEdit->setText("2");
   study.PointsEdit->setText("3");
   EXPECT_EQ(test::AnswerMessageBoxes([&] { QTest::mouseClick(study.StartButton, Qt::LeftButton); }), QStringList());
   WaitFor(study);
   const auto shown = Lines(*study.MainChart);
   ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0].second.size(), 2u);
-  EXPECT_EQ(study.NotesLabel->text(), "N = 3: 1 точка не рассчитана: Floating point division by zero");
+  EXPECT_EQ(shown[0].second.size(), 0u);
+  EXPECT_EQ(study.NotesLabel->text(), "N = 3: 3 точки не рассчитаны: Invalid floating point operation");
 }
 
 // A second request replaces the first: only its lines are drawn, each whole.
