@@ -2,14 +2,19 @@
 
 #include <QAbstractButton>
 #include <QDeadlineTimer>
+#include <QEvent>
 #include <QFileDialog>
+#include <QListWidget>
 #include <QPointer>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <memory>
+#include <sstream>
 
 #include "app/application.h"
+#include "app/commandline.h"
 
 namespace app::test {
 namespace {
@@ -88,6 +93,34 @@ bool WaitUntil(const std::function<bool()>& done) {
 
 QString StopBox(const QString& text) {
   return Describe("app_tests", QMessageBox::Critical, QMessageBox::Ok, text);
+}
+
+QString StoredPicturePath(const QString& name) {
+  return QStringLiteral(STILLWISE_PICTURES_DIR "/") + name + ".png";
+}
+
+QStringList Items(const QListWidget* box) {
+  QStringList items;
+  for (int i = 0; i < box->count(); ++i) items << box->item(i)->text();
+  return items;
+}
+
+std::string Printed(const InputTexts& texts, const ReportSwitches& switches) {
+  std::ostringstream out;
+  std::ostringstream err;
+  RunReport(texts, switches, out, err);
+  return out.str();
+}
+
+void SetLocale(const char* locale) {
+  qputenv("LC_ALL", locale);
+  QEvent change(QEvent::LocaleChange);
+  QCoreApplication::sendEvent(QCoreApplication::instance(), &change);
+}
+
+QStringList GuiTest::Calculate(const InputTexts& texts) {
+  form.SetTexts(texts);
+  return AnswerMessageBoxes([this] { QTest::mouseClick(form.Button1, Qt::LeftButton); });
 }
 
 }  // namespace app::test
