@@ -6,8 +6,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -22,7 +20,7 @@
 #include <sys/stat.h>
 
 #include <csignal>
-#include <tuple>
+#include <utility>
 
 #include "app/application.h"
 #include "app/clicklabel.h"
@@ -36,53 +34,55 @@
 namespace app {
 namespace {
 
-using Form1Test = test::GuiTest;
+QByteArray Contents(const QString& file) {
+  QFile f(file);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+}
+
+class Form1Test : public test::GuiTest {
+ protected:
+  QStringList Trigger(QAction* action, const QString& file = {}) {
+    return test::AnswerDialogs([action] { action->trigger(); }, file);
+  }
+  // Saves the report under the umask as `name`, which gets ".txt"; the new file's mode.
+  mode_t SaveReportUnder(mode_t mask, const QString& name) {
+    const mode_t saved = ::umask(mask);
+    Trigger(form.ActionSaveReport, folder.filePath(name));
+    ::umask(saved);
+    struct stat status {};
+    return ::stat(QFile::encodeName(folder.filePath(name + ".txt")).constData(), &status) == 0 ? status.st_mode & 07777 : 0;
+  }
+
+  QTemporaryDir folder;
+};
 
 // What the stored pictures of the window do not show: the keyboard's way
-// through it, its hints, title, place and title-bar buttons.
-TEST_F(Form1Test, KeyboardHintsAndFrame) {
+// through it and its title bar.
+TEST_F(Form1Test, KeyboardAndTitleBar) {
   QApplication::setActiveWindow(&form);
   form.Edit1->setFocus();
-  std::vector<QWidget*> visited{QApplication::focusWidget()};
-  for (int i = 0; i < 13; ++i) {
+  for (QWidget* next : std::initializer_list<QWidget*>{form.Edit2, form.Edit3, form.Edit4, form.Button1, form.ListBox1,
+                        form.ListBox2, form.CheckBox6, form.CheckBox7, form.CheckBox8, form.CheckBox9, form.CheckBox10,
+                        form.Button4, form.Edit1}) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    visited.push_back(QApplication::focusWidget());
+    EXPECT_EQ(QApplication::focusWidget(), next);
   }
-  EXPECT_EQ(visited, (std::vector<QWidget*>{form.Edit1, form.Edit2, form.Edit3, form.Edit4, form.Button1,
-                                            form.ListBox1, form.ListBox2, form.CheckBox6, form.CheckBox7,
-                                            form.CheckBox8, form.CheckBox9, form.CheckBox10, form.Button4,
-                                            form.Edit1}));
   // Return clicks the focused push button; in a field it starts nothing.
   QTest::keyClick(form.Edit4, Qt::Key_Return);
   EXPECT_EQ(form.ListBox1->count(), 0);
   QTest::keyClick(form.Button1, Qt::Key_Return);
   EXPECT_EQ(form.ListBox1->count(), 12 + 7 * 20);
-
-  QStringList hints;
-  for (QWidget* control : std::initializer_list<QWidget*>{form.Edit1, form.Edit2, form.Edit3, form.Edit4,
-                                                          form.GroupBox2, form.ListBox2}) {
-    hints << control->toolTip();
-  }
-  EXPECT_EQ(hints, QStringList({"Реально подводимая в куб мощность", "Массовое содержание этанола в кубе",
-                                "Введите кол-во ТТ", "ФЧ (0-бесконечность)",
-                                "Показывает сколько этанола покидает куб в час",
-                                "Сколько этанола из куба\nвы получите на выходе\nпри этом ФЧ"}));
-  EXPECT_EQ(form.windowTitle() + QString(" %1,%2").arg(form.x()).arg(form.y()), "Stillwise (русифицировано) 270,141");
+  // The fixed window offers no maximize button it could not obey.
   EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-  EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
 }
 
 // After a report of three trays, each click shows the results or its
 // message; an error leaves whatever was written before it arose.
 TEST_F(Form1Test, ShowsTheResultsOrTheMessage) {
   const QStringList threeTrays = {"КПД по этанолу (%)   :", "79.4"};
-  const struct {
-    InputTexts texts;
-    QString message;  // empty: no message box
-    int reportLines;
-    QStringList stillOutput;
-    int points;
-  } cases[] = {
+  // The texts typed, the message shown (none when empty), and then the lines
+  // of the report and the still output, and the points of the chart.
+  const struct { InputTexts texts; QString message; int reportLines; QStringList stillOutput; int points; } cases[] = {
       // A text beyond a field's usual length limit is taken whole.
       {{"1000", "20", "3", std::string(40000, ' ') + "1"}, "", 12 + 7 * 3, threeTrays, 4},
       // Power is read before strength; a message is shown as plain text.
@@ -90,7 +90,6 @@ TEST_F(Form1Test, ShowsTheResultsOrTheMessage) {
       {{"1000", "20", "2", "<img src=x>"}, "'<img src=x>' is not a valid floating point value.", 0, threeTrays, 4},
       {{"1000", "20", "2", "-1"}, "Floating point division by zero.", 0, threeTrays, 4},
       {{"1000", "20", "101", "1"}, "Кол-во тарелок не может быть больше 100.", 0, threeTrays, 4},
-      {{"1000", "1e830", "2", "1"}, "Floating point overflow.", 0, threeTrays, 4},
       {{"0", "20", "2", "1"}, "Invalid floating point operation.", 12 + 7 * 2, {"КПД по этанолу (%)   :"}, 3},
   };
   for (const auto& c : cases) {
@@ -103,10 +102,8 @@ TEST_F(Form1Test, ShowsTheResultsOrTheMessage) {
 
 // Unticked one after another, each switch leaves out exactly its tray lines.
 TEST_F(Form1Test, SwitchesLeaveOutTheirTrayLines) {
-  const std::pair<QCheckBox*, QString> switches[] = {{form.CheckBox7, "возврат с тарелки"},
-                                                     {form.CheckBox9, "крепость флегмы   "},
-                                                     {form.CheckBox8, "крепость пара    "},
-                                                     {form.CheckBox10, "Температура"}};
+  const std::pair<QCheckBox*, QString> switches[] = {{form.CheckBox7, "возврат с тарелки"}, {form.CheckBox9, "крепость флегмы   "},
+                                                     {form.CheckBox8, "крепость пара    "}, {form.CheckBox10, "Температура"}};
   QStringList expected = QString::fromStdString(test::Printed({"1000", "20", "2", "1"})).split('\n').mid(0, 26);
   for (const auto& [box, start] : switches) {
     QTest::mouseClick(box, Qt::LeftButton);
@@ -114,7 +111,6 @@ TEST_F(Form1Test, SwitchesLeaveOutTheirTrayLines) {
     Calculate({"1000", "20", "2", "1"});
     EXPECT_EQ(test::Items(form.ListBox1), expected) << start.toStdString();
   }
-  EXPECT_EQ(expected.size(), 26 - 4 * 2);
 }
 
 // A message ending in a letter or digit gets a period; the caption is the
@@ -131,37 +127,27 @@ TEST_F(Form1Test, MessagesEndInAPeriodUnlessTheyCloseOtherwise) {
 TEST_F(Form1Test, CommaLocaleTakesCommaAndRefusesPoint) {
   test::SetLocale("ru_RU.UTF-8");
   EXPECT_EQ(Calculate({"1000", "1,5", "1", "15"}), QStringList());
-  EXPECT_EQ(test::Items(form.ListBox1).mid(17), QStringList({"крепость пара  :   13,66 %", "крепость флегмы:      2 %"}));
   EXPECT_EQ(test::Items(form.ListBox2).back(), "32,7");
   EXPECT_EQ(Calculate({"1000", "1.5", "2", "1"}), QStringList{test::StopBox("'1.5' is not a valid floating point value.")});
   test::SetLocale("C.UTF-8");
 }
 
-// The information window, which no stored picture shows: opened by the
-// button or the version label, a second time changing nothing, hidden by
-// "Закрыть" and shown again as it was.
-TEST_F(Form1Test, InformationWindowKeepsItsPlaceAndText) {
+// The information window: opened by the button or the version label, a
+// second time changing nothing, hidden by "Закрыть" and shown again as it was.
+TEST_F(Form1Test, InformationWindowOpensOnceAndKeepsItsText) {
   TForm3& info = windows.Form3;
-  EXPECT_EQ(QString("%1 %2,%3 %4 %5 %6").arg(info.windowTitle()).arg(info.x()).arg(info.y()).arg(info.Label1->text())
-                .arg(info.Button1->text()).arg(info.Memo1->isReadOnly()), "Информация 396,72 Информация о Stillwise Закрыть 1");
   QTest::mouseClick(form.Button4, Qt::LeftButton);
   QScrollBar* bar = info.Memo1->verticalScrollBar();
   bar->setValue(bar->maximum() / 2);
-  const auto state = [&] { return std::make_tuple(info.isVisible(), info.geometry(), bar->value()); };
-  const auto shown = state();
-  ASSERT_TRUE(info.isVisible() && bar->value() > 0);
+  const std::pair<QRect, int> shown{info.geometry(), bar->value()};
+  ASSERT_TRUE(info.isVisible() && shown.second > 0);
   for (QWidget* control : std::initializer_list<QWidget*>{form.Button4, form.Label8, info.Button1, form.Label8}) {
     QTest::mouseClick(control, Qt::LeftButton);
     EXPECT_EQ(info.isVisible(), control != info.Button1);
   }
-  EXPECT_EQ(state(), shown);
+  EXPECT_EQ(std::make_pair(info.geometry(), bar->value()), shown);
   const QStringList lines = info.Memo1->toPlainText().split('\n');
-  qsizetype next = 0;
-  for (const char* heading : {"Что делает эта программа?", "Как её использовать?", "Как программа рассчитывает крепость и другие",
-                              "данные?", "Допущенные упрощения:", "Другие источники ошибок:"}) {
-    next = lines.indexOf(heading, next) + 1;
-    EXPECT_GT(next, 0) << heading;
-  }
+  EXPECT_EQ(lines.front(), "Что делает эта программа?");
   for (const QString& line : lines) EXPECT_LE(line.size(), 52) << line.toStdString();
 }
 
@@ -172,44 +158,18 @@ TEST_F(Form1Test, InformationWindowKeepsItsPlaceAndText) {
 // and look at them before committing.
 TEST_F(Form1Test, LooksAsItsStoredPictures) {
   for (const auto& [trays, texts] : {std::pair<QString, InputTexts>{"0", {"1000", "1", "0", "15"}},
-                                     {"1", {"1000", "20", "1", "1"}},
-                                     {"20", {"1000", "1", "20", "15"}},
+                                     {"1", {"1000", "20", "1", "1"}}, {"20", {"1000", "1", "20", "15"}},
                                      {"100", {"1000", "1", "100", "15"}}}) {
     form.SetTexts(texts);
     form.Button1Click();
     QApplication::processEvents();
-    test_support::ExpectStoredPicture(form.grab().toImage(), test::StoredPicturePath("screenshot_" + trays));
+    test_support::ExpectStoredPicture(form.grab().toImage(), STILLWISE_PICTURES_DIR "/screenshot_" + trays + ".png");
   }
 }
-
-QByteArray Contents(const QString& file) {
-  QFile f(file);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
-
-class MenuTest : public test::GuiTest {
- protected:
-  QStringList Trigger(QAction* action, const QString& file = {}) {
-    return test::AnswerDialogs([action] { action->trigger(); }, file);
-  }
-  QStringList Files() const {
-    return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-  }
-  // Saves the report under the umask as `name`, which gets ".txt"; the new file's mode.
-  mode_t SaveReportUnder(mode_t mask, const QString& name) {
-    const mode_t saved = ::umask(mask);
-    Trigger(form.ActionSaveReport, folder.filePath(name));
-    ::umask(saved);
-    struct stat status {};
-    return ::stat(QFile::encodeName(folder.filePath(name + ".txt")).constData(), &status) == 0 ? status.st_mode & 07777 : 0;
-  }
-
-  QTemporaryDir folder;
-};
 
 // Every menu and entry, with its mnemonic and shortcut; those that need
 // results wait for the first report.
-TEST_F(MenuTest, MenusOfferTheirEntriesAndWaitForResults) {
+TEST_F(Form1Test, MenusOfferTheirEntriesAndWaitForResults) {
   QStringList entries;
   for (QAction* menu : form.MenuBar->actions()) {
     entries << menu->text();
@@ -218,11 +178,11 @@ TEST_F(MenuTest, MenusOfferTheirEntriesAndWaitForResults) {
                                                    (action->isEnabled() ? "" : " (off)"));
     }
   }
-  EXPECT_EQ(entries, QStringList({"&Файл", "&Сохранить отчёт… Ctrl+S (off)", "&Экспорт таблицы в CSV… Ctrl+E (off)",
-                                  "Сохранить &график… Ctrl+Shift+S (off)", "-", "В&ыход Ctrl+Q", "&Правка",
-                                  "&Копировать отчёт Ctrl+Shift+C (off)", "Копировать &график  (off)", "&Анализ",
-                                  "&Флегмовое число и тарелки… Ctrl+T", "&Перегонка по времени… Ctrl+B",
-                                  "&Справка", "&Информация F1", "&О программе "}));
+  EXPECT_EQ(entries.join(" | "), "&Файл | &Сохранить отчёт… Ctrl+S (off) | &Экспорт таблицы в CSV… Ctrl+E (off) | "
+                                 "Сохранить &график… Ctrl+Shift+S (off) | - | В&ыход Ctrl+Q | &Правка | "
+                                 "&Копировать отчёт Ctrl+Shift+C (off) | Копировать &график  (off) | &Анализ | "
+                                 "&Флегмовое число и тарелки… Ctrl+T | &Перегонка по времени… Ctrl+B | &Справка | "
+                                 "&Информация F1 | &О программе ");
   Calculate({"1000", "20", "", "1"});
   EXPECT_FALSE(form.ActionSaveReport->isEnabled());
   Calculate({"0", "20", "2", "1"});
@@ -230,6 +190,14 @@ TEST_F(MenuTest, MenusOfferTheirEntriesAndWaitForResults) {
                           form.ActionCopyChart}) {
     EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
   }
+  // The help entries show the information window and the program's version
+  // and licence; the exit entry closes the window.
+  form.ActionInformation->trigger();
+  EXPECT_TRUE(windows.Form3.isVisible());
+  const QString about = test::AnswerMessageBoxes([this] { form.ActionAbout->trigger(); }).value(0);
+  EXPECT_TRUE(about.startsWith("О программе|") && about.contains("Stillwise 1.0.0") && about.contains("GNU General Public"));
+  form.ActionExit->trigger();
+  EXPECT_FALSE(form.isVisible());
 }
 
 // The saved and copied report is what --report prints, also after an error.
@@ -237,7 +205,7 @@ TEST_F(MenuTest, MenusOfferTheirEntriesAndWaitForResults) {
 // a cancelled dialog writes nothing. A file that cannot be written, here on a
 // disk full after 100 bytes, gives a message naming it and the reason, and
 // the file it would replace stays as it was.
-TEST_F(MenuTest, SavesAndCopiesTheReportAsTheListsShowIt) {
+TEST_F(Form1Test, SavesAndCopiesTheReportAsTheListsShowIt) {
   const QString file = folder.filePath("report.txt");
   int boxes = 1;
   for (const InputTexts& texts : {InputTexts{"1000", "20", "2", "1"}, InputTexts{"0", "5", "1", "2"}}) {
@@ -253,7 +221,7 @@ TEST_F(MenuTest, SavesAndCopiesTheReportAsTheListsShowIt) {
   EXPECT_EQ(SaveReportUnder(022, "open"), 0644u);
   EXPECT_EQ(SaveReportUnder(077, "own"), 0600u);
   Trigger(form.ActionSaveReport, {});
-  EXPECT_EQ(Files(), QStringList({"open.txt", "own.txt", "report.txt"}));
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"open.txt", "own.txt", "report.txt"}));
 
   Calculate({"1000", "20", "2", "1"});
   rlimit saved{};
@@ -266,12 +234,12 @@ TEST_F(MenuTest, SavesAndCopiesTheReportAsTheListsShowIt) {
   std::signal(SIGXFSZ, savedSignal);
   EXPECT_EQ(answered.value(2), test::StopBox("Не удалось сохранить файл «" + file + "»: File too large."));
   EXPECT_EQ(Contents(file).toStdString(), test::Printed({"0", "5", "1", "2"}));
-  EXPECT_EQ(Files(), QStringList({"open.txt", "own.txt", "report.txt"}));
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"open.txt", "own.txt", "report.txt"}));
 }
 
 // The table of the report shown, each number with "." whatever the locale;
 // a calculation that failed before its report does not change it.
-TEST_F(MenuTest, ExportsTheTrayTableOfTheShownReport) {
+TEST_F(Form1Test, ExportsTheTrayTableOfTheShownReport) {
   test::SetLocale("ru_RU.UTF-8");
   Calculate({"1000", "20", "2", "1"});
   Calculate({"1000", "20", "3", "-1"});
@@ -292,29 +260,18 @@ TEST_F(MenuTest, ExportsTheTrayTableOfTheShownReport) {
 }
 
 // Saved by its name as PNG or SVG, and copied as both.
-TEST_F(MenuTest, SavesAndCopiesTheChartPicture) {
+TEST_F(Form1Test, SavesAndCopiesTheChartPicture) {
   Calculate({"1000", "20", "2", "1"});
   const QImage shown = form.Chart1->grab().toImage().convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(Trigger(form.ActionSaveChart, folder.filePath("chart.png")), QStringList{"file dialog|Сохранить график"});
   EXPECT_EQ(QImage(folder.filePath("chart.png")).convertToFormat(QImage::Format_RGB32), shown);
   Trigger(form.ActionSaveChart, folder.filePath("chart.svg"));
   const QByteArray vector = Contents(folder.filePath("chart.svg"));
-  EXPECT_TRUE(vector.startsWith("<?xml") && vector.contains("width=\"296\" height=\"473\"") &&
-              vector.contains(">Крепость в колонне</text>")) << vector.left(300).toStdString();
+  EXPECT_TRUE(vector.startsWith("<?xml") && vector.contains(">Крепость в колонне</text>")) << vector.left(300).toStdString();
   form.ActionCopyChart->trigger();
   const QMimeData* copied = QApplication::clipboard()->mimeData();
   EXPECT_EQ(qvariant_cast<QImage>(copied->imageData()).convertToFormat(QImage::Format_RGB32), shown);
   EXPECT_EQ(copied->data("image/svg+xml"), vector);
-}
-
-TEST_F(MenuTest, HelpAndExitEntries) {
-  form.ActionInformation->trigger();
-  EXPECT_TRUE(windows.Form3.isVisible());
-  const QStringList about = test::AnswerMessageBoxes([this] { form.ActionAbout->trigger(); });
-  EXPECT_TRUE(about.value(0).startsWith("О программе|") && about.value(0).contains("Stillwise 1.0.0") &&
-              about.value(0).contains("GNU General Public License")) << about.value(0).toStdString();
-  form.ActionExit->trigger();
-  EXPECT_FALSE(form.isVisible());
 }
 
 }  // namespace

@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QString>
 #include <QStringList>
 #include <functional>
-#include <ostream>
 #include <string>
 
 #include "app/program.h"
@@ -29,14 +27,11 @@ bool WaitUntil(const std::function<bool()>& done);
 // A box as the program shows its errors: the stop icon and one OK button.
 QString StopBox(const QString& text);
 
-// The stored picture of that name in tests/app/pictures.
-QString StoredPicturePath(const QString& name);
-
 // The lines of a list box, top to bottom.
 QStringList Items(const QListWidget* box);
 
 // What --report prints for the texts: the lists as the window shows them.
-std::string Printed(const InputTexts& texts, const ReportSwitches& switches = {});
+std::string Printed(const InputTexts& texts);
 
 // Sets the locale, and tells the application as a desktop does when the
 // user changes it.
