@@ -45,14 +45,13 @@ TEST(Properties, FollowTheTabulatedValuesInEveryBandOfTheFits) {
   // neighbours'; each switch value belongs to the band below it.
   const std::tuple<long double, int, const char*> vapours[] = {
       {std::nextafter(-2.0L, -3.0L), -1, "0"}, {-2.0L, 0, "0"}, {0.0L, 0, "0"},
-      {std::nextafter(0.0L, 1.0L), 1, "0.0001"}, {0.001L, 1, "0.010163021356"},
-      {0.2L, 1, "0.651876240000"}, {0.3374L, 1, "0.726364"}, {0.33741L, 2, "0.725837"},
-      {std::nextafter(0.3374L, 1.0L), 2, "0.726"}, {0.45L, 2, "0.756643981142"},
-      {0.5544L, 2, "0.780443"}, {std::nextafter(0.5544L, 1.0L), 3, "0.781"},
-      {0.55441L, 3, "0.781179"}, {0.6L, 3, "0.792830206947"},
+      {0.001L, 1, "0.010163021356"}, {0.2L, 1, "0.651876240000"}, {0.3374L, 1, "0.726364"},
+      {std::nextafter(0.3374L, 1.0L), 2, "0.725836"}, {0.45L, 2, "0.756643981142"},
+      {0.5544L, 2, "0.780443"}, {std::nextafter(0.5544L, 1.0L), 3, "0.781177"},
+      {0.6L, 3, "0.792830206947"},
       // Past the 0.7252 anchor the blend's correction changes sign.
-      {0.7L, 3, "0.822915921749"}, {0.72535L, 3, "0.830586072785"}, {0.7254L, 3, "0.831"},
-      {std::nextafter(0.7254L, 1.0L), 4, "0.831"}, {0.7255L, 4, "0.830633886238"},
+      {0.7L, 3, "0.822915921749"}, {0.72535L, 3, "0.830586072785"}, {0.7254L, 3, "0.830602043"},
+      {std::nextafter(0.7254L, 1.0L), 4, "0.830601970"}, {0.7255L, 4, "0.830633886238"},
       // The high fit alone, then capped where it passes the azeotrope.
       {0.85L, 4, "0.886788996719"}, {0.944L, 4, "0.954400081674"}, {0.946L, 4, "0.955800000000"},
       {std::nextafter(0.9558L, 0.0L), 4, "0.9558"}, {0.9558L, 5, "0.9558"}, {2.0L, 5, "0.9558"},
@@ -65,9 +64,8 @@ TEST(Properties, FollowTheTabulatedValuesInEveryBandOfTheFits) {
 
   // Vapour strength: temperature, heat of vaporization, pure ethanol, pure water.
   const std::pair<long double, const char*> heats[] = {
-      {0.0L, "100.0400 2116.98 745.79 2116.98"}, {0.5L, "91.3890 1446.60 759.07 2134.14"},
-      {0.79999L, "80.8934"}, {0.8L, "80.6284 1050.78 774.62 2155.40"},  // steps down at 0.8
-      {1.0L, "78.3800 777.74 777.74 2159.83"}};
+      {0.0L, "100.0400 2116.98 745.79 2116.98"}, {0.79999L, "80.8934 1050.39 774.25 2154.88"},
+      {0.8L, "80.6284 1050.78 774.62 2155.40"}};  // temperature steps down at 0.8
   for (const auto& [y, shown] : heats) {
     const long double t = temperature(y);
     EXPECT_EQ(ShownAs(shown, {t, heatofvaporization(y), ethanolheat(t), waterheat(t)}), shown);
@@ -130,7 +128,6 @@ TEST(Column, GivesTheTabulatedResultsOrTheFirstFault) {
       {Typed(1000, 20, 100, 1), "2889.94 1883.88 88.2117 1914.47 1914.47 89.64 1"},
       // 3600·P beyond 32 bits: the flows at 1000 W times P / 1000.
       {Typed(596524, 1, 20, 15), "1079672.40 101966.18 75.9624 121620.19"},
-      {Typed(INT32_MAX, 1, 20, 15), "3886815661 367077762 75.9624 437832116"},
       {Typed(1000, 10, 0, 2), "2541.48 1328.47 52.2715"},  // no trays: the still's vapour
       {Typed(1000, 1, 20, -1), "Floating point division by zero"},
       {Typed(0, 1, 20, -1), "Invalid floating point operation"},
@@ -152,10 +149,7 @@ TEST(Column, GivesTheTabulatedProfilesSolvedTopDownWhenTheTopMissesByMoreThanThe
       {Typed(1000, 20, 15, 1), 15, 15, "84.19 88.21 78.70 1809.42 0"},
       {Typed(1000, 20, 5, 0), 1, 5, "20.00 65.19 86.57 0 1"},
       {Typed(1000, 1, 100, 15), 1, 50, "1.00 9.44 99.25 1606.06"},
-      {Typed(1000, 1, 100, 15), 99, 99, "8.50 48.56 91.79 2252.27"},
       {Typed(1000, 1, 100, 15), 100, 100, "46.08 75.96 82.54 3058.22"},
-      {Typed(1000, 20, 100, 1), 1, 50, "20.00 65.19 86.57 975.47"},
-      {Typed(1000, 20, 100, 1), 100, 100, "84.19 88.21 78.70 1914.47"},
       {Typed(1000, 1, 10, 0.25L), 10, 10, "1.23 11.41 99.04 366.90 1"},
       {Typed(1000, 18.9L, 1, 2), 1, 1, "55.44 78.04 81.70 2229.29 1"},
       {Typed(1000, 44.1L, 10, 0.5L), 10, 10, "78.15 85.16 79.25 1115.33 0"}};
@@ -210,21 +204,6 @@ std::string Bits(const TColumn& c) {
   return bits;
 }
 
-// The cases whose results, skipping repeats on one thread and so with that
-// thread's memory of earlier columns, differ from `everystep`, taken in steps
-// of `stride` around the list.
-std::vector<std::size_t> Mismatches(const std::vector<ColumnInputs>& inputs,
-                                    const std::vector<std::string>& everystep, std::size_t stride) {
-  std::vector<std::size_t> mismatches;
-  TColumn fast;
-  for (std::size_t k = 0; k < inputs.size(); ++k) {
-    const std::size_t i = k * stride % inputs.size();
-    fast.Calculate(inputs[i], Repeats::kSkip);
-    if (Bits(fast) != everystep[i]) mismatches.push_back(i);
-  }
-  return mismatches;
-}
-
 // Bit identity is proved on the machine that runs the test, never against
 // bits recorded on another processor.
 TEST(Repeats, SkippingThemGivesTheBitsOfComputingEveryStepInAnyOrderOnSeveralThreads) {
@@ -237,15 +216,25 @@ TEST(Repeats, SkippingThemGivesTheBitsOfComputingEveryStepInAnyOrderOnSeveralThr
     // The corrections start above the still's vapour and never fall below it.
     EXPECT_GE(full.topstrength, vapourstrength(in.stillstrength)) << everystep.size() - 1;
   }
-  // Forwards, backwards and in steps of 7 (prime to the count): no thread's
-  // memory of earlier columns matches another's.
+  // One thread each skips repeats forwards, backwards or in steps of 7
+  // (prime to the count) through the cases, on one column and with its own
+  // memory of earlier columns: no thread's memory matches another's.
   ASSERT_NE(inputs.size() % 7, 0u);
+  const auto mismatches = [&](std::size_t stride) {
+    std::vector<std::size_t> cases;
+    TColumn fast;
+    for (std::size_t k = 0, i = 0; k < inputs.size(); i = ++k * stride % inputs.size()) {
+      fast.Calculate(inputs[i], Repeats::kSkip);
+      if (Bits(fast) != everystep[i]) cases.push_back(i);
+    }
+    return cases;
+  };
   std::vector<std::size_t> missed[3];
-  std::thread second([&] { missed[1] = Mismatches(inputs, everystep, inputs.size() - 1); });
-  std::thread third([&] { missed[2] = Mismatches(inputs, everystep, 7); });
-  missed[0] = Mismatches(inputs, everystep, 1);
-  second.join();
-  third.join();
+  std::thread backward([&] { missed[1] = mismatches(inputs.size() - 1); });
+  std::thread sevens([&] { missed[2] = mismatches(7); });
+  missed[0] = mismatches(1);
+  backward.join();
+  sevens.join();
   for (const auto& cases : missed) EXPECT_EQ(cases, std::vector<std::size_t>{});
 }
 

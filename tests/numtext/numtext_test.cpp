@@ -63,15 +63,14 @@ TEST(FormatFloat, WritesThePictureWithoutRaisingFaults) {
       // digits all at the first placeholder.
       {"0", -2.5L, "-3"}, {"0.0", 9.96L, "10.0"}, {"00.0", 5.25L, "05.3"},
       {"00.0", 123.4L, "123.4"}, {"0.0.0", 1.25L, "1.25"},  // a later point is no point
-      {"#,##0.###", -1234567.5L, "-1,234,567.5"}, {"#,##0.###", 0.0625L, "0.063"},
+      {"#,##0.###", -1234567.5L, "-1,234,567.5"},
       {"#,##0.###", 0.0004L, "0.000"},  // zero at the cut: every decimal placeholder writes
       {"#,##0.###", 0.00004L, "0"},     // vanishes before the cut: a plain zero
       {"0.00,", 1234.5L, "1,234.50"}, {"##0.## %", 12.5L, "12.5 %"},
       // Sections: a negative one has no automatic sign; zero after rounding
       // takes the zero section or the first.
       {"0.00;(0.00)", -1.5L, "(1.50)"}, {"0.00;(0.00)", -0.001L, "0.00"}, {"0;;zero", -3.0L, "-3"},
-      {"0;(0);zero", -0.0L, "zero"}, {"0.0;neg;zero", -Limits::denorm_min(), "zero"},
-      {"0;n;z;w", 0.0L, "z"}, {"", 2.5L, "2.5"}, {";(0)", -2.5L, "-2.5"},
+      {"0;(0);zero", -0.0L, "zero"}, {"0;n;z;w", 0.0L, "z"},
       // Quotes and literals.
       {"\"a;b\"0;neg", -5.0L, "neg"}, {"'#'0\"0,.\"", 5.0L, "#50,."}, {"0'x;0", 5.0L, "5x;0"},
       {"0 Ex", 5.0L, "5 Ex"}, {"abc", -5.0L, "-abc"}, {"0 \u00B0C", 78.4L, "78 \u00B0C"},
@@ -80,8 +79,12 @@ TEST(FormatFloat, WritesThePictureWithoutRaisingFaults) {
       {"0.00E+00", 12345.0L, "1.23E+04"}, {"0.00e-00", 0.000123L, "1.23e-04"},
       {"0.0E-0", 5e300L, "5.0E300"}, {"0E+000000", 1234.0L, "1E+0003"}, {"0.0E+", 0.0L, "0.0E+0"},
       {"#.##E+0", 0.0099996L, "1E-2"}, {"0.0E+0", 1e20L, "1.0E+20"}, {"e-\"%;0\"", 123.0L, "e0%;0"},
-      // The general form from 1e18 on, for infinities and NaN.
-      {"0.00", 1e20L, "1E20"}, {"0", 1e18L, "1E18"},
+      // The general form of fifteen significant digits, for an empty first
+      // section, and from 1e18 on, for infinities and NaN.
+      {"", 1200.0L, "1200"}, {"", 0.0001L, "0.0001"}, {"", 0.00001L, "1E-5"}, {"", 1e15L, "1E15"},
+      {"", 123456789012345.0L, "123456789012345"}, {";(0)", -2.5L, "-2.5"},
+      {"", 2.0L / 3, "0.666666666666667"}, {"", -Limits::denorm_min(), "0"},
+      {"0.00", 1.5e20L, "1.5E20"}, {"0", 1e18L, "1E18"},
       {"0", 999999999999999999.0L, "999999999999999999"},
       {"0.00;(0.00)", -Limits::infinity(), "-INF"}, {"0.00", Limits::quiet_NaN(), "NAN"},
       // The digits: one scaling of the value, one rounding to nearest.
@@ -111,15 +114,6 @@ TEST(FormatFloat, LimitsThePatternButNotTheOutput) {
   std::string grouped = "00";  // 200 digits with a two-byte group separator
   for (int i = 0; i < 66; ++i) grouped += i < 65 ? "\u00A0000" : "\u00A0001";
   EXPECT_EQ(FormatFloat("#," + std::string(200, '0'), 1.0L), grouped);
-}
-
-TEST(FloatToStr, WritesFifteenSignificantDigits) {
-  const ScopedSeparators separators(".", ",");
-  const std::pair<long double, const char*> cases[] = {
-      {-0.0L, "0"}, {-2.5L, "-2.5"}, {1200.0L, "1200"}, {0.0001L, "0.0001"}, {0.00001L, "1E-5"},
-      {1e15L, "1E15"}, {1.5e20L, "1.5E20"}, {123456789012345.0L, "123456789012345"},
-      {2.0L / 3, "0.666666666666667"}, {Limits::infinity(), "INF"}, {Limits::denorm_min(), "0"}};
-  for (const auto& [value, text] : cases) EXPECT_EQ(FloatToStr(value), text);
 }
 
 TEST(StrToFloat, ReadsTheNumberOrNamesTheWholeText) {
@@ -194,15 +188,11 @@ TEST(SeparatorsFromLocaleData, TakesOneWellFormedCharacterOrKeepsTheDefault) {
 // gives it exactly up to 1e27; beyond, its few roundings may land a few units
 // of the last place off.
 TEST(ScaleByPowerOfTen, StaysWithinFourUnitsOfTheNearestValue) {
-  int misses = 0;
   for (int n = -4931; n <= 4931; ++n) {
     const long double nearest = std::strtold(("1e" + std::to_string(n)).c_str(), nullptr);
     const long double allowed = n >= 0 && n <= 27 ? 0 : 4 * Limits::epsilon() * nearest;
-    if (std::fabs(detail::ScaleByPowerOfTen(1.0L, n) - nearest) > allowed && misses++ < 5) {
-      ADD_FAILURE() << "10^" << n;
-    }
+    ASSERT_LE(std::fabs(detail::ScaleByPowerOfTen(1.0L, n) - nearest), allowed) << "10^" << n;
   }
-  EXPECT_EQ(misses, 0);
 }
 
 // Inputs the fuzz target once failed on, and texts for its checks of the
