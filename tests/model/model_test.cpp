@@ -20,10 +20,10 @@ using namespace model;
 
 // `values` as the report writes them, each with the decimals of the word of
 // `shown` in its place, for as many values as `shown` has words: the tables
-// of expected values give them that way. The tables hold at most twelve
-// significant digits, which every x86-64 processor gives alike: they differ
-// only in the last bits of extended exp and log (~1e-19 relative), which
-// reach these values as at most ~1e-15.
+// of expected values give them that way.
+// Twelve significant digits at most, alike on every x86-64 processor: they
+// differ only in the last bits of extended exp and log (~1e-19 relative),
+// which reach these values as at most ~1e-15.
 std::string ShownAs(const std::string& shown, std::initializer_list<long double> values) {
   std::istringstream words(shown);
   std::string text, word;
@@ -137,7 +137,6 @@ TEST(Column, GivesTheTabulatedResultsOrTheFirstFault) {
       {ColumnInputs{1000, 0.01L, 20, 1e-4000L}, "Floating point overflow"},
       // Refused before the reflux ratio can fault.
       {Typed(1000, 20, 101, -1), "Кол-во тарелок не может быть больше 100"}};
-
   for (const auto& [inputs, shown] : cases) EXPECT_EQ(Outcome(inputs, shown), shown);
 }
 

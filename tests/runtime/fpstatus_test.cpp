@@ -60,9 +60,7 @@ TEST(Power, FollowsTheGeneralRulesUpToTheTopOfTheRange) {
     // Whole exponents give exact powers. Processors differ in the last bits
     // of exp and ln, which a large exponent magnifies.
     const long double allowed = std::trunc(exponent) == exponent ? 0 : 1e-12L * expected;
-    if (!*fault) {
-      EXPECT_LE(std::fabs(power - expected), allowed) << double(exponent);
-    }
+    EXPECT_TRUE(*fault || std::fabs(power - expected) <= allowed) << double(exponent);
   }
 }
 
