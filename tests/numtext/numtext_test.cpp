@@ -120,14 +120,13 @@ TEST(StrToFloat, ReadsTheNumberOrNamesTheWholeText) {
   const ScopedSeparators separators(".", ",");
   const auto zeros = [](int n) { return std::string(static_cast<std::size_t>(n), '0'); };
   ExpectReads<long double>(StrToFloat, "' is not a valid floating point value", {
-      {" 12.5 ", 12.5L}, {"-.5", -0.5L}, {".", 0.0L}, {"5.", 5.0L}, {"1E", 1.0L}, {"+25E-1", 2.5L},
-      {"1E4932", 1e4932L}, {"1E-4999", 0.0L}, {"0." + zeros(6000) + "1", 0.0L},
+      {" 12.5 ", 12.5L}, {"-.5", -0.5L}, {".", 0.0L}, {"5.", 5.0L}, {"1e3", 1000.0L}, {"1E", 1.0L},
+      {"+25E-1", 2.5L}, {"1E4932", 1e4932L}, {"1E-4999", 0.0L}, {"0." + zeros(6000) + "1", 0.0L},
       {"1234567890123456789", 1234567890123456789.0L},
       // Digits beyond the nineteenth accumulate in rounded floating steps.
       {"123456789012345678901", 12345678901234567890.0L * 10 + 1}, {"1" + zeros(4932), 1e4932L},
       {"", {}}, {"   ", {}}, {"-", {}}, {"+-1", {}}, {"e5", {}}, {"\t1", {}}, {"1 000", {}},
-      // A digit is left after the exponent reached 500.
-      {"1,000", {}}, {"1E4999", {}}, {"0E5000", {}},
+      {"1,000", {}}, {"1E4999", {}}, {"0E5000", {}},  // a digit left after exponent 500
       // Digits that overflow stay refused, whatever scale would follow.
       {"15." + zeros(5120), {}}, {"1" + zeros(5000) + "E-5200", {}}, {"-2" + zeros(4932), {}}});
 }
