@@ -33,9 +33,8 @@ std::string IntToStr(std::int32_t value);
 // locale. Run at start-up and whenever the locale settings change.
 void ReadLocaleSeparators();
 
-// Pins the separators: `decimal` must be one character, `thousand` one
-// character or empty (no group separator is written). Throws
-// std::invalid_argument otherwise.
+// Pins the separators: `decimal` one character, `thousand` one character or
+// empty (no group separator is written).
 void SetLocaleSeparators(std::string_view decimal, std::string_view thousand);
 
 std::string LocaleDecimalSeparator();

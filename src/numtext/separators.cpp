@@ -4,7 +4,6 @@
 #include <locale.h>
 
 #include <mutex>
-#include <stdexcept>
 #include <string>
 
 #include "numtext/numtext.h"
@@ -50,7 +49,6 @@ Separators SeparatorsFromLocaleData(const char* radix, const char* thousands) {
 namespace numtext {
 
 using detail::CurrentSeparators;
-using detail::IsOneCharacter;
 using detail::SetCurrentSeparators;
 using detail::Separator;
 using detail::Separators;
@@ -68,15 +66,6 @@ void ReadLocaleSeparators() {
 }
 
 void SetLocaleSeparators(std::string_view decimal, std::string_view thousand) {
-  // A NUL character stands for "no separator", which only the thousand
-  // separator may be.
-  if (thousand == std::string_view("", 1)) thousand = {};
-  if (!IsOneCharacter(decimal) || decimal[0] == '\0') {
-    throw std::invalid_argument("decimal separator must be one character");
-  }
-  if (!thousand.empty() && !IsOneCharacter(thousand)) {
-    throw std::invalid_argument("thousand separator must be one character or none");
-  }
   SetCurrentSeparators({Separator(decimal), Separator(thousand)});
 }
 
