@@ -159,8 +159,8 @@ TEST(RunNeed, PrintsBothAnswers) {
   EXPECT_EQ(err.str(), "'x' is not a valid floating point value.\n");
 }
 
-// The table goes out once the calculation has written its report; an
-// error ends with the message and status 1 as for the report.
+// The table goes out only when the whole calculation succeeds; an error,
+// even after the report, ends with the message, status 1 and nothing written.
 TEST(RunCsv, WritesTheTableOrNothingAndTheMessage) {
   const struct {
     InputTexts texts;
@@ -170,7 +170,7 @@ TEST(RunCsv, WritesTheTableOrNothingAndTheMessage) {
   } cases[] = {
       {{"1000", "20", "2", "1"}, 0, 3, ""},
       {{"1000", "20", "0", "1"}, 0, 1, ""},
-      {{"0", "20", "2", "1"}, 1, 3, "Invalid floating point operation.\n"},
+      {{"0", "20", "2", "1"}, 1, -1, "Invalid floating point operation.\n"},
       {{"1000", "20", "2", "-1"}, 1, -1, "Floating point division by zero.\n"},
       {{"1000", "2,5", "2", "1"}, 1, -1, "'2,5' is not a valid floating point value.\n"},
   };
