@@ -35,7 +35,8 @@ Outcome RunProgram(const QStringList& arguments, const QStringList& variables = 
     process.setChildProcessModifier([fileSizeLimit] {
       const rlimit limit{fileSizeLimit, fileSizeLimit};
       setrlimit(RLIMIT_FSIZE, &limit);
-      std::signal(SIGXFSZ, SIG_IGN);
+      // As a shell leaves it: only the program itself may turn the signal into an error.
+      std::signal(SIGXFSZ, SIG_DFL);
     });
   }
   process.start(STILLWISE_PROGRAM, arguments);
