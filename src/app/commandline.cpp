@@ -233,9 +233,9 @@ shows how far they have come when it is a terminal.
 Exit status: 0 on success; 1 when a calculation fails, a text is not a
 number, or a file or standard output cannot be written (a full disk, a
 closed output, a reader that went away as "| head" does); 2 for a malformed
-command line. With status 1 no file is written and an existing one stays as
-it was; only --report prints the report up to the error, as the window
-shows it.
+command line, an option given twice or an option where FILE belongs. With
+status 1 no file is written and an existing one stays as it was; only
+--report prints the report up to the error, as the window shows it.
 )";
 }
 
