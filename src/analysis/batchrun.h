@@ -1,10 +1,12 @@
 #pragma once
 
 // A batch run: the still is charged once and distils over time. The run is
-// quasi-steady: at each time step the column is calculated for the still's
-// current strength (no hold-up, no heat losses), and over the step the still
-// gives up the product at the take-off and top strength of that calculation.
+// quasi-steady: at every moment the column is the one calculated for the
+// still's strength at that moment (no hold-up, no heat losses), and the still
+// gives up the product at that column's take-off and top strength. The still's
+// mass and ethanol follow from integrating those two rates over time.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <stop_token>
@@ -27,13 +29,18 @@ struct BatchInputs {
   std::int32_t power = 1000;              // W, 0 or more
   std::int32_t traycount = 20;            // theoretical trays
   long double refluxratio = 15.0L;        // R, 0 or more
-  long double stepminutes = 1.0L;         // time step, above 0
+  long double stepminutes = 1.0L;         // time between rows, above 0
   long double stoptoppercent = 0.0L;      // stop when the top falls below; 0: never
   long double stopstillpercent = 0.1L;    // stop when the still falls below
   long double hours = 24.0L;              // length of the run, 0 or more
+  // Error allowed in each integration step, above 0, as a share of the
+  // still's mass and of its ethanol; not one of the user's inputs. At the
+  // default every row's masses and strengths lie within 1e-6 relative (1e-9 %
+  // for strengths near 0) of the exact solution of the run's equations.
+  long double steptolerance = 1e-9L;
 };
 
-// A run takes at most this many steps (hours * 60 / step minutes).
+// A run has at most this many rows after the first (hours * 60 / step minutes).
 inline constexpr long long kMaxBatchSteps = 100000;
 
 // Throws EBatchInputError with a message for the user at the first input out
@@ -65,9 +72,11 @@ enum class BatchStop {
 };
 
 struct BatchRun {
+  BatchInputs inputs;          // what the run ran on
   std::vector<BatchRow> rows;  // row 0 is the charge at time 0
   BatchStop stop = BatchStop::kHours;
   std::string failure;  // the failed calculation's message
+  long long calculations = 0;  // column calculations made, rows included
 };
 
 // Called with each row as soon as it is computed, on the thread that runs the
@@ -75,14 +84,22 @@ struct BatchRun {
 using BatchObserver = std::function<bool(const BatchRow&)>;
 
 // Runs the batch from the charge until the first stop condition, keeping
-// every row computed. Row 0 is the charge at time 0 with no product yet; each
-// further row is the state one step later. A step that would take more
-// ethanol or water than the still holds is shortened to end when that runs
-// out, and the run stops there; the last step is shortened to end at the
-// run's length. A calculation that fails ends the run with its message and
-// the rows before it. Throws EBatchInputError for inputs out of range.
+// every row computed. Row 0 is the charge at time 0 with no product yet; row
+// k is the state at k step minutes, the last one at the run's length. Each
+// row's top strength and take-off are one calculation of the column at that
+// row's still strength, the one the main window gives for it. A stop that
+// falls between rows (the top or the still falling below its stop value, the
+// still running out of ethanol or of water) is located in time and ends the
+// run with a row at that moment. A calculation that fails ends the run with
+// its message and the rows before it. Throws EBatchInputError for inputs out
+// of range.
 BatchRun RunBatch(const BatchInputs& inputs, const BatchObserver& observer = {},
                   std::stop_token stoptoken = {});
+
+// The state at the moment the top strength first falls below
+// `threshold_percent` between run.rows[k - 1], at or above it, and run.rows[k],
+// below it, located as a stop of the run is; rows[k] itself if that fails.
+BatchRow TopFallsBelow(const BatchRun& run, std::size_t k, long double threshold_percent);
 
 // Why the run stopped, for the user: the failure's message for kFailed.
 std::string StopText(const BatchRun& run);

@@ -6,25 +6,27 @@
 
 namespace analysis {
 
-Cut CutAt(const std::vector<BatchRow>& rows, long double threshold_percent) {
+Cut CutAt(const BatchRun& run, long double threshold_percent) {
   Cut cut;
   cut.threshold_percent = threshold_percent;
+  const std::vector<BatchRow>& rows = run.rows;
   if (rows.empty()) return cut;
-  // The first row below the threshold, or the last row: the product it
-  // shows came off in the steps from the rows before it, all at or above.
+  // The first row below the threshold, or the last row.
   std::size_t end = 0;
   while (end + 1 < rows.size() && rows[end].top_percent >= threshold_percent) ++end;
   cut.heldtoend = rows[end].top_percent >= threshold_percent;
-  cut.time_h = rows[end].time_h;
-  cut.product_kg = rows[end].product_kg;
-  cut.product_mean_percent = rows[end].product_mean_percent;
+  const BatchRow last =
+      cut.heldtoend || end == 0 ? rows[end] : TopFallsBelow(run, end, threshold_percent);
+  cut.time_h = last.time_h;
+  cut.product_kg = last.product_kg;
+  cut.product_mean_percent = last.product_mean_percent;
   return cut;
 }
 
-std::vector<Cut> CutTable(const std::vector<BatchRow>& rows, long double userthreshold_percent) {
+std::vector<Cut> CutTable(const BatchRun& run, long double userthreshold_percent) {
   std::vector<Cut> table;
-  for (const long double threshold : kCutThresholds) table.push_back(CutAt(rows, threshold));
-  table.push_back(CutAt(rows, userthreshold_percent));
+  for (const long double threshold : kCutThresholds) table.push_back(CutAt(run, threshold));
+  table.push_back(CutAt(run, userthreshold_percent));
   return table;
 }
 

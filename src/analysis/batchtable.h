@@ -13,11 +13,9 @@ namespace analysis {
 
 // The product collected into one receiver from the start of the run until the
 // top strength first falls below `threshold_percent`, when the distiller
-// switches receivers. A step's product has the top strength of the row it
-// starts from, so the cut holds the steps from row 0 up to that row and ends
-// at its time; when the strength holds to the end of the run, the cut is the
-// whole run. A charge whose top starts below the threshold gives an empty cut
-// at time 0.
+// switches receivers: the cut ends at that moment, located between the rows.
+// When the strength holds to the end of the run, the cut is the whole run. A
+// charge whose top starts below the threshold gives an empty cut at time 0.
 struct Cut {
   long double threshold_percent = 0.0L;
   long double time_h = 0.0L;
@@ -30,10 +28,10 @@ struct Cut {
 inline constexpr std::array<long double, 3> kCutThresholds = {90.0L, 80.0L, 60.0L};
 
 // The cut at one threshold; an empty cut for a run without rows.
-Cut CutAt(const std::vector<BatchRow>& rows, long double threshold_percent);
+Cut CutAt(const BatchRun& run, long double threshold_percent);
 
 // The table of cuts: the fixed thresholds, then the user's.
-std::vector<Cut> CutTable(const std::vector<BatchRow>& rows, long double userthreshold_percent);
+std::vector<Cut> CutTable(const BatchRun& run, long double userthreshold_percent);
 
 // The CSV header of the rows.
 inline constexpr const char* kBatchCsvHeader =

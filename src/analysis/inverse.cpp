@@ -63,9 +63,8 @@ std::string AboveAzeotrope() {
 }
 
 std::string WithTrays(int traycount) {
-  const int n = traycount % 100;
-  return "с " + std::to_string(traycount) +
-         (n % 10 == 1 && n != 11 ? " тарелкой" : " тарелками");
+  return "с " + std::to_string(traycount) + " " +
+         PluralForm(traycount, "тарелкой", "тарелками", "тарелками");
 }
 
 }  // namespace

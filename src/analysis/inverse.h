@@ -43,8 +43,8 @@ bool Reaches(model::TColumn& column, const model::ColumnInputs& inputs, long dou
 // The least multiple of 0.01 within [range.from, range.to] at which the
 // column of `inputs` (power, still strength, tray count) reaches
 // `targetpercent`; range.points plays no part. Throws EStudyInputError for
-// more than model::kMaxTrays trays, for a range with an end that is not
-// finite or from above to, or with more than kMaxRefluxCandidates steps.
+// more than model::kMaxTrays trays, for ends CheckRefluxRange refuses, or
+// for more than kMaxRefluxCandidates steps.
 // Returns nothing when `stop` was requested before the answer was known.
 std::optional<RefluxAnswer> LeastRefluxRatio(const model::ColumnInputs& inputs,
                                              const RefluxRange& range, long double targetpercent,

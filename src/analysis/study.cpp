@@ -65,8 +65,13 @@ std::vector<int> WithTrayCount(std::vector<int> traycounts, int traycount) {
 }
 
 void CheckRefluxRange(const RefluxRange& range) {
-  if (!std::isfinite(range.from) || !std::isfinite(range.to)) {
+  if (!std::isfinite(static_cast<double>(range.from)) ||
+      !std::isfinite(static_cast<double>(range.to))) {
     throw EStudyInputError("Границы флегмового числа должны быть конечными числами");
+  }
+  // A negative ratio gives a negative take-off and efficiency, not a failure.
+  if (range.from < 0.0L) {
+    throw EStudyInputError("Флегмовое число не может быть меньше 0");
   }
   if (range.from > range.to) {
     throw EStudyInputError("Начальное флегмовое число больше конечного");
@@ -132,15 +137,20 @@ StudyPoint CalculatePoint(model::TColumn& column, std::int32_t power, long doubl
   return point;
 }
 
+const char* PluralForm(int count, const char* one, const char* few, const char* many) {
+  const int lasttwo = count % 100;
+  const int last = count % 10;
+  if (lasttwo >= 11 && lasttwo <= 14) return many;
+  if (last == 1) return one;
+  if (last >= 2 && last <= 4) return few;
+  return many;
+}
+
 std::string FailureNote(const FailureCount& failure) {
-  const int n = failure.count % 100;
-  const char* words = "точек не рассчитаны";
-  if (n % 10 == 1 && n != 11) {
-    words = "точка не рассчитана";
-  } else if (n % 10 >= 2 && n % 10 <= 4 && (n < 12 || n > 14)) {
-    words = "точки не рассчитаны";
-  }
-  return std::to_string(failure.count) + " " + words + ": " + failure.message;
+  return std::to_string(failure.count) + " " +
+         PluralForm(failure.count, "точка не рассчитана", "точки не рассчитаны",
+                    "точек не рассчитаны") +
+         ": " + failure.message;
 }
 
 }  // namespace analysis

@@ -49,8 +49,9 @@ std::vector<int> ParseTrayList(std::string_view text);
 // not yet in the list (the main window's own count joins the study).
 std::vector<int> WithTrayCount(std::vector<int> traycounts, int traycount);
 
-// Throws EStudyInputError unless the range has finite ends, from <= to and
-// 2..kMaxRefluxPoints points.
+// Throws EStudyInputError unless the range has ends that are finite as
+// 64-bit doubles (the form its points are written and drawn in), a `from`
+// not below 0 and not above `to`, and 2..kMaxRefluxPoints points.
 void CheckRefluxRange(const RefluxRange& range);
 
 // Throws EStudyInputError for an empty tray list, a count outside
@@ -97,6 +98,11 @@ struct StudyLine {
 // error and leaves its numbers 0.
 StudyPoint CalculatePoint(model::TColumn& column, std::int32_t power, long double stillstrength,
                           int traycount, long double refluxratio);
+
+// The form of a Russian noun that agrees with `count`: `one` after 1, 21,
+// 101…, `few` after 2–4, 22–24…, `many` after the rest, 11–14 and 111–114
+// among them.
+const char* PluralForm(int count, const char* one, const char* few, const char* many);
 
 // The note under the chart for one message: "1 точка не рассчитана: …",
 // "3 точки не рассчитаны: …", "5 точек не рассчитаны: …".

@@ -29,6 +29,15 @@ long double ParseDotNumber(std::string_view text) {
   return value;
 }
 
+long double ParseTargetPercent(std::string_view text) {
+  const long double percent = ParseDotNumber(text);
+  // Written so that nan fails it too.
+  if (!(percent > 0.0L && percent <= 100.0L)) {
+    throw EStudyInputError("Нужная крепость должна быть больше 0 и не больше 100 %");
+  }
+  return percent;
+}
+
 StudyOptions ParseStudyOptions(const std::vector<std::string>& arguments, std::size_t first) {
   StudyOptions options;
   bool traysgiven = false;

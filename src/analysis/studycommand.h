@@ -25,6 +25,10 @@ struct StudyOptions {
 // EStudyInputError naming the text otherwise.
 long double ParseDotNumber(std::string_view text);
 
+// The PERCENT of --need, read by ParseDotNumber: a strength above 0 and at
+// most 100. Throws EStudyInputError.
+long double ParseTargetPercent(std::string_view text);
+
 // Reads "[--trays LIST] [--reflux FROM TO POINTS]", each at most once and in
 // either order, from arguments[first] on. LIST is one argument read by
 // ParseTrayList; POINTS is a whole number. Throws EStudyInputError.

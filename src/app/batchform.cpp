@@ -229,7 +229,7 @@ void TBatchForm::ShowRun(std::uint64_t request, const analysis::BatchRun& run) {
 }
 
 void TBatchForm::ShowCuts() {
-  const std::vector<analysis::Cut> cuts = analysis::CutTable(run_.rows, cutThreshold_);
+  const std::vector<analysis::Cut> cuts = analysis::CutTable(run_, cutThreshold_);
   CutTable->setRowCount(static_cast<int>(cuts.size()));
   for (std::size_t i = 0; i < cuts.size(); ++i) {
     const analysis::Cut& cut = cuts[i];

@@ -22,8 +22,8 @@ namespace app {
 
 class TForm1;
 
-// "Перегонка по времени": one charge of the still distilled step by step,
-// the column calculated at the still's strength of each step. The run goes
+// "Перегонка по времени": one charge of the still distilled over time, the
+// column calculated at the still's strength of each moment. The run goes
 // on a thread of its own: the window shows its progress, can stop it and
 // never waits for it.
 class TBatchForm : public QWidget {

@@ -111,7 +111,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if (rest != 5) return Error("--need needs PERCENT POWER STRENGTH TRAYS REFLUX");
     line.mode = CommandLine::Mode::kNeed;
     try {
-      line.target = analysis::ParseDotNumber(arguments[1]);
+      line.target = analysis::ParseTargetPercent(arguments[1]);
     } catch (const analysis::EStudyInputError& error) {
       return Error(error.what());
     }
@@ -208,13 +208,13 @@ Without options it opens its window.
   --batch FILE.csv CHARGE_KG STRENGTH POWER TRAYS REFLUX [--step MIN]
           [--stop-top PCT] [--stop-still PCT] [--hours H]
       Distils one charge of the still (CHARGE_KG at STRENGTH per cent by
-      mass) step by step, the column calculated at the still's strength of
-      each step, and writes the rows
+      mass) over time, the column calculated at the still's strength of
+      each moment, and writes the rows
       time_h,still_percent,still_kg,top_percent,product_g_per_h,product_kg,product_mean_percent
-      from time 0. It stops when the top strength falls below --stop-top
-      (default 0: never), the still's strength below --stop-still (default
-      0.1), after --hours (default 24), or when the still is empty. The
-      step is --step minutes (default 1). All texts are read as typed into
+      from time 0, one every --step minutes (default 1). It stops when the
+      top strength falls below --stop-top (default 0: never), the still's
+      strength below --stop-still (default 0.1), after --hours (default 24),
+      or when the still is empty, with a last row at that moment. All texts are read as typed into
       the window's fields, with the locale's decimal separator. FILE "-" is
       standard output.
 
@@ -233,7 +233,8 @@ shows how far they have come when it is a terminal.
 Exit status: 0 on success; 1 when a calculation fails, a text is not a
 number, or a file or standard output cannot be written (a full disk, a
 closed output, a reader that went away as "| head" does); 2 for a malformed
-command line, an option given twice or an option where FILE belongs. With
+command line, an option given twice, an option where FILE belongs, or a
+value written with "." that is not a number or out of its range. With
 status 1 no file is written and an existing one stays as it was; only
 --report prints the report up to the error, as the window shows it.
 )";

@@ -2,14 +2,19 @@
 
 #include <QAbstractButton>
 #include <QDeadlineTimer>
+#include <QEvent>
 #include <QFileDialog>
+#include <QListWidget>
 #include <QPointer>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <memory>
+#include <sstream>
 
 #include "app/application.h"
+#include "app/commandline.h"
 
 namespace app::test {
 namespace {
@@ -17,7 +22,6 @@ namespace {
 // The one application object of the test program, there for every test and
 // destroyed before the program exits.
 class TApplicationEnvironment : public testing::Environment {
- public:
   void SetUp() override {
     // Tests start from the plain "." and "," separators whatever the
     // machine's locale; those that need another set it themselves.
@@ -25,20 +29,14 @@ class TApplicationEnvironment : public testing::Environment {
     application_ = std::make_unique<TApplication>(argc_, argv_);
   }
   void TearDown() override { application_.reset(); }
-
- private:
   int argc_ = 1;
   char name_[10] = "app_tests";
   char* argv_[2] = {name_, nullptr};
   std::unique_ptr<TApplication> application_;
 };
 
-testing::Environment* const environment =
-    testing::AddGlobalTestEnvironment(new TApplicationEnvironment);
+testing::Environment* const environment = testing::AddGlobalTestEnvironment(new TApplicationEnvironment);
 
-QString Describe(const QString& caption, int icon, int buttons, const QString& text) {
-  return QString("%1|%2|%3|%4").arg(caption).arg(icon).arg(buttons).arg(text);
-}
 
 }  // namespace
 
@@ -54,10 +52,7 @@ QStringList AnswerDialogs(const std::function<void()>& action, const QString& fi
       if (!dialog->isVisible() || dialog == answered) return;
       answered = dialog;
       shown << "file dialog|" + dialog->windowTitle();
-      if (file.isEmpty()) {
-        dialog->reject();
-        return;
-      }
+      if (file.isEmpty()) return dialog->reject();
       dialog->selectFile(file);
       // Accepted from the event loop, not from this timer: accepting may open
       // a question (replace the file?) that this timer must then answer.
@@ -68,11 +63,10 @@ QStringList AnswerDialogs(const std::function<void()>& action, const QString& fi
     if (!box || !box->isVisible()) return;
     // A box that would render its text as markup is marked, so that every
     // expected box is plain text unless a test says otherwise.
-    const QString format = box->textFormat() == Qt::PlainText ? "" : "|markup";
-    shown << Describe(box->windowTitle(), box->icon(), box->standardButtons(), box->text()) + format;
+    shown << QString("%1|%2|%3|%4%5").arg(box->windowTitle()).arg(box->icon()).arg(box->standardButtons())
+                 .arg(box->text(), box->textFormat() == Qt::PlainText ? "" : "|markup");
     // A question, such as whether to replace a file, is answered yes.
-    QAbstractButton* yes = box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok) : box->button(QMessageBox::Yes);
-    if (yes) yes->click();
+    if (QAbstractButton* yes = box->button(box->button(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::Yes)) yes->click();
   });
   answer.start();
   action();
@@ -87,7 +81,30 @@ bool WaitUntil(const std::function<bool()>& done) {
 }
 
 QString StopBox(const QString& text) {
-  return Describe("app_tests", QMessageBox::Critical, QMessageBox::Ok, text);
+  return QString("app_tests|%1|%2|%3").arg(QMessageBox::Critical).arg(QMessageBox::Ok).arg(text);
+}
+
+QStringList Items(const QListWidget* box) {
+  QStringList items;
+  for (int i = 0; i < box->count(); ++i) items << box->item(i)->text();
+  return items;
+}
+
+std::string Printed(const InputTexts& texts) {
+  std::ostringstream out, err;
+  RunReport(texts, {}, out, err);
+  return out.str();
+}
+
+void SetLocale(const char* locale) {
+  qputenv("LC_ALL", locale);
+  QEvent change(QEvent::LocaleChange);
+  QCoreApplication::sendEvent(QCoreApplication::instance(), &change);
+}
+
+QStringList GuiTest::Calculate(const InputTexts& texts) {
+  form.SetTexts(texts);
+  return AnswerMessageBoxes([this] { QTest::mouseClick(form.Button1, Qt::LeftButton); });
 }
 
 }  // namespace app::test

@@ -1,9 +1,14 @@
 #pragma once
 
-#include <QString>
+#include <gtest/gtest.h>
+
 #include <QStringList>
 #include <functional>
-#include <ostream>
+#include <string>
+
+#include "app/program.h"
+
+class QListWidget;
 
 namespace app::test {
 
@@ -21,6 +26,28 @@ bool WaitUntil(const std::function<bool()>& done);
 
 // A box as the program shows its errors: the stop icon and one OK button.
 QString StopBox(const QString& text);
+
+// The lines of a list box, top to bottom.
+QStringList Items(const QListWidget* box);
+
+// What --report prints for the texts: the lists as the window shows them.
+std::string Printed(const InputTexts& texts);
+
+// Sets the locale, and tells the application as a desktop does when the
+// user changes it.
+void SetLocale(const char* locale);
+
+// The program's windows with the main window shown.
+class GuiTest : public testing::Test {
+ protected:
+  void SetUp() override { form.show(); }
+
+  // Types the texts, clicks "Расчет" and returns the message boxes it brought up.
+  QStringList Calculate(const InputTexts& texts);
+
+  TProgramWindows windows;
+  TForm1& form = windows.Form1;
+};
 
 }  // namespace app::test
 

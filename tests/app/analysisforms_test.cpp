@@ -1,0 +1,150 @@
+// The study and batch-run windows, opened from the main window's menu.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "analysis/batchtable.h"
+#include "analysis/studypool.h"
+#include "app/batchform.h"
+#include "app/studyform.h"
+#include "chart/chartwidget.h"
+#include "guitest.h"
+#include "numtext/numtext.h"
+
+namespace app {
+namespace {
+
+class AnalysisFormTest : public test::GuiTest {
+ protected:
+  // Clicks the button and waits until the window has shown all it computes.
+  template <class Window> static QStringList ClickAndWait(Window& window, QPushButton* button) {
+    const QStringList boxes = test::AnswerMessageBoxes([&] { QTest::mouseClick(button, Qt::LeftButton); });
+    EXPECT_TRUE(test::WaitUntil([&] { return !window.Busy(); }));
+    return boxes;
+  }
+  TStudyForm& OpenStudy() {
+    form.ActionStudy->trigger();
+    EXPECT_TRUE(test::WaitUntil([this] { return !form.StudyWindow()->Busy(); }));
+    return *form.StudyWindow();
+  }
+  static void Type(std::initializer_list<std::pair<QLineEdit*, const char*>> fields) {
+    for (const auto& [field, text] : fields) field->setText(text);
+  }
+  // The lines a chart shows, in series order.
+  static std::vector<const chart::TChartSeries*> Lines(const chart::TChart& chart) {
+    std::vector<const chart::TChartSeries*> lines;
+    for (int s = 0; s < chart.SeriesCount(); ++s) {
+      if (chart.Series(s).Active && chart.Series(s).ShowInLegend) lines.push_back(&chart.Series(s));
+    }
+    return lines;
+  }
+};
+
+// The study takes the main window's power, strength, tray count and reflux
+// ratio, and draws each tray count's points as the study calculates them.
+TEST_F(AnalysisFormTest, StudyDrawsTheLinesOfTheMainWindowsInputs) {
+  form.SetTexts({"1500", "5", "7", "4"});
+  TStudyForm& study = OpenStudy();
+  EXPECT_EQ(study.TraysEdit->text(), "1 2 5 10 20 40 7");
+  const std::vector<analysis::StudyLine> lines = analysis::RunStudy({1500, 0.05L, {1, 2, 5, 7, 10, 20, 40}, {}}, 1);
+  const auto shown = Lines(*study.MainChart);
+  ASSERT_EQ(shown.size(), lines.size());
+  for (std::size_t l = 0; l < lines.size(); ++l) {
+    EXPECT_EQ(shown[l]->Title, "N = " + std::to_string(lines[l].traycount));
+    ASSERT_EQ(shown[l]->Count(), static_cast<int>(lines[l].points.size()));
+    EXPECT_EQ(shown[l]->XValues[3], static_cast<double>(lines[l].points[3].refluxratio));
+    EXPECT_EQ(shown[l]->YValues.Last(), static_cast<double>(lines[l].points.back().toppercent));
+  }
+  // The second chart switches from product to efficiency.
+  EXPECT_EQ(Lines(*study.SecondChart)[0]->YValues[3], static_cast<double>(lines[0].points[3].product));
+  study.SecondQuantity->setCurrentIndex(1);
+  EXPECT_EQ(Lines(*study.SecondChart)[0]->YValues[3], static_cast<double>(lines[0].points[3].efficiencypercent));
+  // The marker stands at the reflux ratio.
+  EXPECT_EQ(study.MainChart->Series(0).XValues[0], 4.0);
+}
+
+// Failed points are left out and counted; a refusal shows its message.
+TEST_F(AnalysisFormTest, StudyCountsFailedPointsAndShowsRefusals) {
+  form.SetTexts({"0", "1", "3", "15"});
+  TStudyForm& study = OpenStudy();
+  Type({{study.TraysEdit, "3"}, {study.FromEdit, "0"}, {study.ToEdit, "2"}, {study.PointsEdit, "3"}});
+  EXPECT_EQ(ClickAndWait(study, study.StartButton), QStringList());
+  ASSERT_EQ(Lines(*study.MainChart).size(), 1u);
+  EXPECT_EQ(Lines(*study.MainChart)[0]->Count(), 0);
+  EXPECT_EQ(study.NotesLabel->text(), "N = 3: 3 точки не рассчитаны: Invalid floating point operation");
+
+  study.TraysEdit->setText("1 200");
+  EXPECT_EQ(ClickAndWait(study, study.StartButton), QStringList{test::StopBox("Число тарелок 200 вне пределов от 1 до 100.")});
+}
+
+// The answers hold when calculated at them and fail one step below.
+TEST_F(AnalysisFormTest, StudyAnswersWhatATargetStrengthNeeds) {
+  form.SetTexts({"1000", "5", "10", "3"});
+  TStudyForm& study = OpenStudy();
+  study.TargetEdit->setText("85");
+  ClickAndWait(study, study.FindButton);
+  const QString answers = study.RefluxAnswer->text() + "|" + study.TrayAnswer->text();
+  EXPECT_TRUE(answers.startsWith("Флегмовое число при N = 10: не меньше ") && answers.contains("|Тарелок при ФЧ = 3: "));
+  model::TColumn column;
+  for (const long double below : {0.0L, 0.01L}) {
+    column.Calculate({1000, 0.05L, 10, study.RefluxAnswer->text().section(' ', -1).toDouble() - below + 1});
+    EXPECT_EQ(column.topstrength * 100 >= 85, below == 0);
+  }
+  study.TargetEdit->setText("99");
+  ClickAndWait(study, study.FindButton);
+  EXPECT_TRUE(study.RefluxAnswer->text().contains("азеотроп")) << study.RefluxAnswer->text().toStdString();
+}
+
+// The batch run takes the main window's inputs and shows the run of its
+// fields; a refusal shows its message.
+TEST_F(AnalysisFormTest, BatchShowsTheRunOfItsFields) {
+  form.SetTexts({"1500", "10", "12", "4"});
+  form.ActionBatch->trigger();
+  TBatchForm& batch = *form.BatchWindow();
+  const BatchTexts texts = batch.Texts();
+  EXPECT_EQ(texts.strength + " " + texts.power + " " + texts.trays + " " + texts.reflux, "10 1500 12 4");
+  batch.HoursEdit->setText("3");
+  ASSERT_EQ(ClickAndWait(batch, batch.StartButton), QStringList());
+  const analysis::BatchRun expected = analysis::RunBatch(ParseBatchTexts(batch.Texts()));
+  ASSERT_EQ(batch.LastRun().rows.size(), expected.rows.size());
+  EXPECT_EQ(batch.LastRun().rows.back().product_kg, expected.rows.back().product_kg);
+  EXPECT_EQ(batch.StopLabel->text(), QString::fromStdString(analysis::StopText(expected)));
+  EXPECT_EQ(batch.ProductChart->Series(0).Count(), static_cast<int>(expected.rows.size()));
+  // The cuts at 90, 80 and 60 % and the user's own.
+  EXPECT_EQ(batch.CutTable->item(3, 0)->text() + " " + batch.CutTable->item(1, 2)->text(),
+            "70 " + QString::fromStdString(numtext::FormatFloat("0.000", analysis::CutAt(expected, 80).product_kg)));
+  batch.StepEdit->setText("x");
+  EXPECT_EQ(ClickAndWait(batch, batch.StartButton), QStringList{test::StopBox("'x' is not a valid floating point value.")});
+}
+
+// The progress is the share of the run's length done, shown every 20 rows:
+// here 40 steps of 15 minutes after row 0 at time 0. Stopped, a long run keeps
+// what it computed, and its fields may change while it runs.
+TEST_F(AnalysisFormTest, BatchShowsProgressAndStops) {
+  form.ActionBatch->trigger();
+  TBatchForm& batch = *form.BatchWindow();
+  Type({{batch.StrengthEdit, "10"}, {batch.StepEdit, "15"}, {batch.HoursEdit, "10"}, {batch.StopStillEdit, "0"}});
+  QList<int> shown;
+  QObject::connect(batch.Progress, &QProgressBar::valueChanged, [&shown](int value) { shown << value; });
+  ClickAndWait(batch, batch.StartButton);
+  EXPECT_EQ(shown, QList<int>({475, 975, 1000}));
+
+  Type({{batch.StepEdit, "0.1"}, {batch.HoursEdit, "150"}});
+  QTest::mouseClick(batch.StartButton, Qt::LeftButton);
+  batch.HoursEdit->setText("x");
+  EXPECT_TRUE(test::WaitUntil([&] { return batch.Progress->value() > 0; }));
+  ClickAndWait(batch, batch.StopButton);
+  EXPECT_EQ(batch.StopLabel->text(), "Перегонка прервана");
+  EXPECT_FALSE(batch.LastRun().rows.empty());
+  EXPECT_EQ(batch.StrengthChart->Series(0).Count(), static_cast<int>(batch.LastRun().rows.size()));
+}
+
+}  // namespace
+}  // namespace app
