@@ -26,10 +26,10 @@ int ParseTrayCount(std::string_view token) {
   const char* end = token.data() + token.size();
   const std::from_chars_result read = std::from_chars(token.data(), end, value);
   if (read.ec == std::errc::invalid_argument || read.ptr != end) {
-    throw EStudyInputError("'" + std::string(token) + "' — не целое число тарелок");
+    throw EStudyInputError("'" + runtime::Echoed(token) + "' — не целое число тарелок");
   }
   if (read.ec == std::errc::result_out_of_range || value < 1 || value > model::kMaxTrays) {
-    throw TrayCountOutOfRange(std::string(token));
+    throw TrayCountOutOfRange(runtime::Echoed(token));
   }
   return value;
 }

@@ -12,7 +12,7 @@ int ParseWholeNumber(std::string_view text) {
   const char* end = text.data() + text.size();
   const std::from_chars_result read = std::from_chars(text.data(), end, value);
   if (read.ec != std::errc() || read.ptr != end) {
-    throw EStudyInputError("'" + std::string(text) + "' is not a whole number");
+    throw EStudyInputError("'" + runtime::Echoed(text) + "' is not a whole number");
   }
   return value;
 }
@@ -24,7 +24,7 @@ long double ParseDotNumber(std::string_view text) {
   const char* end = text.data() + text.size();
   const std::from_chars_result read = std::from_chars(text.data(), end, value);
   if (read.ec != std::errc() || read.ptr != end) {
-    throw EStudyInputError("'" + std::string(text) + "' is not a number");
+    throw EStudyInputError("'" + runtime::Echoed(text) + "' is not a number");
   }
   return value;
 }
@@ -62,7 +62,7 @@ StudyOptions ParseStudyOptions(const std::vector<std::string>& arguments, std::s
       refluxgiven = true;
       at += 4;
     } else {
-      throw EStudyInputError("unknown study option '" + option + "'");
+      throw EStudyInputError("unknown study option '" + runtime::Echoed(option) + "'");
     }
   }
   return options;

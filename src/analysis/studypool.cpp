@@ -111,10 +111,16 @@ void TStudyPool::Work(std::stop_token stop) {
   }
 }
 
-std::vector<StudyLine> RunStudy(const Study& study, int workers) {
+std::vector<StudyLine> RunStudy(const Study& study, int workers,
+                                const std::function<void(int done)>& linesdone) {
   std::vector<StudyLine> lines(study.traycounts.size());
   TStudyPool pool(workers);
-  pool.Start(study, [&](int lineindex, const StudyLine& line) { lines[lineindex] = line; });
+  int done = 0;
+  // The pool calls back one line at a time, so the count needs no lock of its own.
+  pool.Start(study, [&](int lineindex, const StudyLine& line) {
+    lines[lineindex] = line;
+    if (linesdone) linesdone(++done);
+  });
   pool.Wait();
   return lines;
 }

@@ -66,7 +66,9 @@ class TStudyPool {
 };
 
 // Runs `study` on `workers` threads (0: one per hardware thread) and returns
-// its lines in tray-list order.
-std::vector<StudyLine> RunStudy(const Study& study, int workers = 0);
+// its lines in tray-list order. `linesdone`, when given, is told the number
+// of lines finished so far each time one finishes.
+std::vector<StudyLine> RunStudy(const Study& study, int workers = 0,
+                                const std::function<void(int done)>& linesdone = {});
 
 }  // namespace analysis

@@ -9,6 +9,7 @@
 
 #include "app/errortext.h"
 #include "app/programicon.h"
+#include "app/savefile.h"
 #include "app/windowfont.h"
 #include "numtext/numtext.h"
 
@@ -56,6 +57,7 @@ class TProgramStyle : public QProxyStyle {
 }  // namespace
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  IgnoreWriteSignals();
   numtext::ReadLocaleSeparators();
   InstallFontSubstitutes();
   setStyle(new TProgramStyle);

@@ -1,12 +1,12 @@
 #include "app/batchform.h"
 
+#include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
-#include <algorithm>
 #include <memory>
 
 #include "analysis/batchtable.h"
@@ -176,9 +176,7 @@ void TBatchForm::StartClick() {
         inputs,
         [this, request, &rows, &inputs](const analysis::BatchRow& row) {
           if (++rows % kProgressEvery == 0) {
-            // The share of the run's length, from the inputs it runs on.
-            const int permille =
-                inputs.hours > 0 ? static_cast<int>(1000 * std::min(1.0L, row.time_h / inputs.hours)) : 0;
+            const int permille = static_cast<int>(1000 * RunShare(inputs, row));
             QMetaObject::invokeMethod(this, [this, request, permille] { ShowProgress(request, permille); },
                                       Qt::QueuedConnection);
           }
@@ -190,6 +188,13 @@ void TBatchForm::StartClick() {
 }
 
 void TBatchForm::StopClick() { worker_.request_stop(); }
+
+void TBatchForm::closeEvent(QCloseEvent* event) {
+  // A run nobody watches is not worth its processor time: it stops as
+  // "Остановить" stops it, keeping what was computed.
+  StopClick();
+  QWidget::closeEvent(event);
+}
 
 void TBatchForm::ShowProgress(std::uint64_t request, int permille) {
   if (request == request_) Progress->setValue(permille);

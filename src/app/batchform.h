@@ -64,6 +64,9 @@ class TBatchForm : public QWidget {
   chart::TChart* ProductChart;
   QTableWidget* CutTable;
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void ShowProgress(std::uint64_t request, int permille);
   void ShowRun(std::uint64_t request, const analysis::BatchRun& run);

@@ -1,5 +1,7 @@
 #include "app/batchtexts.h"
 
+#include <algorithm>
+
 #include "numtext/numtext.h"
 
 namespace app {
@@ -20,6 +22,10 @@ analysis::BatchInputs ParseBatchTexts(const BatchTexts& texts) {
   setting(texts.hours, inputs.hours);
   analysis::ValidateBatchInputs(inputs);
   return inputs;
+}
+
+long double RunShare(const analysis::BatchInputs& inputs, const analysis::BatchRow& row) {
+  return inputs.hours > 0 ? std::min(1.0L, row.time_h / inputs.hours) : 0;
 }
 
 }  // namespace app

@@ -27,4 +27,8 @@ struct BatchTexts {
 // with its EConvertError, then checks the inputs' ranges (EBatchInputError).
 analysis::BatchInputs ParseBatchTexts(const BatchTexts& texts);
 
+// How far a run on `inputs` has come at `row`: the share of the run's length
+// passed, 0 to 1; 0 all along for a run of no length.
+long double RunShare(const analysis::BatchInputs& inputs, const analysis::BatchRow& row);
+
 }  // namespace app

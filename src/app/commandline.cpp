@@ -8,10 +8,12 @@
 #include "analysis/studypool.h"
 #include "analysis/traytable.h"
 #include "app/errortext.h"
+#include "app/progressline.h"
 #include "app/savefile.h"
 #include "app/resultfiles.h"
 #include "model/column.h"
 #include "numtext/numtext.h"
+#include "runtime/errors.h"
 
 namespace app {
 namespace {
@@ -51,7 +53,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 
   const std::string& option = arguments[0];
   const std::size_t rest = arguments.size() - 1;
-  if (!option.starts_with("-")) return Error("unexpected argument '" + option + "'");
+  if (!option.starts_with("-")) return Error("unexpected argument '" + runtime::Echoed(option) + "'");
   if (option == "--help" || option == "-h") {
     if (rest != 0) return Error(option + " takes no arguments");
     line.mode = CommandLine::Mode::kHelp;
@@ -65,7 +67,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     line.textsGiven = true;
     for (std::size_t i = 5; i < arguments.size(); ++i) {
       if (!Untick(arguments[i], line.switches)) {
-        return Error("unknown report switch '" + arguments[i] + "'");
+        return Error("unknown report switch '" + runtime::Echoed(arguments[i]) + "'");
+      }
+      if (std::find(arguments.begin() + 5, arguments.begin() + i, arguments[i]) != arguments.begin() + i) {
+        return Error(arguments[i] + " given twice");
       }
     }
   } else if (option == "--screenshot") {
@@ -128,7 +133,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     for (std::size_t at = 7; at < arguments.size(); at += 2) {
       const auto setting = std::find_if(std::begin(settings), std::end(settings),
                                         [&](const auto& s) { return arguments[at] == s.first; });
-      if (setting == std::end(settings)) return Error("unknown batch option '" + arguments[at] + "'");
+      if (setting == std::end(settings)) {
+        return Error("unknown batch option '" + runtime::Echoed(arguments[at]) + "'");
+      }
+      if (*setting->second) return Error(arguments[at] + " given twice");
       if (at + 1 >= arguments.size()) return Error(arguments[at] + " needs a value");
       *setting->second = arguments[at + 1];
     }
@@ -137,7 +145,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     line.mode = CommandLine::Mode::kInfoScreenshot;
     line.file = arguments[1];
   } else {
-    return Error("unknown option '" + option + "'");
+    return Error("unknown option '" + runtime::Echoed(option) + "'");
+  }
+  // An option where FILE belongs is a slip, such as a forgotten FILE: it
+  // would otherwise become the name of the file written.
+  if (line.file.starts_with("--")) {
+    return Error(option + " needs FILE first, not the option '" + runtime::Echoed(line.file) + "'");
   }
   return line;
 }
@@ -214,8 +227,16 @@ Without options it opens its window.
   --version
       Shows the program's version.
 
-Exit status: 0 on success, 1 when a calculation or a picture fails, 2 for
-a malformed command line.
+While --study, --study-chart and --batch run, a line on standard error
+shows how far they have come when it is a terminal.
+
+Exit status: 0 on success; 1 when a calculation fails, a text is not a
+number, or a file or standard output cannot be written (a full disk, a
+closed output, a reader that went away as "| head" does); 2 for a malformed
+command line, an option given twice, an option where FILE belongs, or a
+value written with "." that is not a number or out of its range. With
+status 1 no file is written and an existing one stays as it was; only
+--report prints the report up to the error, as the window shows it.
 )";
 }
 
@@ -241,17 +262,13 @@ int RunCsv(const InputTexts& texts, const std::string& file, std::ostream& out, 
   TLineList stillOutput;
   TPointList series;
   model::TColumn column;
-  bool tableComplete = false;
-  std::string error;
   try {
-    CalculateCommand(texts, {}, column, report, stillOutput, series, [&] { tableComplete = true; });
+    CalculateCommand(texts, {}, column, report, stillOutput, series);
   } catch (const std::exception& e) {
-    error = ErrorBoxText(e.what());
+    err << ErrorBoxText(e.what()) << '\n';
+    return 1;
   }
-  if (tableComplete && !WriteResult(file, analysis::TrayTableCsv(column), out, err)) return 1;
-  if (error.empty()) return 0;
-  err << error << '\n';
-  return 1;
+  return WriteResult(file, analysis::TrayTableCsv(column), out, err) ? 0 : 1;
 }
 
 analysis::Study StudyOf(const CommandLine& line) {
@@ -263,7 +280,13 @@ analysis::Study StudyOf(const CommandLine& line) {
   return study;
 }
 
-int RunStudyCsv(const CommandLine& line, std::ostream& out, std::ostream& err) {
+std::vector<analysis::StudyLine> StudyLines(const analysis::Study& study, std::ostream* progress) {
+  TProgressLine shown(progress);
+  const auto lines = static_cast<long double>(study.traycounts.size());
+  return analysis::RunStudy(study, 0, [&](int done) { shown.Show(done / lines); });
+}
+
+int RunStudyCsv(const CommandLine& line, std::ostream& out, std::ostream& err, std::ostream* progress) {
   analysis::Study study;
   try {
     study = StudyOf(line);
@@ -272,34 +295,43 @@ int RunStudyCsv(const CommandLine& line, std::ostream& out, std::ostream& err) {
     return 1;
   }
   std::ostringstream csv;
-  analysis::WriteStudyCsv(csv, analysis::RunStudy(study));
+  analysis::WriteStudyCsv(csv, StudyLines(study, progress));
   return WriteResult(line.file, csv.str(), out, err) ? 0 : 1;
 }
 
 int RunNeed(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  std::string answers;
   try {
-    out << analysis::RunNeed(line.target, ParseInputs(line.texts));
+    answers = analysis::RunNeed(line.target, ParseInputs(line.texts));
   } catch (const std::exception& e) {
     err << ErrorBoxText(e.what()) << '\n';
     return 1;
   }
-  return 0;
+  return WriteResult("-", answers, out, err) ? 0 : 1;
 }
 
-int RunBatchCsv(const CommandLine& line, std::ostream& out, std::ostream& err) {
+int RunBatchCsv(const CommandLine& line, std::ostream& out, std::ostream& err, std::ostream* progress) {
   analysis::BatchRun run;
   try {
-    run = analysis::RunBatch(ParseBatchTexts(line.batch));
+    const analysis::BatchInputs inputs = ParseBatchTexts(line.batch);
+    TProgressLine shown(progress);
+    run = analysis::RunBatch(inputs, [&](const analysis::BatchRow& row) {
+      shown.Show(RunShare(inputs, row));
+      return true;
+    });
   } catch (const std::exception& e) {
     err << ErrorBoxText(e.what()) << '\n';
+    return 1;
+  }
+  // The rows before a failed step are not written: a status of 1 always
+  // leaves the file as it was.
+  if (run.stop == analysis::BatchStop::kFailed) {
+    err << ErrorBoxText(run.failure) << '\n';
     return 1;
   }
   std::ostringstream csv;
   analysis::WriteBatchCsv(csv, run.rows);
-  if (!WriteResult(line.file, csv.str(), out, err)) return 1;
-  if (run.stop != analysis::BatchStop::kFailed) return 0;
-  err << ErrorBoxText(run.failure) << '\n';
-  return 1;
+  return WriteResult(line.file, csv.str(), out, err) ? 0 : 1;
 }
 
 int RunReport(const InputTexts& texts, const ReportSwitches& switches, std::ostream& out,
@@ -316,12 +348,11 @@ int RunReport(const InputTexts& texts, const ReportSwitches& switches, std::ostr
     failed = true;
     error = ErrorBoxText(e.what());
   }
-  out << ReportText({report.lines.begin(), report.lines.end()},
-                    {stillOutput.lines.begin(), stillOutput.lines.end()});
-  out.flush();
-  if (!failed) return 0;
-  err << error << '\n';
-  return 1;
+  const bool written = WriteResult("-", ReportText({report.lines.begin(), report.lines.end()},
+                                                  {stillOutput.lines.begin(), stillOutput.lines.end()}),
+                                   out, err);
+  if (failed) err << error << '\n';
+  return written && !failed ? 0 : 1;
 }
 
 }  // namespace app

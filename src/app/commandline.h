@@ -46,7 +46,9 @@ struct CommandLine {
 };
 
 // Reads the arguments after the program's name. An option is recognised
-// only as the first argument; any other first argument is an error.
+// only as the first argument; any other first argument is an error, as are
+// an option given twice and an option where FILE belongs. Arguments echoed
+// in an error are cut as runtime::Echoed cuts them.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 std::string HelpText();
@@ -55,13 +57,15 @@ std::string VersionText();
 
 // Writes the bytes to the file, or to `out` for "-". False, after a message
 // on `err` that names the file and the reason, when they cannot be written.
+// Everything the modes print on standard output goes through here, so that
+// a full disk, a closed output or a reader gone away fails every mode alike.
 bool WriteResult(const std::string& file, std::string_view bytes, std::ostream& out,
                  std::ostream& err);
 
 // Runs the calculate command on the texts without a window and writes the
-// tray table as CSV to the file ("-": `out`). An error before the table is
-// complete writes nothing; any error prints its message to `err` and gives
-// status 1, as for the report.
+// tray table as CSV to the file ("-": `out`). Any error of the calculation,
+// the efficiency included, writes nothing, prints its message to `err` and
+// gives status 1.
 int RunCsv(const InputTexts& texts, const std::string& file, std::ostream& out, std::ostream& err);
 
 // The study the command line asks for: its power and strength texts read
@@ -69,20 +73,27 @@ int RunCsv(const InputTexts& texts, const std::string& file, std::ostream& out, 
 // with its tray counts and reflux ratios.
 analysis::Study StudyOf(const CommandLine& line);
 
+// Runs the study on the pool, showing how many of its lines are done on
+// `progress` when given.
+std::vector<analysis::StudyLine> StudyLines(const analysis::Study& study, std::ostream* progress);
+
 // Runs the study of the power and strength texts (read as the window's
 // fields) and writes its rows as CSV to the file ("-": `out`). A text that
-// does not parse prints its message to `err` and gives status 1.
-int RunStudyCsv(const CommandLine& line, std::ostream& out, std::ostream& err);
+// does not parse prints its message to `err` and gives status 1. `progress`,
+// a terminal when given, shows how far the study has come.
+int RunStudyCsv(const CommandLine& line, std::ostream& out, std::ostream& err,
+                std::ostream* progress = nullptr);
 
 // Prints the least reflux ratio and the least tray count that reach the
 // target with the power, strength, trays and reflux texts, two lines.
 int RunNeed(const CommandLine& line, std::ostream& out, std::ostream& err);
 
 // Runs the batch of the texts and writes its rows as CSV to the file ("-":
-// `out`). Texts that do not parse or inputs out of range write nothing; a
-// calculation that fails writes the rows before it. Either prints the
-// message to `err` and gives status 1.
-int RunBatchCsv(const CommandLine& line, std::ostream& out, std::ostream& err);
+// `out`). Texts that do not parse, inputs out of range and a calculation
+// that fails part-way write nothing, print the message to `err` and give
+// status 1. `progress`, a terminal when given, shows how far the run has come.
+int RunBatchCsv(const CommandLine& line, std::ostream& out, std::ostream& err,
+                std::ostream* progress = nullptr);
 
 // Runs the calculate command on the texts without a window and prints the
 // report top to bottom, an empty line and the still output. An error prints

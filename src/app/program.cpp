@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QPixmap>
+#include <unistd.h>
+
 #include <exception>
 #include <memory>
 #include <iostream>
@@ -11,10 +13,10 @@
 
 #include "app/application.h"
 #include "app/commandline.h"
-#include "analysis/studypool.h"
 #include "app/errortext.h"
 #include "app/platformstart.h"
 #include "app/resultfiles.h"
+#include "app/savefile.h"
 #include "app/studychart.h"
 #include "chart/chartwidget.h"
 #include "chart/qtcanvas.h"
@@ -68,7 +70,6 @@ int RunScreenshot(const CommandLine& line, const char* programName) {
   TApplication& application = *started;
   TProgramWindows windows;
 
-  int status = 0;
   QWidget* window = &windows.Form3;
   if (line.mode != CommandLine::Mode::kInfoScreenshot) {
     TForm1& form = windows.Form1;
@@ -78,20 +79,21 @@ int RunScreenshot(const CommandLine& line, const char* programName) {
     try {
       form.Button1Click();
     } catch (const std::exception& error) {
+      // The message is the result; no picture of a failed calculation
+      // replaces the file.
       application.HandleException(error);
-      status = 1;
+      return 1;
     }
   }
   window->show();
   QApplication::processEvents();
   // The chart is saved as it paints inside the shown window.
   if (line.mode == CommandLine::Mode::kChart) window = windows.Form1.Chart1;
-  if (!WriteResult(line.file, PictureBytes(*window, line.file), std::cout, std::cerr)) return 1;
-  return status;
+  return WriteResult(line.file, PictureBytes(*window, line.file), std::cout, std::cerr) ? 0 : 1;
 }
 
 // The study's chart alone, drawn as the study window draws it.
-int RunStudyChart(const CommandLine& line, const char* programName) {
+int RunStudyChart(const CommandLine& line, const char* programName, std::ostream* progress) {
   analysis::Study study;
   try {
     study = StudyOf(line);
@@ -99,7 +101,7 @@ int RunStudyChart(const CommandLine& line, const char* programName) {
     std::cerr << ErrorBoxText(error.what()) << '\n';
     return 1;
   }
-  const std::vector<analysis::StudyLine> lines = analysis::RunStudy(study);
+  const std::vector<analysis::StudyLine> lines = StudyLines(study, progress);
 
   const TPictureApplication application(programName);
   chart::TCustomChart chart;
@@ -126,9 +128,12 @@ int RunWindow(int argc, char** argv) {
 }  // namespace
 
 int RunProgram(int argc, char** argv) {
+  IgnoreWriteSignals();
   const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   // Every mode reads or writes numbers with the user's separators.
   numtext::ReadLocaleSeparators();
+  // Long runs show how far they have come to a user who watches them.
+  std::ostream* const progress = ::isatty(STDERR_FILENO) ? &std::cerr : nullptr;
   switch (line.mode) {
     case CommandLine::Mode::kWindow:
       return RunWindow(argc, argv);
@@ -137,27 +142,25 @@ int RunProgram(int argc, char** argv) {
     case CommandLine::Mode::kCsv:
       return RunCsv(line.texts, line.file, std::cout, std::cerr);
     case CommandLine::Mode::kStudy:
-      return RunStudyCsv(line, std::cout, std::cerr);
+      return RunStudyCsv(line, std::cout, std::cerr, progress);
     case CommandLine::Mode::kBatch:
-      return RunBatchCsv(line, std::cout, std::cerr);
+      return RunBatchCsv(line, std::cout, std::cerr, progress);
     case CommandLine::Mode::kNeed:
       return RunNeed(line, std::cout, std::cerr);
     case CommandLine::Mode::kStudyChart:
-      return RunStudyChart(line, argv[0]);
+      return RunStudyChart(line, argv[0], progress);
     case CommandLine::Mode::kScreenshot:
     case CommandLine::Mode::kChart:
     case CommandLine::Mode::kInfoScreenshot:
       return RunScreenshot(line, argv[0]);
     case CommandLine::Mode::kHelp:
-      std::cout << HelpText();
-      return 0;
+      return WriteResult("-", HelpText(), std::cout, std::cerr) ? 0 : 1;
     case CommandLine::Mode::kVersion:
-      std::cout << VersionText();
-      return 0;
+      return WriteResult("-", VersionText(), std::cout, std::cerr) ? 0 : 1;
     case CommandLine::Mode::kError:
       break;
   }
-  std::cerr << "stillwise: " << line.error << "\n\n" << HelpText();
+  std::cerr << "stillwise: " << line.error << "\nTry 'stillwise --help' for more information.\n";
   return 2;
 }
 

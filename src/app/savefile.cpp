@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstring>
 
 namespace app {
@@ -41,6 +43,25 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
+// The file a path names once its symbolic links are followed, as open()
+// follows them; a link to a file that does not exist yet gives the name to
+// create. Empty, with errno set, for a loop of links.
+std::string LinkTarget(std::string path) {
+  // As many links as the system follows before it gives up with ELOOP.
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
+    std::string target(PATH_MAX, '\0');
+    const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+    if (length < 0) return path;
+    target.resize(static_cast<std::size_t>(length));
+    // A relative target is read from the link's own folder.
+    path = target.starts_with('/') ? target : FolderOf(path) + "/" + target;
+  }
+  errno = ELOOP;
+  return {};
+}
+
 mode_t NewFileMode() {
   const mode_t mask = ::umask(0);
   ::umask(mask);
@@ -49,8 +70,15 @@ mode_t NewFileMode() {
 
 }  // namespace
 
-std::string SaveFileBytes(const std::string& path, std::string_view bytes) {
-  if (path.empty()) return Reason(ENOENT);
+void IgnoreWriteSignals() {
+  std::signal(SIGPIPE, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);
+}
+
+std::string SaveFileBytes(const std::string& named, std::string_view bytes) {
+  if (named.empty()) return Reason(ENOENT);
+  const std::string path = LinkTarget(named);
+  if (path.empty()) return Reason(errno);
   struct stat existing {};
   const bool exists = ::stat(path.c_str(), &existing) == 0;
   if (exists && S_ISDIR(existing.st_mode)) return Reason(EISDIR);

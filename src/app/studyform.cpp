@@ -1,5 +1,6 @@
 #include "app/studyform.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -210,6 +211,23 @@ void TStudyForm::ShowAnswers(std::uint64_t request, const std::string& reflux, c
   RefluxAnswer->setText(QString::fromStdString(reflux));
   TrayAnswer->setText(QString::fromStdString(trays));
   searchRunning_ = false;
+}
+
+void TStudyForm::closeEvent(QCloseEvent* event) {
+  // A closed window's study and search are not worth their processor time:
+  // the pool and the search stop, and what they still post is dropped by
+  // its request number. Opening the window again starts a new study.
+  pool_.Cancel();
+  search_.request_stop();
+  ++studyRequest_;
+  studyRunning_ = false;
+  if (searchRunning_) {
+    ++searchRequest_;
+    searchRunning_ = false;
+    RefluxAnswer->clear();
+    TrayAnswer->clear();
+  }
+  QWidget::closeEvent(event);
 }
 
 bool TStudyForm::eventFilter(QObject* watched, QEvent* event) {

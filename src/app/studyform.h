@@ -66,6 +66,7 @@ class TStudyForm : public QWidget {
   QLabel* StatusLine;
 
  protected:
+  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

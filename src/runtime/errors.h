@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace runtime {
 
@@ -38,5 +39,11 @@ class EColumnInputError : public Exception {
  public:
   using Exception::Exception;
 };
+
+// A text the user gave, as a message repeats it: control characters shown
+// as "?" and anything after kEchoedCharacters characters cut to "...", so
+// that a message stays one readable line whatever was typed.
+inline constexpr std::size_t kEchoedCharacters = 40;
+std::string Echoed(std::string_view text);
 
 }  // namespace runtime
