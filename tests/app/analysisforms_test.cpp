@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
@@ -15,6 +16,7 @@
 #include "app/batchform.h"
 #include "app/studyform.h"
 #include "chart/chartwidget.h"
+#include "chart/lineseries.h"
 #include "guitest.h"
 #include "numtext/numtext.h"
 
@@ -68,6 +70,14 @@ TEST_F(AnalysisFormTest, StudyDrawsTheLinesOfTheMainWindowsInputs) {
   EXPECT_EQ(Lines(*study.SecondChart)[0]->YValues[3], static_cast<double>(lines[0].points[3].efficiencypercent));
   // The marker stands at the reflux ratio.
   EXPECT_EQ(study.MainChart->Series(0).XValues[0], 4.0);
+  // The status line names the point nearest to the mouse.
+  study.MainChart->repaint();
+  const auto& first = dynamic_cast<const chart::TLineSeries&>(*shown[0]);
+  QMouseEvent move(QEvent::MouseMove, QPointF(first.PointPixelX(5) + 2, first.PointPixelY(5) - 1),
+                   study.MainChart->mapToGlobal(QPointF(0, 0)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(study.MainChart, &move);
+  EXPECT_TRUE(study.StatusLine->text().startsWith("ФЧ 1: ")) << study.StatusLine->text().toStdString();
+  EXPECT_TRUE(study.StatusLine->text().endsWith(" % при N = 1")) << study.StatusLine->text().toStdString();
 }
 
 // Failed points are left out and counted; a refusal shows its message.

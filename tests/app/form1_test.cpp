@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
@@ -73,6 +74,19 @@ TEST_F(Form1Test, KeyboardAndTitleBar) {
   EXPECT_EQ(form.ListBox1->count(), 12 + 7 * 20);
   // The fixed window offers no maximize button it could not obey.
   EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  // Titles, places and hints, which no picture shows.
+  EXPECT_EQ(QString("%1 %2 / %3 %4").arg(form.windowTitle()).arg(form.pos().x() * 1000 + form.pos().y())
+                .arg(windows.Form3.windowTitle()).arg(windows.Form3.pos().x() * 1000 + windows.Form3.pos().y()),
+            "Stillwise (русифицировано) 270141 / Информация 396072");
+  QStringList hints;
+  for (QWidget* control : std::initializer_list<QWidget*>{form.Edit1, form.Edit2, form.Edit3, form.Edit4,
+                                                          form.GroupBox2, form.ListBox2}) {
+    hints << control->toolTip();
+  }
+  EXPECT_EQ(hints, QStringList({"Реально подводимая в куб мощность", "Массовое содержание этанола в кубе",
+                                "Введите кол-во ТТ", "ФЧ (0-бесконечность)",
+                                "Показывает сколько этанола покидает куб в час",
+                                "Сколько этанола из куба\nвы получите на выходе\nпри этом ФЧ"}));
 }
 
 // After a report of three trays, each click shows the results or its
@@ -146,7 +160,13 @@ TEST_F(Form1Test, InformationWindowOpensOnceAndKeepsItsText) {
   }
   EXPECT_EQ(std::make_pair(info.geometry(), bar->value()), shown);
   const QStringList lines = info.Memo1->toPlainText().split('\n');
-  EXPECT_EQ(lines.front(), "Что делает эта программа?");
+  qsizetype next = 0;
+  for (const char* heading : {"Что делает эта программа?", "Как её использовать?",
+                              "Как программа рассчитывает крепость и другие", "данные?",
+                              "Допущенные упрощения:", "Другие источники ошибок:"}) {
+    next = lines.indexOf(heading, next) + 1;
+    EXPECT_GT(next, 0) << heading;
+  }
   for (const QString& line : lines) EXPECT_LE(line.size(), 52) << line.toStdString();
 }
 
