@@ -39,4 +39,10 @@ class EColumnInputError : public Exception {
   using Exception::Exception;
 };
 
+// A strength or density that no ethanol-water mixture has.
+class EStrengthRangeError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
 }  // namespace runtime
