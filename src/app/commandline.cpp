@@ -132,6 +132,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       if (at + 1 >= arguments.size()) return Error(arguments[at] + " needs a value");
       *setting->second = arguments[at + 1];
     }
+  } else if (option == "--convert") {
+    if (rest != 2) return Error("--convert needs VALUE UNIT");
+    line.mode = CommandLine::Mode::kConvert;
+    const std::string wrong = ParseConvertArguments(arguments[1], arguments[2], line.convert);
+    if (!wrong.empty()) return Error(wrong);
   } else if (option == "--info-screenshot") {
     if (rest != 1) return Error("--info-screenshot needs FILE.png");
     line.mode = CommandLine::Mode::kInfoScreenshot;
@@ -204,6 +209,13 @@ Without options it opens its window.
       step is --step minutes (default 1). All texts are read as typed into
       the window's fields, with the locale's decimal separator. FILE "-" is
       standard output.
+
+  --convert VALUE UNIT
+      Prints the strength VALUE, given in UNIT (mass: per cent by mass,
+      volume: per cent by volume at 20 °C, mole: per cent by mole, density:
+      kg/m3 at 20 °C), in all four, one named line each: mass_percent,
+      volume_percent, mole_percent, density_kg_per_m3. VALUE is written with
+      ".". A strength no mixture has prints why and exits with status 1.
 
   --info-screenshot FILE.png
       Saves a picture of the information window. No display is needed.

@@ -9,6 +9,7 @@
 #include "analysis/studycommand.h"
 #include "app/batchtexts.h"
 #include "app/calculatecommand.h"
+#include "app/convertcommand.h"
 #include "app/report.h"
 
 namespace app {
@@ -29,6 +30,7 @@ struct CommandLine {
     kHelp,            // -h, --help
     kVersion,         // --version
     kError,           // a malformed command line; `error` says why
+    kConvert,         // --convert: a strength in its four units
   };
 
   Mode mode = Mode::kWindow;
@@ -42,6 +44,8 @@ struct CommandLine {
   long double target = 0;
   // --batch: the charge and the run's settings, as typed.
   BatchTexts batch;
+  // --convert: the strength and its unit.
+  ConvertRequest convert;
   std::string error;
 };
 

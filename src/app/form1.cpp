@@ -16,6 +16,7 @@
 #include "app/clicklabel.h"
 #include "app/pushbutton.h"
 #include "app/batchform.h"
+#include "app/convertform.h"
 #include "app/studyform.h"
 #include "app/widgetsinks.h"
 #include "app/windowfont.h"

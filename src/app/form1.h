@@ -26,6 +26,7 @@ namespace app {
 
 class TClickLabel;
 class TBatchForm;
+class TConvertForm;
 class TStudyForm;
 
 // The main window: the four inputs, the calculate command, the report
@@ -60,6 +61,9 @@ class TForm1 : public QWidget {
   // "Анализ": opens the batch-run window, made on first use.
   void BatchClick();
   TBatchForm* BatchWindow() const { return batchForm_.get(); }
+  // "Анализ": the strength converter, made on first use.
+  void ConvertClick();
+  TConvertForm* ConvertWindow() const { return convertForm_.get(); }
 
   // The report as the lists show it, as one text.
   std::string ShownReport() const;
@@ -82,6 +86,7 @@ class TForm1 : public QWidget {
   QAction* ActionCopyChart;
   QAction* ActionStudy;
   QAction* ActionBatch;
+  QAction* ActionConvert;
   QAction* ActionInformation;
   QAction* ActionAbout;
   QLabel* Label5;
@@ -124,6 +129,7 @@ class TForm1 : public QWidget {
   model::TColumn tableColumn_;
   std::unique_ptr<TStudyForm> studyForm_;
   std::unique_ptr<TBatchForm> batchForm_;
+  std::unique_ptr<TConvertForm> convertForm_;
 };
 
 }  // namespace app

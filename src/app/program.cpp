@@ -142,6 +142,8 @@ int RunProgram(int argc, char** argv) {
       return RunBatchCsv(line, std::cout, std::cerr);
     case CommandLine::Mode::kNeed:
       return RunNeed(line, std::cout, std::cerr);
+    case CommandLine::Mode::kConvert:
+      return RunConvert(line.convert, std::cout, std::cerr);
     case CommandLine::Mode::kStudyChart:
       return RunStudyChart(line, argv[0]);
     case CommandLine::Mode::kScreenshot:

@@ -19,7 +19,7 @@ constexpr std::array<long double, 12> kDensityAt20 = {
 
 void CheckFraction(long double fraction) {
   if (!(fraction >= 0 && fraction <= 1)) {
-    throw runtime::EStrengthRangeError("Крепость должна быть от 0 до 100 %");
+    throw runtime::EStrengthRangeError("Крепость должна быть от 0 до 100 процентов");
   }
 }
 
@@ -75,7 +75,7 @@ long double massfrommole(long double mole) {
 long double massfromdensity(long double density) {
   if (!(density >= ethanoldensityat20() && density <= waterdensityat20())) {
     throw runtime::EStrengthRangeError(
-        "Плотность при 20 °C должна быть от 789 (этанол) до 998 кг/м³ (вода)");
+        "Плотность при 20 °C должна быть от 789 до 998 кг/м³: от этанола до воды");
   }
   // The density falls as the strength rises.
   return MassWhere([](long double mass) { return -densityat20(mass); }, -density);
