@@ -84,6 +84,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     line.file = arguments[1];
     line.texts = TextsFrom(arguments, 2);
     line.textsGiven = true;
+  } else if (option == "--xy-chart") {
+    if (rest != 5) return Error("--xy-chart needs FILE.png POWER STRENGTH TRAYS REFLUX");
+    line.mode = CommandLine::Mode::kXyChart;
+    line.file = arguments[1];
+    line.texts = TextsFrom(arguments, 2);
+    line.textsGiven = true;
   } else if (option == "--csv") {
     if (rest != 5) return Error("--csv needs FILE.csv POWER STRENGTH TRAYS REFLUX");
     line.mode = CommandLine::Mode::kCsv;
@@ -173,6 +179,11 @@ Without options it opens its window.
       alone, 296 x 473 pixels as the window shows it: the vapour strength
       up the column and the legend of the points' strengths. A name ending
       in .svg gives a vector picture. No display is needed.
+
+  --xy-chart FILE.png|FILE.svg POWER STRENGTH TRAYS REFLUX
+      Types the texts into the fields, clicks "Расчет" and saves a picture
+      of the "Диаграмма x–y" window, 820 x 640 pixels; a name ending in .svg
+      gives the diagram alone as a vector picture. No display is needed.
 
   --csv FILE.csv POWER STRENGTH TRAYS REFLUX
       Calculates as --report does and writes the tray table as CSV: the

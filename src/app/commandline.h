@@ -31,6 +31,7 @@ struct CommandLine {
     kVersion,         // --version
     kError,           // a malformed command line; `error` says why
     kConvert,         // --convert: a strength in its four units
+    kXyChart,         // --xy-chart: save a picture of the x-y diagram window
   };
 
   Mode mode = Mode::kWindow;

@@ -28,6 +28,7 @@ class TClickLabel;
 class TBatchForm;
 class TConvertForm;
 class TStudyForm;
+class TXyForm;
 
 // The main window: the four inputs, the calculate command, the report
 // switches, the report and still-output lists, the chart, and the way to the
@@ -61,6 +62,9 @@ class TForm1 : public QWidget {
   // "Анализ": opens the batch-run window, made on first use.
   void BatchClick();
   TBatchForm* BatchWindow() const { return batchForm_.get(); }
+  // "Анализ": the x-y diagram of the last calculation, made on first use.
+  void XyClick();
+  TXyForm* XyWindow() const { return xyForm_.get(); }
   // "Анализ": the strength converter, made on first use.
   void ConvertClick();
   TConvertForm* ConvertWindow() const { return convertForm_.get(); }
@@ -86,6 +90,7 @@ class TForm1 : public QWidget {
   QAction* ActionCopyChart;
   QAction* ActionStudy;
   QAction* ActionBatch;
+  QAction* ActionXy;
   QAction* ActionConvert;
   QAction* ActionInformation;
   QAction* ActionAbout;
@@ -118,6 +123,10 @@ class TForm1 : public QWidget {
   chart::TChart* Chart1;
   chart::THorizLineSeries* Series1;
 
+ signals:
+  // A calculation's report has been written; the column is its result.
+  void Calculated(const model::TColumn& column);
+
  private:
   void CreateMenus();
   // Entries that need results are enabled once a report has been written.
@@ -129,6 +138,7 @@ class TForm1 : public QWidget {
   model::TColumn tableColumn_;
   std::unique_ptr<TStudyForm> studyForm_;
   std::unique_ptr<TBatchForm> batchForm_;
+  std::unique_ptr<TXyForm> xyForm_;
   std::unique_ptr<TConvertForm> convertForm_;
 };
 

@@ -17,6 +17,7 @@
 #include "app/convertform.h"
 #include "app/resultfiles.h"
 #include "app/studyform.h"
+#include "app/xyform.h"
 #include "chart/chartwidget.h"
 #include "chart/svgcanvas.h"
 
@@ -63,6 +64,7 @@ void TForm1::CreateMenus() {
   QMenu* analysis = MenuBar->addMenu("&Анализ");
   ActionStudy = add(analysis, "&Флегмовое число и тарелки…", QKeySequence("Ctrl+T"), [this] { StudyClick(); });
   ActionBatch = add(analysis, "&Перегонка по времени…", QKeySequence("Ctrl+B"), [this] { BatchClick(); });
+  ActionXy = add(analysis, "&Диаграмма x–y…", QKeySequence("Ctrl+D"), [this] { XyClick(); });
   ActionConvert = add(analysis, "Пересчёт &крепости…", QKeySequence(), [this] { ConvertClick(); });
 
   QMenu* help = MenuBar->addMenu("&Справка");
@@ -122,6 +124,18 @@ void TForm1::StudyClick() {
 void TForm1::BatchClick() {
   if (!batchForm_) batchForm_ = std::make_unique<TBatchForm>(*this);
   batchForm_->Open();
+}
+
+void TForm1::XyClick() {
+  if (!xyForm_) {
+    xyForm_ = std::make_unique<TXyForm>();
+    connect(this, &TForm1::Calculated, xyForm_.get(), &TXyForm::ShowColumn);
+    // Before the first calculation there is nothing to show yet.
+    if (ActionExportCsv->isEnabled()) xyForm_->ShowColumn(tableColumn_);
+  }
+  xyForm_->show();
+  xyForm_->raise();
+  xyForm_->activateWindow();
 }
 
 void TForm1::ConvertClick() {

@@ -16,6 +16,7 @@
 #include "app/platformstart.h"
 #include "app/resultfiles.h"
 #include "app/studychart.h"
+#include "app/xyform.h"
 #include "chart/chartwidget.h"
 #include "chart/qtcanvas.h"
 #include "chart/svgcanvas.h"
@@ -86,6 +87,12 @@ int RunScreenshot(const CommandLine& line, const char* programName) {
   QApplication::processEvents();
   // The chart is saved as it paints inside the shown window.
   if (line.mode == CommandLine::Mode::kChart) window = windows.Form1.Chart1;
+  if (line.mode == CommandLine::Mode::kXyChart) {
+    windows.Form1.ActionXy->trigger();
+    TXyForm& xy = *windows.Form1.XyWindow();
+    QApplication::processEvents();
+    window = IsSvgName(line.file) ? static_cast<QWidget*>(xy.XyChart) : &xy;
+  }
   if (!WriteResult(line.file, PictureBytes(*window, line.file), std::cout, std::cerr)) return 1;
   return status;
 }
@@ -148,6 +155,7 @@ int RunProgram(int argc, char** argv) {
       return RunStudyChart(line, argv[0]);
     case CommandLine::Mode::kScreenshot:
     case CommandLine::Mode::kChart:
+    case CommandLine::Mode::kXyChart:
     case CommandLine::Mode::kInfoScreenshot:
       return RunScreenshot(line, argv[0]);
     case CommandLine::Mode::kHelp:

@@ -76,7 +76,8 @@ TEST_F(MenuTest, MenusOfferTheirEntriesAndWaitForResults) {
                                   "&Правка", "&Копировать отчёт Ctrl+Shift+C (off)",
                                   "Копировать &график  (off)", "&Анализ",
                                   "&Флегмовое число и тарелки… Ctrl+T",
-                                  "&Перегонка по времени… Ctrl+B", "Пересчёт &крепости… ",
+                                  "&Перегонка по времени… Ctrl+B", "&Диаграмма x–y… Ctrl+D",
+                                  "Пересчёт &крепости… ",
                                   "&Справка", "&Информация F1",
                                   "&О программе "}));
   EXPECT_EQ(Calculate({"1000", "20", "", "1"}), QStringList{test::StopBox("'' is not a valid integer value.")});
