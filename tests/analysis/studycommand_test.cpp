@@ -4,6 +4,9 @@
 
 #include <sstream>
 
+#include "analysis/csv.h"
+#include "model/strengthunits.h"
+
 namespace analysis {
 namespace {
 
@@ -74,11 +77,13 @@ TEST(WriteStudyCsv, WritesOneRowPerPointWithTheErrorOrTheNumbers) {
   second.points = {{0.1L, 1.0L / 3, 1e-7L, 100, ""}};
   std::ostringstream out;
   WriteStudyCsv(out, {first, second});
+  // The top strength by volume comes last.
+  const auto volume = [](long double mass) { return ShortestText(model::volumefrommass(mass / 100) * 100); };
   EXPECT_EQ(out.str(),
-            "trays,reflux_ratio,top_percent,product_g_per_h,efficiency_percent,error\r\n"
-            "5,0.2,65.5,1234.25,99.5,\r\n"
-            "5,-1,,,,Floating point division by zero\r\n"
-            "40,0.1,0.3333333333333333,1e-07,100,\r\n");
+            "trays,reflux_ratio,top_percent,product_g_per_h,efficiency_percent,error,top_percent_by_volume\r\n"
+            "5,0.2,65.5,1234.25,99.5,," + volume(65.5L) + "\r\n"
+            "5,-1,,,,Floating point division by zero,\r\n"
+            "40,0.1,0.3333333333333333,1e-07,100,," + volume(1.0L / 3) + "\r\n");
 }
 
 TEST(NeedText, SaysEachAnswerOrUnreachable) {
