@@ -46,20 +46,10 @@ std::string NoteOf(const model::TColumn& column) {
 
 }  // namespace
 
-long double ShownStrength(long double masspercent, StrengthAxis axis) {
-  const long double mass = Clamped(masspercent / 100);
-  switch (axis) {
-    case StrengthAxis::kMass: return masspercent;
-    case StrengthAxis::kVolume: return model::volumefrommass(mass) * 100;
-    case StrengthAxis::kMole: return model::molefrommass(mass) * 100;
-  }
-  return masspercent;
-}
-
-XyDiagram MakeXyDiagram(const model::TColumn& column, StrengthAxis axis) {
+XyDiagram MakeXyDiagram(const model::TColumn& column, model::StrengthUnit unit) {
   XyDiagram diagram;
-  const auto shown = [axis](long double x, long double y) {
-    return XyPoint{ShownStrength(x * 100, axis), ShownStrength(y * 100, axis)};
+  const auto shown = [unit](long double x, long double y) {
+    return XyPoint{model::StrengthIn(x * 100, unit), model::StrengthIn(y * 100, unit)};
   };
   for (int i = 0; i <= kEquilibriumPoints; ++i) {
     const long double x = static_cast<long double>(i) / kEquilibriumPoints;

@@ -4,11 +4,9 @@
 #include <vector>
 
 #include "model/column.h"
+#include "model/strengthunits.h"
 
 namespace analysis {
-
-// The units a diagram's strengths are shown in.
-enum class StrengthAxis { kMass, kVolume, kMole };
 
 struct XyPoint {
   long double x = 0;  // liquid, per cent
@@ -43,12 +41,8 @@ struct XyDiagram {
   std::string note;
 };
 
-// Per cent by mass shown in `axis` units. Strengths outside 0..100 % (the
-// bottom-up march can leave a tray's liquid below 0) have no volume or mole
-// share; they are shown at the nearer end.
-long double ShownStrength(long double masspercent, StrengthAxis axis);
-
 // The diagram of a finished calculation.
-XyDiagram MakeXyDiagram(const model::TColumn& column, StrengthAxis axis);
+// Strengths in per cent of `unit`: by mass, by volume or by mole.
+XyDiagram MakeXyDiagram(const model::TColumn& column, model::StrengthUnit unit);
 
 }  // namespace analysis

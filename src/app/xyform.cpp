@@ -178,8 +178,8 @@ TXyForm::TXyForm() {
   resize(820, 640);
 }
 
-analysis::StrengthAxis TXyForm::Axis() const {
-  return static_cast<analysis::StrengthAxis>(UnitBox->currentIndex());
+model::StrengthUnit TXyForm::Unit() const {
+  return static_cast<model::StrengthUnit>(UnitBox->currentIndex());
 }
 
 chart::TChart& TXyForm::ShownChart() const { return Tabs->currentIndex() == 0 ? *XyChart : *ProfileChart; }
@@ -207,7 +207,7 @@ void TXyForm::DrawDiagram() {
   const char* unit = kUnitNames[UnitBox->currentIndex()];
   XyChart->Title.Text = {"Диаграмма x–y",
                          std::string("x — крепость жидкости, y — крепость пара, ") + unit};
-  diagram_ = column_ ? analysis::MakeXyDiagram(*column_, Axis()) : analysis::XyDiagram{};
+  diagram_ = column_ ? analysis::MakeXyDiagram(*column_, Unit()) : analysis::XyDiagram{};
   const auto fill = [](chart::TLineSeries& line, const std::vector<analysis::XyPoint>& points) {
     line.BeginUpdate();
     line.Clear();
@@ -265,8 +265,8 @@ void TXyForm::DrawProfile() {
                                                                  : column_->traytemperature[at]));
           break;
         case ProfileQuantity::kStrength:
-          profileLines_[0]->AddXY(i, static_cast<double>(analysis::ShownStrength(liquid * 100, Axis())));
-          profileLines_[1]->AddXY(i, static_cast<double>(analysis::ShownStrength(vapour * 100, Axis())));
+          profileLines_[0]->AddXY(i, static_cast<double>(model::StrengthIn(liquid * 100, Unit())));
+          profileLines_[1]->AddXY(i, static_cast<double>(model::StrengthIn(vapour * 100, Unit())));
           break;
         case ProfileQuantity::kReturn:
           // The still returns nothing: its liquid is the charge.

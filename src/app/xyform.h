@@ -69,7 +69,7 @@ class TXyForm : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  analysis::StrengthAxis Axis() const;
+  model::StrengthUnit Unit() const;
   void Redraw();
   void DrawDiagram();
   void DrawProfile();

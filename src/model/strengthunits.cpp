@@ -1,5 +1,6 @@
 #include "model/strengthunits.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -79,6 +80,18 @@ long double massfromdensity(long double density) {
   }
   // The density falls as the strength rises.
   return MassWhere([](long double mass) { return -densityat20(mass); }, -density);
+}
+
+long double StrengthIn(long double masspercent, StrengthUnit unit) {
+  if (unit == StrengthUnit::kMass) return masspercent;
+  const long double mass = std::clamp(masspercent / 100, 0.0L, 1.0L);
+  switch (unit) {
+    case StrengthUnit::kMass: break;
+    case StrengthUnit::kVolume: return volumefrommass(mass) * 100;
+    case StrengthUnit::kMole: return molefrommass(mass) * 100;
+    case StrengthUnit::kDensity: return densityat20(mass);
+  }
+  return masspercent;
 }
 
 Strengths StrengthsFrom(long double value, StrengthUnit unit) {

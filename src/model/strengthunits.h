@@ -38,6 +38,12 @@ struct Strengths {
   long double density = 0;
 };
 
+// A strength in per cent by mass, as the model computes it, in `unit`.
+// A strength outside 0..100 % (the bottom-up march can leave a tray's liquid
+// below 0) has no share by volume or by mole: it is shown at the nearer
+// end; by mass it stays as it is.
+long double StrengthIn(long double masspercent, StrengthUnit unit);
+
 // All four from one value in `unit` (per cent, or kg/m³ for the density).
 // A value outside 0..100 %, or a density no mixture has at 20 °C, throws
 // EStrengthRangeError with a message that names the range.

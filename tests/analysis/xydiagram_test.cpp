@@ -20,27 +20,19 @@ TEST(XyDiagram, StepsAreTheTrayTable) {
   const model::TColumn columns[] = {Calculated(1000, 1, 20, 15), Calculated(1000, 20, 15, 1),
                                     Calculated(1000, 10, 1, 2), Calculated(500, 40, 0, 3)};
   for (const model::TColumn& column : columns) {
-    const XyDiagram diagram = MakeXyDiagram(column, StrengthAxis::kMass);
-    const int trays = column.inputs.traycount;
-    ASSERT_EQ(diagram.staircase.size(), static_cast<std::size_t>(2 * trays + 2)) << trays;
-    ASSERT_EQ(diagram.stages.size(), static_cast<std::size_t>(trays + 1));
-    long double liquid = column.inputs.stillstrength;
-    long double vapour = model::vapourstrength(liquid);
-    EXPECT_EQ(diagram.staircase[0].x, liquid * 100);
-    EXPECT_EQ(diagram.staircase[0].y, vapour * 100);
-    for (int i = 1; i <= trays; ++i) {
-      const XyPoint across = diagram.staircase[static_cast<std::size_t>(2 * i - 1)];
-      const XyPoint up = diagram.staircase[static_cast<std::size_t>(2 * i)];
-      liquid = column.trayliquid[static_cast<std::size_t>(i)];
-      EXPECT_EQ(across.x, liquid * 100) << i;
-      EXPECT_EQ(across.y, vapour * 100) << i;
-      vapour = column.trayvapour[static_cast<std::size_t>(i)];
-      EXPECT_EQ(up.x, liquid * 100) << i;
-      EXPECT_EQ(up.y, vapour * 100) << i;
-      EXPECT_EQ(diagram.stages[static_cast<std::size_t>(i)].number, i);
+    const XyDiagram diagram = MakeXyDiagram(column, model::StrengthUnit::kMass);
+    const auto n = static_cast<std::size_t>(column.inputs.traycount);
+    ASSERT_EQ(diagram.staircase.size(), 2 * n + 2);
+    // The still's liquid and vapour, then each tray's, then the top.
+    std::vector<XyPoint> stages = {{column.inputs.stillstrength * 100,
+                                    model::vapourstrength(column.inputs.stillstrength) * 100}};
+    for (std::size_t i = 1; i <= n; ++i) stages.push_back({column.trayliquid[i] * 100, column.trayvapour[i] * 100});
+    stages.push_back({column.topstrength * 100, 0});
+    for (std::size_t i = 0; i < diagram.staircase.size(); ++i) {
+      // Corner 2i is stage i; corner 2i - 1 has stage i's liquid at stage i - 1's vapour.
+      EXPECT_EQ(diagram.staircase[i].x, stages[(i + 1) / 2].x) << i;
+      EXPECT_EQ(diagram.staircase[i].y, stages[i / 2].y) << i;
     }
-    EXPECT_EQ(diagram.staircase.back().x, column.topstrength * 100);
-    EXPECT_EQ(diagram.staircase.back().y, vapour * 100);
   }
 }
 
@@ -50,13 +42,13 @@ TEST(XyDiagram, SaysWhatTheStepsDoNotExplain) {
       {Calculated(1000, 1, 20, 15),
        "Профиль решён сверху вниз: ступени показывают таблицу тарелок, а не шаги от куба."},
       {Calculated(1000, 0, 5, 1), "На тарелках 1–5 в жидкости нет этанола."}};
-  for (const auto& [column, note] : notes) EXPECT_EQ(MakeXyDiagram(column, StrengthAxis::kMass).note, note);
+  for (const auto& [column, note] : notes) EXPECT_EQ(MakeXyDiagram(column, model::StrengthUnit::kMass).note, note);
 }
 
 TEST(XyDiagram, TextbookLineIsStraightInMoleFractions) {
   const model::TColumn column = Calculated(1000, 10, 5, 2);
-  const XyDiagram diagram = MakeXyDiagram(column, StrengthAxis::kMole);
-  const long double top = ShownStrength(column.topstrength * 100, StrengthAxis::kMole);
+  const XyDiagram diagram = MakeXyDiagram(column, model::StrengthUnit::kMole);
+  const long double top = model::StrengthIn(column.topstrength * 100, model::StrengthUnit::kMole);
   // Through the top on the diagonal, with slope R / (R + 1) = 2 / 3.
   EXPECT_NEAR(diagram.textbook.back().x, top, 1e-12L);
   EXPECT_NEAR(diagram.textbook.back().y, top, 1e-12L);
