@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include "app/program.h"
 #include "chart/chartwidget.h"
 #include "guitest.h"
+#include "model/strengthunits.h"
 #include "numtext/numtext.h"
 
 namespace app {
@@ -75,6 +77,14 @@ TEST_F(BatchFormTest, ShowsTheRunOfItsFields) {
   EXPECT_EQ(thresholds, QStringList({"90", "80", "60", "70"}));
   const analysis::Cut cut = analysis::CutAt(expected.rows, 80);
   EXPECT_EQ(batch.CutTable->item(1, 2)->text().toStdString(), numtext::FormatFloat("0.000", cut.product_kg));
+
+  // By volume the strengths shown change, the run does not; litres are at 20 °C.
+  batch.StrengthUnitBox->setCurrentIndex(1);
+  const auto byVolume = [](long double mass) { return model::StrengthIn(mass, model::StrengthUnit::kVolume); };
+  EXPECT_EQ(batch.StrengthChart->Series(1).YValues[0], static_cast<double>(byVolume(expected.rows[0].still_percent)));
+  EXPECT_EQ(batch.CutTable->item(1, 4)->text().toStdString(), numtext::FormatFloat("0.00", byVolume(cut.product_mean_percent)));
+  EXPECT_EQ(batch.CutTable->item(1, 3)->text().toStdString(),
+            numtext::FormatFloat("0.000", cut.product_kg / model::densityat20(cut.product_mean_percent / 100) * 1000));
 }
 
 TEST_F(BatchFormTest, RefusesBadInputsWithTheirMessages) {
