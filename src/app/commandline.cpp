@@ -195,7 +195,8 @@ Without options it opens its window.
       Calculates the column for every tray count of LIST (one argument:
       "1 2 5" or "1,2,5"; default "1 2 5 10 20 40") at POINTS reflux ratios
       from FROM to TO (default 0 20 101) and writes the rows
-      trays,reflux_ratio,top_percent,product_g_per_h,efficiency_percent,error
+      trays,reflux_ratio,top_percent,product_g_per_h,efficiency_percent,error,
+      top_percent_by_volume
       FILE "-" is standard output. FROM and TO are written with ".".
 
   --study-chart FILE.png|FILE.svg POWER STRENGTH [the same options]
@@ -213,8 +214,10 @@ Without options it opens its window.
       Distils one charge of the still (CHARGE_KG at STRENGTH per cent by
       mass) step by step, the column calculated at the still's strength of
       each step, and writes the rows
-      time_h,still_percent,still_kg,top_percent,product_g_per_h,product_kg,product_mean_percent
-      from time 0. It stops when the top strength falls below --stop-top
+      time_h,still_percent,still_kg,top_percent,product_g_per_h,product_kg,
+      product_mean_percent,still_percent_by_volume,top_percent_by_volume,
+      product_litres
+      from time 0; strengths by volume and litres are at 20 °C. It stops when the top strength falls below --stop-top
       (default 0: never), the still's strength below --stop-still (default
       0.1), after --hours (default 24), or when the still is empty. The
       step is --step minutes (default 1). All texts are read as typed into
