@@ -280,7 +280,14 @@ void TXyForm::DrawProfile() {
 }
 
 void TXyForm::ShowAllClick() {
-  for (chart::TChart* chart : {XyChart, ProfileChart}) chart->RestoreZoom();
+  // Zooms and scrolls alike end in the automatic ranges these charts start with.
+  for (chart::TChart* chart : {XyChart, ProfileChart}) {
+    chart->RestoreZoom();
+    for (chart::TChartAxis* axis : chart->Axes()) {
+      axis->Automatic = axis->AutomaticMinimum = axis->AutomaticMaximum = true;
+    }
+    chart->Invalidate();
+  }
 }
 
 std::string TXyForm::ShownChartSvg() const {
