@@ -160,7 +160,6 @@ TXyForm::TXyForm() {
   profileLines_[0] = AddLine(*ProfileChart, "", kVermillion, 2);
   profileLines_[1] = AddLine(*ProfileChart, "", kBlue, 2);
   XyChart->installEventFilter(this);
-  ProfileChart->installEventFilter(this);
 
   connect(UnitBox, &QComboBox::currentIndexChanged, this, [this] { Redraw(); });
   connect(ProfileBox, &QComboBox::currentIndexChanged, this, [this] { DrawProfile(); });
