@@ -3,6 +3,7 @@
 #include <string>
 
 #include "analysis/csv.h"
+#include "analysis/volumefields.h"
 
 namespace analysis {
 
@@ -36,7 +37,9 @@ void WriteBatchCsv(std::ostream& out, const std::vector<BatchRow>& rows) {
     WriteCsvRow(out, {ShortestText(row.time_h), ShortestText(row.still_percent),
                       ShortestText(row.still_kg), ShortestText(row.top_percent),
                       ShortestText(row.product_g_per_h), ShortestText(row.product_kg),
-                      ShortestText(row.product_mean_percent)});
+                      ShortestText(row.product_mean_percent), VolumePercentField(row.still_percent),
+                      VolumePercentField(row.top_percent),
+                      LitresField(row.product_kg, row.product_mean_percent)});
   }
 }
 

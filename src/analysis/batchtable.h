@@ -35,7 +35,8 @@ std::vector<Cut> CutTable(const BatchRun& run, long double userthreshold_percent
 
 // The CSV header of the rows.
 inline constexpr const char* kBatchCsvHeader =
-    "time_h,still_percent,still_kg,top_percent,product_g_per_h,product_kg,product_mean_percent";
+    "time_h,still_percent,still_kg,top_percent,product_g_per_h,product_kg,product_mean_percent,"
+    "still_percent_by_volume,top_percent_by_volume,product_litres";
 
 // Writes the header and one line per row, numbers in their shortest
 // round-trip text with ".", lines ended by CRLF.

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "analysis/csv.h"
+#include "analysis/volumefields.h"
 
 namespace analysis {
 namespace {
@@ -70,17 +71,18 @@ StudyOptions ParseStudyOptions(const std::vector<std::string>& arguments, std::s
 
 void WriteStudyCsvHeader(std::ostream& out) {
   WriteCsvRow(out, {"trays", "reflux_ratio", "top_percent", "product_g_per_h",
-                    "efficiency_percent", "error"});
+                    "efficiency_percent", "error", "top_percent_by_volume"});
 }
 
 void WriteStudyCsvLine(std::ostream& out, const StudyLine& line) {
   const std::string trays = std::to_string(line.traycount);
   for (const StudyPoint& point : line.points) {
     if (point.Failed()) {
-      WriteCsvRow(out, {trays, ShortestText(point.refluxratio), "", "", "", point.error});
+      WriteCsvRow(out, {trays, ShortestText(point.refluxratio), "", "", "", point.error, ""});
     } else {
       WriteCsvRow(out, {trays, ShortestText(point.refluxratio), ShortestText(point.toppercent),
-                        ShortestText(point.product), ShortestText(point.efficiencypercent), ""});
+                        ShortestText(point.product), ShortestText(point.efficiencypercent), "",
+                        VolumePercentField(point.toppercent)});
     }
   }
 }

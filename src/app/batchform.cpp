@@ -1,6 +1,7 @@
 #include "app/batchform.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,7 @@
 #include "chart/chartwidget.h"
 #include "chart/labelvalues.h"
 #include "chart/lineseries.h"
+#include "model/strengthunits.h"
 #include "numtext/numtext.h"
 
 namespace app {
@@ -74,8 +76,8 @@ TBatchForm::TBatchForm(TForm1& mainWindow) : main_(mainWindow) {
     QLineEdit** edit;
     const char* unit;
   } stops[] = {
-      {"крепость отбора ниже", &StopTopEdit, "%"},
-      {"крепость в кубе ниже", &StopStillEdit, "%"},
+      {"крепость отбора ниже", &StopTopEdit, "%масс"},
+      {"крепость в кубе ниже", &StopStillEdit, "%масс"},
       {"прошло", &HoursEdit, "ч"},
   };
   for (const auto& stop : stops) {
@@ -98,7 +100,11 @@ TBatchForm::TBatchForm(TForm1& mainWindow) : main_(mainWindow) {
   StopButton->setGeometry(116, y + 6, 100, 25);
   StopButton->setEnabled(false);
   Progress = new QProgressBar(this);
-  Progress->setGeometry(8, y + 38, 224, 18);
+  Progress->setGeometry(8, y + 38, 140, 18);
+  StrengthUnitBox = new QComboBox(this);
+  StrengthUnitBox->addItems({"%масс", "%об."});
+  StrengthUnitBox->setAccessibleName("Крепость на графике и в таблице: по массе или по объёму");
+  StrengthUnitBox->setGeometry(152, y + 36, 80, 21);
   Progress->setRange(0, 1000);
   Progress->setValue(0);
   StopLabel = PlacedLabel(this, "", {8, y + 60, 224, 32});
@@ -107,15 +113,14 @@ TBatchForm::TBatchForm(TForm1& mainWindow) : main_(mainWindow) {
   y += 100;
   PlacedLabel(this, "Своя граница отбора", {8, y + 3, 120, 16});
   CutEdit = PlacedEdit(this, Number("0", cutThreshold_), {130, y, 60, 21});
-  PlacedLabel(this, "%", {196, y + 3, 40, 16});
-  CutTable = new QTableWidget(4, 4, this);
+  PlacedLabel(this, "%масс", {196, y + 3, 40, 16});
+  CutTable = new QTableWidget(4, 5, this);
   CutTable->setGeometry(8, y + 28, 224, 632 - (y + 28) - 8);
-  CutTable->setHorizontalHeaderLabels({"Граница,\n%", "Время,\nч", "Продукт,\nкг", "Крепость,\n%"});
   CutTable->verticalHeader()->hide();
   CutTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   CutTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   CutTable->setToolTip("Сколько продукта и какой крепости соберётся, пока крепость отбора\n"
-                       "не ниже границы, и за какое время");
+                       "не ниже границы, и за какое время; литры — при 20 °C");
 
   StrengthChart = new chart::TChart(this);
   StrengthChart->setGeometry(240, 8, 640, 330);
@@ -130,6 +135,10 @@ TBatchForm::TBatchForm(TForm1& mainWindow) : main_(mainWindow) {
   ProductChart->Legend.LegendStyle = chart::lsSeries;
   product_ = AddLine(*ProductChart, "продукт", chart::RGB(140, 0, 160));
 
+  connect(StrengthUnitBox, &QComboBox::currentIndexChanged, this, [this] {
+    DrawRun();
+    ShowCuts();
+  });
   connect(StartButton, &QPushButton::clicked, this, Guarded([this] { StartClick(); }));
   connect(StopButton, &QPushButton::clicked, this, Guarded([this] { StopClick(); }));
   connect(CutEdit, &QLineEdit::editingFinished, this, Guarded([this] {
@@ -207,16 +216,30 @@ void TBatchForm::ShowRun(std::uint64_t request, const analysis::BatchRun& run) {
   StopButton->setEnabled(false);
   Progress->setValue(1000);
   StopLabel->setText(QString::fromStdString(analysis::StopText(run)));
+  DrawRun();
+  ShowCuts();
+}
+
+long double TBatchForm::Shown(long double masspercent) const {
+  return model::StrengthIn(masspercent, StrengthUnitBox->currentIndex() == 1
+                                                  ? model::StrengthUnit::kVolume
+                                                  : model::StrengthUnit::kMass);
+}
+
+void TBatchForm::DrawRun() {
+  const bool byVolume = StrengthUnitBox->currentIndex() == 1;
+  StrengthChart->Title.Text = {byVolume ? "Крепость, %об. — по времени, ч" : "Крепость, % — по времени, ч"};
+  const analysis::BatchRun& run = run_;
   for (chart::TLineSeries* line : {top_, still_, mean_, product_}) {
     line->BeginUpdate();
     line->Clear();
   }
   for (const analysis::BatchRow& row : run.rows) {
     const auto time = static_cast<double>(row.time_h);
-    top_->AddXY(time, static_cast<double>(row.top_percent));
-    still_->AddXY(time, static_cast<double>(row.still_percent));
+    top_->AddXY(time, static_cast<double>(Shown(row.top_percent)));
+    still_->AddXY(time, static_cast<double>(Shown(row.still_percent)));
     // The mean strength exists once there is product.
-    if (row.product_kg > 0) mean_->AddXY(time, static_cast<double>(row.product_mean_percent));
+    if (row.product_kg > 0) mean_->AddXY(time, static_cast<double>(Shown(row.product_mean_percent)));
     product_->AddXY(time, static_cast<double>(row.product_kg));
   }
   for (chart::TLineSeries* line : {top_, still_, mean_, product_}) line->EndUpdate();
@@ -225,17 +248,23 @@ void TBatchForm::ShowRun(std::uint64_t request, const analysis::BatchRun& run) {
   const long double hours = run.rows.empty() ? 0 : run.rows.back().time_h;
   const double step = hours > 0 ? chart::NextNiceStep(static_cast<double>(hours / kTimeLabels)) : 0;
   for (chart::TChart* chart : {StrengthChart, ProductChart}) chart->BottomAxis.SetIncrement(step);
-  ShowCuts();
+  StrengthChart->Invalidate();
 }
 
 void TBatchForm::ShowCuts() {
+  const QString unit = StrengthUnitBox->currentIndex() == 1 ? "%об." : "%";
+  CutTable->setHorizontalHeaderLabels({"Порог,\n" + unit, "Время,\nч", "Кг", "Литры", "Креп.,\n" + unit});
   const std::vector<analysis::Cut> cuts = analysis::CutTable(run_, cutThreshold_);
   CutTable->setRowCount(static_cast<int>(cuts.size()));
   for (std::size_t i = 0; i < cuts.size(); ++i) {
     const analysis::Cut& cut = cuts[i];
-    const QString cells[] = {Number("0.##", cut.threshold_percent), Number("0.00", cut.time_h),
-                             Number("0.000", cut.product_kg), Number("0.00", cut.product_mean_percent)};
-    for (int c = 0; c < 4; ++c) {
+    // Litres at 20 °C; none before there is product.
+    const long double litres =
+        cut.product_kg > 0 ? cut.product_kg / model::densityat20(cut.product_mean_percent / 100) * 1000 : 0;
+    const QString cells[] = {Number("0.##", Shown(cut.threshold_percent)), Number("0.00", cut.time_h),
+                             Number("0.000", cut.product_kg), Number("0.000", litres),
+                             Number("0.00", Shown(cut.product_mean_percent))};
+    for (int c = 0; c < 5; ++c) {
       auto* item = new QTableWidgetItem(run_.rows.empty() ? QString() : cells[c]);
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       CutTable->setItem(static_cast<int>(i), c, item);

@@ -7,6 +7,7 @@
 #include "analysis/batchrun.h"
 #include "app/batchtexts.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -59,6 +60,8 @@ class TBatchForm : public QWidget {
   QPushButton* StartButton;
   QPushButton* StopButton;
   QProgressBar* Progress;
+  // «%масс / %об.»: the unit of the strengths shown; inputs stay by mass.
+  QComboBox* StrengthUnitBox;
   QLabel* StopLabel;
   chart::TChart* StrengthChart;
   chart::TChart* ProductChart;
@@ -71,6 +74,8 @@ class TBatchForm : public QWidget {
   void ShowProgress(std::uint64_t request, int permille);
   void ShowRun(std::uint64_t request, const analysis::BatchRun& run);
   void ShowCuts();
+  void DrawRun();
+  long double Shown(long double masspercent) const;
 
   TForm1& main_;
   chart::TLineSeries* top_;

@@ -89,6 +89,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     line.file = arguments[1];
     line.texts = TextsFrom(arguments, 2);
     line.textsGiven = true;
+  } else if (option == "--xy-chart") {
+    if (rest != 5) return Error("--xy-chart needs FILE.png POWER STRENGTH TRAYS REFLUX");
+    line.mode = CommandLine::Mode::kXyChart;
+    line.file = arguments[1];
+    line.texts = TextsFrom(arguments, 2);
+    line.textsGiven = true;
   } else if (option == "--csv") {
     if (rest != 5) return Error("--csv needs FILE.csv POWER STRENGTH TRAYS REFLUX");
     line.mode = CommandLine::Mode::kCsv;
@@ -140,6 +146,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       if (at + 1 >= arguments.size()) return Error(arguments[at] + " needs a value");
       *setting->second = arguments[at + 1];
     }
+  } else if (option == "--convert") {
+    if (rest != 2) return Error("--convert needs VALUE UNIT");
+    line.mode = CommandLine::Mode::kConvert;
+    const std::string wrong = ParseConvertArguments(arguments[1], arguments[2], line.convert);
+    if (!wrong.empty()) return Error(wrong);
   } else if (option == "--info-screenshot") {
     if (rest != 1) return Error("--info-screenshot needs FILE.png");
     line.mode = CommandLine::Mode::kInfoScreenshot;
@@ -182,6 +193,11 @@ Without options it opens its window.
       up the column and the legend of the points' strengths. A name ending
       in .svg gives a vector picture. No display is needed.
 
+  --xy-chart FILE.png|FILE.svg POWER STRENGTH TRAYS REFLUX
+      Types the texts into the fields, clicks "Расчет" and saves a picture
+      of the "Диаграмма x–y" window, 820 x 640 pixels; a name ending in .svg
+      gives the diagram alone as a vector picture. No display is needed.
+
   --csv FILE.csv POWER STRENGTH TRAYS REFLUX
       Calculates as --report does and writes the tray table as CSV: the
       still as stage 0, then trays 1 to N, with liquid and vapour strength
@@ -192,7 +208,8 @@ Without options it opens its window.
       Calculates the column for every tray count of LIST (one argument:
       "1 2 5" or "1,2,5"; default "1 2 5 10 20 40") at POINTS reflux ratios
       from FROM to TO (default 0 20 101) and writes the rows
-      trays,reflux_ratio,top_percent,product_g_per_h,efficiency_percent,error
+      trays,reflux_ratio,top_percent,product_g_per_h,efficiency_percent,error,
+      top_percent_by_volume
       FILE "-" is standard output. FROM and TO are written with ".".
 
   --study-chart FILE.png|FILE.svg POWER STRENGTH [the same options]
@@ -210,13 +227,23 @@ Without options it opens its window.
       Distils one charge of the still (CHARGE_KG at STRENGTH per cent by
       mass) over time, the column calculated at the still's strength of
       each moment, and writes the rows
-      time_h,still_percent,still_kg,top_percent,product_g_per_h,product_kg,product_mean_percent
-      from time 0, one every --step minutes (default 1). It stops when the
-      top strength falls below --stop-top (default 0: never), the still's
-      strength below --stop-still (default 0.1), after --hours (default 24),
-      or when the still is empty, with a last row at that moment. All texts are read as typed into
+      time_h,still_percent,still_kg,top_percent,product_g_per_h,product_kg,
+      product_mean_percent,still_percent_by_volume,top_percent_by_volume,
+      product_litres
+      from time 0, one every --step minutes (default 1); strengths by
+      volume and litres are at 20 °C. It stops when the top strength falls
+      below --stop-top (default 0: never), the still's strength below
+      --stop-still (default 0.1), after --hours (default 24), or when the
+      still is empty, with a last row at that moment. All texts are read as typed into
       the window's fields, with the locale's decimal separator. FILE "-" is
       standard output.
+
+  --convert VALUE UNIT
+      Prints the strength VALUE, given in UNIT (mass: per cent by mass,
+      volume: per cent by volume at 20 °C, mole: per cent by mole, density:
+      kg/m3 at 20 °C), in all four, one named line each: mass_percent,
+      volume_percent, mole_percent, density_kg_per_m3. VALUE is written with
+      ".". A strength no mixture has prints why and exits with status 1.
 
   --info-screenshot FILE.png
       Saves a picture of the information window. No display is needed.

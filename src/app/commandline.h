@@ -9,6 +9,7 @@
 #include "analysis/studycommand.h"
 #include "app/batchtexts.h"
 #include "app/calculatecommand.h"
+#include "app/convertcommand.h"
 #include "app/report.h"
 
 namespace app {
@@ -29,6 +30,8 @@ struct CommandLine {
     kHelp,            // -h, --help
     kVersion,         // --version
     kError,           // a malformed command line; `error` says why
+    kConvert,         // --convert: a strength in its four units
+    kXyChart,         // --xy-chart: save a picture of the x-y diagram window
   };
 
   Mode mode = Mode::kWindow;
@@ -42,6 +45,8 @@ struct CommandLine {
   long double target = 0;
   // --batch: the charge and the run's settings, as typed.
   BatchTexts batch;
+  // --convert: the strength and its unit.
+  ConvertRequest convert;
   std::string error;
 };
 

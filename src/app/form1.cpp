@@ -16,7 +16,9 @@
 #include "app/clicklabel.h"
 #include "app/pushbutton.h"
 #include "app/batchform.h"
+#include "app/convertform.h"
 #include "app/studyform.h"
+#include "app/xyform.h"
 #include "app/widgetsinks.h"
 #include "app/windowfont.h"
 
@@ -160,6 +162,7 @@ void TForm1::Button1Click() {
   CalculateCommand(Texts(), Switches(), column_, report, stillOutput, series, [this] {
     tableColumn_ = column_;
     EnableResultActions(true);
+    emit Calculated(tableColumn_);
   });
 }
 

@@ -26,7 +26,9 @@ namespace app {
 
 class TClickLabel;
 class TBatchForm;
+class TConvertForm;
 class TStudyForm;
+class TXyForm;
 
 // The main window: the four inputs, the calculate command, the report
 // switches, the report and still-output lists, the chart, and the way to the
@@ -60,6 +62,12 @@ class TForm1 : public QWidget {
   // "Анализ": opens the batch-run window, made on first use.
   void BatchClick();
   TBatchForm* BatchWindow() const { return batchForm_.get(); }
+  // "Анализ": the x-y diagram of the last calculation, made on first use.
+  void XyClick();
+  TXyForm* XyWindow() const { return xyForm_.get(); }
+  // "Анализ": the strength converter, made on first use.
+  void ConvertClick();
+  TConvertForm* ConvertWindow() const { return convertForm_.get(); }
 
   // The report as the lists show it, as one text.
   std::string ShownReport() const;
@@ -82,6 +90,8 @@ class TForm1 : public QWidget {
   QAction* ActionCopyChart;
   QAction* ActionStudy;
   QAction* ActionBatch;
+  QAction* ActionXy;
+  QAction* ActionConvert;
   QAction* ActionInformation;
   QAction* ActionAbout;
   QLabel* Label5;
@@ -113,6 +123,10 @@ class TForm1 : public QWidget {
   chart::TChart* Chart1;
   chart::THorizLineSeries* Series1;
 
+ signals:
+  // A calculation's report has been written; the column is its result.
+  void Calculated(const model::TColumn& column);
+
  private:
   void CreateMenus();
   // Entries that need results are enabled once a report has been written.
@@ -124,6 +138,8 @@ class TForm1 : public QWidget {
   model::TColumn tableColumn_;
   std::unique_ptr<TStudyForm> studyForm_;
   std::unique_ptr<TBatchForm> batchForm_;
+  std::unique_ptr<TXyForm> xyForm_;
+  std::unique_ptr<TConvertForm> convertForm_;
 };
 
 }  // namespace app

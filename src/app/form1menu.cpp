@@ -14,8 +14,10 @@
 #include "app/application.h"
 #include "app/form1.h"
 #include "app/batchform.h"
+#include "app/convertform.h"
 #include "app/resultfiles.h"
 #include "app/studyform.h"
+#include "app/xyform.h"
 #include "chart/chartwidget.h"
 #include "chart/svgcanvas.h"
 
@@ -62,6 +64,8 @@ void TForm1::CreateMenus() {
   QMenu* analysis = MenuBar->addMenu("&Анализ");
   ActionStudy = add(analysis, "&Флегмовое число и тарелки…", QKeySequence("Ctrl+T"), [this] { StudyClick(); });
   ActionBatch = add(analysis, "&Перегонка по времени…", QKeySequence("Ctrl+B"), [this] { BatchClick(); });
+  ActionXy = add(analysis, "&Диаграмма x–y…", QKeySequence("Ctrl+D"), [this] { XyClick(); });
+  ActionConvert = add(analysis, "Пересчёт &крепости…", QKeySequence(), [this] { ConvertClick(); });
 
   QMenu* help = MenuBar->addMenu("&Справка");
   ActionInformation = add(help, "&Информация", QKeySequence(Qt::Key_F1), [this] { Button4Click(); });
@@ -120,6 +124,25 @@ void TForm1::StudyClick() {
 void TForm1::BatchClick() {
   if (!batchForm_) batchForm_ = std::make_unique<TBatchForm>(*this);
   batchForm_->Open();
+}
+
+void TForm1::XyClick() {
+  if (!xyForm_) {
+    xyForm_ = std::make_unique<TXyForm>();
+    connect(this, &TForm1::Calculated, xyForm_.get(), &TXyForm::ShowColumn);
+    // Before the first calculation there is nothing to show yet.
+    if (ActionExportCsv->isEnabled()) xyForm_->ShowColumn(tableColumn_);
+  }
+  xyForm_->show();
+  xyForm_->raise();
+  xyForm_->activateWindow();
+}
+
+void TForm1::ConvertClick() {
+  if (!convertForm_) convertForm_ = std::make_unique<TConvertForm>();
+  convertForm_->show();
+  convertForm_->raise();
+  convertForm_->activateWindow();
 }
 
 void TForm1::AboutClick() {

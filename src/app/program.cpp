@@ -18,6 +18,7 @@
 #include "app/resultfiles.h"
 #include "app/savefile.h"
 #include "app/studychart.h"
+#include "app/xyform.h"
 #include "chart/chartwidget.h"
 #include "chart/qtcanvas.h"
 #include "chart/svgcanvas.h"
@@ -89,6 +90,12 @@ int RunScreenshot(const CommandLine& line, const char* programName) {
   QApplication::processEvents();
   // The chart is saved as it paints inside the shown window.
   if (line.mode == CommandLine::Mode::kChart) window = windows.Form1.Chart1;
+  if (line.mode == CommandLine::Mode::kXyChart) {
+    windows.Form1.ActionXy->trigger();
+    TXyForm& xy = *windows.Form1.XyWindow();
+    QApplication::processEvents();
+    window = IsSvgName(line.file) ? static_cast<QWidget*>(xy.XyChart) : &xy;
+  }
   return WriteResult(line.file, PictureBytes(*window, line.file), std::cout, std::cerr) ? 0 : 1;
 }
 
@@ -147,10 +154,13 @@ int RunProgram(int argc, char** argv) {
       return RunBatchCsv(line, std::cout, std::cerr, progress);
     case CommandLine::Mode::kNeed:
       return RunNeed(line, std::cout, std::cerr);
+    case CommandLine::Mode::kConvert:
+      return RunConvert(line.convert, std::cout, std::cerr);
     case CommandLine::Mode::kStudyChart:
       return RunStudyChart(line, argv[0], progress);
     case CommandLine::Mode::kScreenshot:
     case CommandLine::Mode::kChart:
+    case CommandLine::Mode::kXyChart:
     case CommandLine::Mode::kInfoScreenshot:
       return RunScreenshot(line, argv[0]);
     case CommandLine::Mode::kHelp:

@@ -11,9 +11,11 @@
 
 namespace app {
 
-std::string StudyQuantityTitle(StudyQuantity quantity) {
+std::string StudyQuantityTitle(StudyQuantity quantity, model::StrengthUnit unit) {
   switch (quantity) {
-    case StudyQuantity::kTopStrength: return "Крепость отбора, % — по флегмовому числу";
+    case StudyQuantity::kTopStrength:
+      return unit == model::StrengthUnit::kVolume ? "Крепость отбора, %об. — по флегмовому числу"
+                                                     : "Крепость отбора, % — по флегмовому числу";
     case StudyQuantity::kProduct: return "Отбор продукта, г/ч — по флегмовому числу";
     case StudyQuantity::kEfficiency: return "КПД по этанолу, % — по флегмовому числу";
   }
@@ -28,8 +30,9 @@ constexpr chart::TColor kLineColours[] = {
     chart::RGB(140, 0, 160), chart::RGB(0, 140, 140), chart::clMaroon,         chart::clNavy,
     chart::clBlack,         chart::RGB(128, 128, 0)};
 
-std::string UnitOf(StudyQuantity quantity) {
-  return quantity == StudyQuantity::kProduct ? " г/ч" : " %";
+std::string UnitOf(StudyQuantity quantity, model::StrengthUnit unit) {
+  if (quantity == StudyQuantity::kProduct) return " г/ч";
+  return quantity == StudyQuantity::kTopStrength && unit == model::StrengthUnit::kVolume ? " %об." : " %";
 }
 
 }  // namespace
@@ -49,7 +52,7 @@ TStudyChart::TStudyChart(chart::TCustomChart& chart, StudyQuantity quantity)
 
 long double TStudyChart::ValueOf(const analysis::StudyPoint& point) const {
   switch (quantity_) {
-    case StudyQuantity::kTopStrength: return point.toppercent;
+    case StudyQuantity::kTopStrength: return model::StrengthIn(point.toppercent, unit_);
     case StudyQuantity::kProduct: return point.product;
     case StudyQuantity::kEfficiency: return point.efficiencypercent;
   }
@@ -95,9 +98,14 @@ void TStudyChart::ShowLine(int index, const analysis::StudyLine& line) {
   PlaceMarker();
 }
 
+void TStudyChart::SetStrengthUnit(model::StrengthUnit unit) {
+  unit_ = unit;
+  SetQuantity(quantity_);
+}
+
 void TStudyChart::SetQuantity(StudyQuantity quantity) {
   quantity_ = quantity;
-  chart_.Title.Text = {StudyQuantityTitle(quantity)};
+  chart_.Title.Text = {StudyQuantityTitle(quantity, unit_)};
   for (std::size_t i = 0; i < data_.size(); ++i) {
     if (data_[i]) Fill(i);
   }
@@ -141,7 +149,7 @@ std::string TStudyChart::NearestPointText(int x, int y) const {
       best = dx * dx + dy * dy;
       text = "ФЧ " + numtext::FormatFloat("0.##", line.XValues[p]) + ": " +
              numtext::FormatFloat(quantity_ == StudyQuantity::kProduct ? "0" : "0.00", line.YValues[p]) +
-             UnitOf(quantity_) + " при " + line.Title;
+             UnitOf(quantity_, unit_) + " при " + line.Title;
     }
   }
   return text;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "analysis/study.h"
+#include "model/strengthunits.h"
 
 namespace chart {
 class TCustomChart;
@@ -34,6 +35,8 @@ class TStudyChart {
   // Plots another quantity of the same lines.
   void SetQuantity(StudyQuantity quantity);
   StudyQuantity Quantity() const { return quantity_; }
+  // The unit top strengths are shown in: by mass (as computed) or by volume.
+  void SetStrengthUnit(model::StrengthUnit unit);
 
   // The shown lines' points, nearest first, by pixel distance from (x, y)
   // on the chart's last paint: its text for a status line ("ФЧ 4.2:
@@ -51,13 +54,15 @@ class TStudyChart {
 
   chart::TCustomChart& chart_;
   StudyQuantity quantity_;
+  model::StrengthUnit unit_ = model::StrengthUnit::kMass;
   std::vector<chart::TLineSeries*> lines_;
   std::vector<std::optional<analysis::StudyLine>> data_;
   chart::TLineSeries* marker_ = nullptr;
   std::optional<long double> markerAt_;
 };
 
-// The title of a quantity's chart.
-std::string StudyQuantityTitle(StudyQuantity quantity);
+// The title of a quantity's chart, top strengths in `unit`.
+std::string StudyQuantityTitle(StudyQuantity quantity,
+                               model::StrengthUnit unit = model::StrengthUnit::kMass);
 
 }  // namespace app

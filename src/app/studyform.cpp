@@ -16,6 +16,7 @@
 #include "app/pushbutton.h"
 #include "app/windowfont.h"
 #include "chart/chartwidget.h"
+#include "model/strengthunits.h"
 #include "numtext/numtext.h"
 
 namespace app {
@@ -63,10 +64,14 @@ TStudyForm::TStudyForm(TForm1& mainWindow) : main_(mainWindow) {
   PointsEdit = PlacedEdit(this, "101", {70, 129, 50, 21});
   StartButton = new TPushButton("Рассчитать", this);
   StartButton->setGeometry(8, 160, 100, 25);
+  StrengthUnitBox = new QComboBox(this);
+  StrengthUnitBox->addItems({"%масс", "%об."});
+  StrengthUnitBox->setAccessibleName("Крепость по массе или по объёму");
+  StrengthUnitBox->setGeometry(152, 162, 80, 21);
 
   PlacedLabel(this, "Крепость отбора не ниже", {8, 206, 150, 16});
   TargetEdit = PlacedEdit(this, "94", {160, 203, 44, 21});
-  PlacedLabel(this, "%", {210, 206, 20, 16});
+  TargetUnit = PlacedLabel(this, "%", {206, 206, 26, 16});
   FindButton = new TPushButton("Найти", this);
   FindButton->setGeometry(8, 232, 100, 25);
   RefluxAnswer = PlacedLabel(this, "", {8, 264, 224, 48});
@@ -95,6 +100,11 @@ TStudyForm::TStudyForm(TForm1& mainWindow) : main_(mainWindow) {
 
   connect(StartButton, &QPushButton::clicked, this, Guarded([this] { StartClick(); }));
   connect(FindButton, &QPushButton::clicked, this, Guarded([this] { FindClick(); }));
+  connect(StrengthUnitBox, &QComboBox::currentIndexChanged, this, [this] {
+    const model::StrengthUnit unit = ShownUnit();
+    TargetUnit->setText(unit == model::StrengthUnit::kVolume ? "%об." : "%");
+    mainStudy_->SetStrengthUnit(unit);
+  });
   connect(SecondQuantity, &QComboBox::currentIndexChanged, this, [this](int index) {
     secondStudy_->SetQuantity(index == 0 ? StudyQuantity::kProduct : StudyQuantity::kEfficiency);
   });
@@ -122,6 +132,10 @@ void TStudyForm::Open() {
   raise();
   activateWindow();
   StartClick();
+}
+
+model::StrengthUnit TStudyForm::ShownUnit() const {
+  return StrengthUnitBox->currentIndex() == 1 ? model::StrengthUnit::kVolume : model::StrengthUnit::kMass;
 }
 
 analysis::RefluxRange TStudyForm::TypedRefluxEnds() const {
@@ -181,7 +195,11 @@ void TStudyForm::ShowNotes() { NotesLabel->setText(QString::fromStdString(Join(m
 
 void TStudyForm::FindClick() {
   const model::ColumnInputs inputs = ParseInputs(main_.Texts());
-  const long double target = numtext::StrToFloat(TargetEdit->text().toStdString());
+  long double target = numtext::StrToFloat(TargetEdit->text().toStdString());
+  // The searches compare strengths by mass, as the model computes them.
+  if (ShownUnit() == model::StrengthUnit::kVolume) {
+    target = model::StrengthsFrom(target, model::StrengthUnit::kVolume).masspercent;
+  }
   const analysis::RefluxRange range = TypedRefluxEnds();
   RefluxAnswer->setText("Ищу…");
   TrayAnswer->setText("Ищу…");

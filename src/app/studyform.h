@@ -55,7 +55,10 @@ class TStudyForm : public QWidget {
   QLineEdit* ToEdit;
   QLineEdit* PointsEdit;
   QPushButton* StartButton;
+  // «%масс / %об.»: the unit of the top strengths shown and of the target.
+  QComboBox* StrengthUnitBox;
   QLineEdit* TargetEdit;
+  QLabel* TargetUnit;
   QPushButton* FindButton;
   QLabel* RefluxAnswer;
   QLabel* TrayAnswer;
@@ -72,6 +75,8 @@ class TStudyForm : public QWidget {
  private:
   // The reflux ratios from and to as typed; the number of points is the default.
   analysis::RefluxRange TypedRefluxEnds() const;
+  // The unit the switch shows strengths in.
+  model::StrengthUnit ShownUnit() const;
   void ShowLine(std::uint64_t request, int index, const analysis::StudyLine& line);
   void StudyFinished(std::uint64_t request);
   void ShowAnswers(std::uint64_t request, const std::string& reflux, const std::string& trays);

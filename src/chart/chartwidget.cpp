@@ -19,9 +19,10 @@ void TChart::InvalidateWindow() { update(); }
 void TChart::paintEvent(QPaintEvent*) {
   // A new size needs a new picture; the size is checked here rather than on
   // resize events, which Qt also sends unchanged before grabbing a widget.
-  const bool pictureFits = canvas_.Image().size() == size();
+  const bool pictureFits =
+      canvas_.LogicalSize() == size() && canvas_.Image().devicePixelRatio() == devicePixelRatioF();
   if (BufferStale || !pictureFits) {
-    canvas_.BeginDraw(width(), height());
+    canvas_.BeginDraw(width(), height(), devicePixelRatioF());
     PaintTo(canvas_, TRect{0, 0, width(), height()});
     canvas_.EndDraw();
     ++fullDraws_;

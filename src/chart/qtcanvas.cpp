@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
@@ -62,12 +63,13 @@ void TQtChartCanvas::ResetState() {
   savedClips_.clear();
 }
 
-void TQtChartCanvas::BeginDraw(int width, int height) {
+void TQtChartCanvas::BeginDraw(int width, int height, double pixelRatio) {
   EndDraw();
-  width = std::max(1, width);
-  height = std::max(1, height);
-  if (image_.width() != width || image_.height() != height) {
-    image_ = QImage(width, height, QImage::Format_RGB32);
+  const QSize device(std::max(1, static_cast<int>(std::lround(width * pixelRatio))),
+                     std::max(1, static_cast<int>(std::lround(height * pixelRatio))));
+  if (image_.size() != device || image_.devicePixelRatio() != pixelRatio) {
+    image_ = QImage(device, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(pixelRatio);
   }
   painter_ = std::make_unique<QPainter>(&image_);
   painter_->setRenderHint(QPainter::Antialiasing, false);
@@ -161,7 +163,8 @@ void TQtChartCanvas::CosmeticLine(int x0, int y0, int x1, int y1) {
   // The steps whose major coordinate falls on the picture.
   const int major0 = xMajor ? x0 : y0;
   const std::int64_t sign = (xMajor ? dx : dy) > 0 ? 1 : -1;
-  const std::int64_t limit = xMajor ? image_.width() : image_.height();
+  const QSize size = LogicalSize();
+  const std::int64_t limit = xMajor ? size.width() : size.height();
   std::int64_t first = sign > 0 ? -major0 : major0 - (limit - 1);
   std::int64_t last = sign > 0 ? limit - 1 - major0 : major0;
   first = std::max<std::int64_t>(first, 0);
@@ -193,7 +196,7 @@ void TQtChartCanvas::CosmeticLine(int x0, int y0, int x1, int y1) {
     }
     const int x = static_cast<int>(x0 + (xMajor ? sign * i : along(i, dx)));
     const int y = static_cast<int>(y0 + (xMajor ? along(i, dy) : sign * i));
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) {
+    if (x < 0 || y < 0 || x >= size.width() || y >= size.height()) {
       flush();
       continue;
     }

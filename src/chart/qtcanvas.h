@@ -24,7 +24,12 @@ class TQtChartCanvas : public TChartCanvas3D {
 
   // Starts a picture of the given size; the image is kept while its size
   // stays the same. The state (pen, brush, font, alignment) starts afresh.
-  void BeginDraw(int width, int height);
+  // On a screen with more device pixels than logical ones, `pixelRatio`
+  // gives the picture that many per pixel, so that its texts are drawn at
+  // the screen's resolution; coordinates stay logical.
+  void BeginDraw(int width, int height, double pixelRatio = 1);
+  // The picture's size in logical pixels.
+  QSize LogicalSize() const { return image_.deviceIndependentSize().toSize(); }
   void EndDraw();
   const QImage& Image() const { return image_; }
 

@@ -45,5 +45,10 @@ class EColumnInputError : public Exception {
 // that a message stays one readable line whatever was typed.
 inline constexpr std::size_t kEchoedCharacters = 40;
 std::string Echoed(std::string_view text);
+// A strength or density that no ethanol-water mixture has.
+class EStrengthRangeError : public Exception {
+ public:
+  using Exception::Exception;
+};
 
 }  // namespace runtime

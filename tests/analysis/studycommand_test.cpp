@@ -7,6 +7,9 @@
 #include <sstream>
 #include <tuple>
 
+#include "analysis/csv.h"
+#include "model/strengthunits.h"
+
 namespace analysis {
 namespace {
 
@@ -74,11 +77,13 @@ TEST(WriteStudyCsv, WritesOneRowPerPointWithTheErrorOrTheNumbers) {
   std::ostringstream out;
   WriteStudyCsv(out, {{5, {{0.2L, 65.5L, 1234.25L, 99.5L, ""}, {-1, 0, 0, 0, "Floating point division by zero"}}},
                       {40, {{0.1L, 1.0L / 3, 1e-7L, 100, ""}}}});
+  // The top strength by volume comes last.
+  const auto volume = [](long double mass) { return ShortestText(model::volumefrommass(mass / 100) * 100); };
   EXPECT_EQ(out.str(),
-            "trays,reflux_ratio,top_percent,product_g_per_h,efficiency_percent,error\r\n"
-            "5,0.2,65.5,1234.25,99.5,\r\n"
-            "5,-1,,,,Floating point division by zero\r\n"
-            "40,0.1,0.3333333333333333,1e-07,100,\r\n");
+            "trays,reflux_ratio,top_percent,product_g_per_h,efficiency_percent,error,top_percent_by_volume\r\n"
+            "5,0.2,65.5,1234.25,99.5,," + volume(65.5L) + "\r\n"
+            "5,-1,,,,Floating point division by zero,\r\n"
+            "40,0.1,0.3333333333333333,1e-07,100,," + volume(1.0L / 3) + "\r\n");
 }
 
 // Over the default range 0..20 at the column's own tray count and reflux ratio.

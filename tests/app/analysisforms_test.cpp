@@ -17,6 +17,7 @@
 #include "app/studyform.h"
 #include "chart/chartwidget.h"
 #include "chart/lineseries.h"
+#include "model/strengthunits.h"
 #include "guitest.h"
 #include "numtext/numtext.h"
 
@@ -130,6 +131,14 @@ TEST_F(AnalysisFormTest, BatchShowsTheRunOfItsFields) {
   // The cuts at 90, 80 and 60 % and the user's own.
   EXPECT_EQ(batch.CutTable->item(3, 0)->text() + " " + batch.CutTable->item(1, 2)->text(),
             "70 " + QString::fromStdString(numtext::FormatFloat("0.000", analysis::CutAt(expected, 80).product_kg)));
+  // By volume the strengths shown change, the run does not; litres are at 20 °C.
+  const analysis::Cut cut = analysis::CutAt(expected, 80);
+  batch.StrengthUnitBox->setCurrentIndex(1);
+  const auto byVolume = [](long double mass) { return model::StrengthIn(mass, model::StrengthUnit::kVolume); };
+  EXPECT_EQ(batch.StrengthChart->Series(1).YValues[0], static_cast<double>(byVolume(expected.rows[0].still_percent)));
+  EXPECT_EQ(batch.CutTable->item(1, 4)->text().toStdString(), numtext::FormatFloat("0.00", byVolume(cut.product_mean_percent)));
+  EXPECT_EQ(batch.CutTable->item(1, 3)->text().toStdString(),
+            numtext::FormatFloat("0.000", cut.product_kg / model::densityat20(cut.product_mean_percent / 100) * 1000));
   batch.StepEdit->setText("x");
   EXPECT_EQ(ClickAndWait(batch, batch.StartButton), QStringList{test::StopBox("'x' is not a valid floating point value.")});
 }

@@ -93,7 +93,8 @@ TEST(Failures, OfStandardOutputEndEveryModeAlike) {
   const QStringList modes[] = {{"--need", "90", "1000", "5", "10", "4"}, QStringList{"--report"} + kTexts,
                                QStringList{"--csv", "-"} + kTexts, QStringList{"--chart", "-"} + kTexts,
                                {"--study", "-", "1000", "1", "--trays", "2"},
-                               {"--batch", "-", "20", "10", "1000", "20", "15", "--hours", "1"}, {"--help"}, {"--version"}};
+                               {"--batch", "-", "20", "10", "1000", "20", "15", "--hours", "1"}, {"--convert", "40", "volume"},
+                               {"--help"}, {"--version"}};
   for (const QStringList& arguments : modes) {
     for (const Output output : {Output::kReaderGone, Output::kFullDisk, Output::kClosed}) {
       const Outcome outcome = RunStillwise(arguments, QDir::tempPath(), output);

@@ -200,7 +200,8 @@ TEST_F(Form1Test, MenusOfferTheirEntriesAndWaitForResults) {
   EXPECT_EQ(entries.join(" | "), "&Файл | &Сохранить отчёт… Ctrl+S (off) | &Экспорт таблицы в CSV… Ctrl+E (off) | "
                                  "Сохранить &график… Ctrl+Shift+S (off) | - | В&ыход Ctrl+Q | &Правка | "
                                  "&Копировать отчёт Ctrl+Shift+C (off) | Копировать &график  (off) | &Анализ | "
-                                 "&Флегмовое число и тарелки… Ctrl+T | &Перегонка по времени… Ctrl+B | &Справка | "
+                                 "&Флегмовое число и тарелки… Ctrl+T | &Перегонка по времени… Ctrl+B | &Диаграмма x–y… Ctrl+D | "
+                                 "Пересчёт &крепости…  | &Справка | "
                                  "&Информация F1 | &О программе ");
   Calculate({"1000", "20", "", "1"});
   EXPECT_FALSE(form.ActionSaveReport->isEnabled());

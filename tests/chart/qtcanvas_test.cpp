@@ -23,6 +23,19 @@ void PrintTo(const PixelCase& c, std::ostream* os) { *os << c.name; }
 
 class QtCanvasPixels : public ::testing::TestWithParam<PixelCase> {};
 
+// At two device pixels per pixel the picture has them all, while the
+// drawing's coordinates stay logical: the last row is the bottom two.
+TEST(QtCanvas, DrawsAtTheDevicePixelRatio) {
+  test_support::EnsureQtApplication();
+  TQtChartCanvas canvas;
+  canvas.BeginDraw(16, 8, 2);
+  canvas.AssignPen(TChartPen{.Color = clRed});
+  canvas.HorizontalLine(0, 16, 7);
+  canvas.EndDraw();
+  EXPECT_EQ(canvas.Image().size(), QSize(32, 16));
+  EXPECT_EQ(canvas.Image().pixelColor(31, 14), QColor(255, 0, 0));
+}
+
 // Draws on a 16 x 8 white picture with a black one-pixel pen and reads
 // back the area's pixels.
 TEST_P(QtCanvasPixels, DrawsThesePixels) {

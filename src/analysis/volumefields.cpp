@@ -1,0 +1,23 @@
+#include "analysis/volumefields.h"
+
+#include "analysis/csv.h"
+#include "model/strengthunits.h"
+
+namespace analysis {
+namespace {
+
+bool HasVolumeShare(long double masspercent) { return masspercent >= 0 && masspercent <= 100; }
+
+}  // namespace
+
+std::string VolumePercentField(long double masspercent) {
+  if (!HasVolumeShare(masspercent)) return {};
+  return ShortestText(model::volumefrommass(masspercent / 100) * 100);
+}
+
+std::string LitresField(long double kg, long double masspercent) {
+  if (!HasVolumeShare(masspercent)) return {};
+  return ShortestText(kg / model::densityat20(masspercent / 100) * 1000);
+}
+
+}  // namespace analysis

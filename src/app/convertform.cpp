@@ -1,0 +1,108 @@
+#include "app/convertform.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/errortext.h"
+#include "app/windowkeys.h"
+#include "numtext/numtext.h"
+#include "runtime/errors.h"
+
+namespace app {
+namespace {
+
+struct UnitField {
+  model::StrengthUnit unit;
+  const char* label;       // with its mnemonic
+  const char* name;        // what a screen reader says
+  const char* sourceText;  // "из 40 % по объёму"
+};
+
+constexpr UnitField kFields[] = {
+    {model::StrengthUnit::kMass, "По &массе, %:", "Крепость по массе, %", "% по массе"},
+    {model::StrengthUnit::kVolume, "По &объёму при 20 °C, %:", "Крепость по объёму при 20 °C, %",
+     "% по объёму"},
+    {model::StrengthUnit::kMole, "По мо&лям, %:", "Крепость по молям, %", "% по молям"},
+    {model::StrengthUnit::kDensity, "&Плотность при 20 °C, кг/м³:", "Плотность при 20 °C, кг/м³",
+     "кг/м³"}};
+
+long double ValueIn(const model::Strengths& strengths, model::StrengthUnit unit) {
+  switch (unit) {
+    case model::StrengthUnit::kMass: return strengths.masspercent;
+    case model::StrengthUnit::kVolume: return strengths.volumepercent;
+    case model::StrengthUnit::kMole: return strengths.molepercent;
+    case model::StrengthUnit::kDensity: return strengths.density;
+  }
+  return 0;
+}
+
+}  // namespace
+
+TConvertForm::TConvertForm() {
+  setWindowTitle("Пересчёт крепости");
+  // Closing it only hides it; closing the main window ends the program.
+  setAttribute(Qt::WA_QuitOnClose, false);
+  auto* fields = new QFormLayout;
+  for (const UnitField& field : kFields) {
+    auto* edit = new QLineEdit(this);
+    edit->setAccessibleName(field.name);
+    auto* label = new QLabel(field.label, this);
+    label->setBuddy(edit);
+    fields->addRow(label, edit);
+    edits_[static_cast<std::size_t>(field.unit)] = edit;
+    connect(edit, &QLineEdit::textEdited, this, [this, unit = field.unit] {
+      source_ = unit;
+      ConvertClick();
+    });
+  }
+  ConvertButton = new QPushButton("П&ересчитать", this);
+  ConvertButton->setAccessibleName("Пересчитать");
+  connect(ConvertButton, &QPushButton::clicked, this, [this] { ConvertClick(); });
+  SourceLabel = new QLabel(this);
+  SourceLabel->setTextFormat(Qt::PlainText);
+  SourceLabel->setAccessibleName("Из чего пересчитано");
+  StatusLine = new QLabel(this);
+  StatusLine->setTextFormat(Qt::PlainText);
+  StatusLine->setWordWrap(true);
+  StatusLine->setAccessibleName("Сообщение");
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(fields);
+  layout->addWidget(ConvertButton, 0, Qt::AlignLeft);
+  layout->addWidget(SourceLabel);
+  layout->addWidget(StatusLine);
+  layout->addStretch();
+  BindWindowKeys(*this, [this] { ConvertClick(); });
+  resize(380, 210);
+}
+
+void TConvertForm::ConvertClick() {
+  const UnitField& source = kFields[static_cast<std::size_t>(source_)];
+  const QString typed = Edit(source_)->text().trimmed();
+  for (const UnitField& field : kFields) {
+    if (field.unit != source_) Edit(field.unit)->clear();
+  }
+  SourceLabel->clear();
+  StatusLine->clear();
+  if (typed.isEmpty()) return;
+  model::Strengths strengths;
+  try {
+    strengths = model::StrengthsFrom(numtext::StrToFloat(typed.toStdString()), source_);
+  } catch (const runtime::EConvertError&) {
+    StatusLine->setText("«" + typed + "» — не число. Введите число, например " +
+                        QString::fromStdString(numtext::FormatFloat("0.0", 40.5L)) + ".");
+    return;
+  } catch (const runtime::EStrengthRangeError& error) {
+    StatusLine->setText(QString::fromStdString(ErrorBoxText(error.what())));
+    return;
+  }
+  for (const UnitField& field : kFields) {
+    if (field.unit == source_) continue;
+    Edit(field.unit)->setText(QString::fromStdString(numtext::FormatFloat("0.00", ValueIn(strengths, field.unit))));
+  }
+  SourceLabel->setText("Пересчитано из " + typed + " " + source.sourceText + ".");
+}
+
+}  // namespace app

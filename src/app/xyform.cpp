@@ -1,0 +1,343 @@
+#include "app/xyform.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <limits>
+#include <memory>
+
+#include "analysis/traytable.h"
+#include "app/application.h"
+#include "app/resultfiles.h"
+#include "app/windowkeys.h"
+#include "chart/chartwidget.h"
+#include "chart/lineseries.h"
+#include "chart/markseries.h"
+#include "chart/svgcanvas.h"
+#include "model/properties.h"
+#include "numtext/numtext.h"
+
+namespace app {
+namespace {
+
+// The Okabe-Ito palette, which readers with any common colour-vision
+// deficiency can tell apart.
+constexpr chart::TColor kBlue = chart::RGB(0, 114, 178);
+constexpr chart::TColor kVermillion = chart::RGB(213, 94, 0);
+constexpr chart::TColor kGreen = chart::RGB(0, 158, 115);
+constexpr chart::TColor kPurple = chart::RGB(204, 121, 167);
+constexpr chart::TColor kOrange = chart::RGB(230, 159, 0);
+
+constexpr const char* kUnitNames[] = {"%масс", "%об.", "%мол"};
+
+chart::TLineSeries* AddLine(chart::TChart& chart, const std::string& title, chart::TColor colour,
+                            int width = 1, chart::TPenStyle style = chart::psSolid) {
+  auto line = std::make_unique<chart::TLineSeries>();
+  // Curves that turn back (the steps) keep their points in drawing order.
+  line->XValues.Order = chart::loNone;
+  line->Title = title;
+  line->SeriesColor = colour;
+  line->LinePen.Width = width;
+  line->LinePen.Style = style;
+  // Headroom: the engine draws no markers, but their room at the axis ends
+  // keeps the lines off the plot's frame.
+  line->Pointer.Visible = true;
+  line->Pointer.HorizSize = line->Pointer.VertSize = 5;
+  return chart.AddSeries(std::move(line));
+}
+
+chart::TChart* NewChart(QWidget* parent, const QString& name) {
+  auto* chart = new chart::TChart(parent);
+  chart->setAccessibleName(name);
+  chart->setMinimumSize(320, 240);
+  chart->setMouseTracking(true);
+  chart->Legend.LegendStyle = chart::lsSeries;
+  return chart;
+}
+
+QString Shown(const char* pattern, long double value) {
+  return QString::fromStdString(numtext::FormatFloat(pattern, value));
+}
+
+std::string ProfileTitle(ProfileQuantity quantity, const char* unit) {
+  switch (quantity) {
+    case ProfileQuantity::kTemperature: return "Температура, °C — по номеру тарелки (куб — 0)";
+    case ProfileQuantity::kStrength:
+      return std::string("Крепость жидкости и пара, ") + unit + " — по номеру тарелки (куб — 0)";
+    case ProfileQuantity::kReturn: return "Флегма, стекающая с тарелки, г/ч — по номеру тарелки";
+  }
+  return {};
+}
+
+}  // namespace
+
+TXyForm::TXyForm() {
+  setWindowTitle("Диаграмма x–y");
+  // Closing it only hides it; closing the main window ends the program.
+  setAttribute(Qt::WA_QuitOnClose, false);
+
+  SourceLabel = new QLabel("Нет расчёта: нажмите «Расчет» в главном окне.", this);
+  SourceLabel->setTextFormat(Qt::PlainText);
+  SourceLabel->setWordWrap(true);
+  SourceLabel->setAccessibleName("Исходные данные расчёта");
+
+  UnitBox = new QComboBox(this);
+  for (const char* unit : kUnitNames) UnitBox->addItem(unit);
+  UnitBox->setAccessibleName("Единицы крепости");
+  auto* unitLabel = new QLabel("&Единицы:", this);
+  unitLabel->setBuddy(UnitBox);
+  TextbookBox = new QCheckBox("&Рабочая линия из учебника", this);
+  TextbookBox->setChecked(true);
+  TextbookBox->setAccessibleName("Показать рабочую линию постоянного мольного потока");
+  ShowAllButton = new QPushButton("&Показать всё", this);
+  ShowAllButton->setAccessibleName("Показать всё без увеличения");
+  SavePictureButton = new QPushButton("Сохранить &рисунок…", this);
+  SavePictureButton->setAccessibleName("Сохранить рисунок");
+  SaveCsvButton = new QPushButton("Сохранить &CSV…", this);
+  SaveCsvButton->setAccessibleName("Сохранить таблицу тарелок в CSV");
+  CopyButton = new QPushButton("&Копировать", this);
+  CopyButton->setAccessibleName("Копировать рисунок");
+  auto* controls = new QHBoxLayout;
+  controls->addWidget(unitLabel);
+  controls->addWidget(UnitBox);
+  controls->addWidget(TextbookBox);
+  controls->addStretch();
+  for (QPushButton* button : {ShowAllButton, SavePictureButton, SaveCsvButton, CopyButton}) {
+    controls->addWidget(button);
+  }
+
+  Tabs = new QTabWidget(this);
+  Tabs->setAccessibleName("Вкладки");
+  XyChart = NewChart(this, "Диаграмма x–y");
+  Tabs->addTab(XyChart, "&Диаграмма x–y");
+  auto* profilePage = new QWidget(this);
+  ProfileBox = new QComboBox(profilePage);
+  ProfileBox->addItems({"Температура", "Крепость жидкости и пара", "Флегма с тарелки"});
+  ProfileBox->setAccessibleName("Что показать по тарелкам");
+  auto* profileLabel = new QLabel("По&казать:", profilePage);
+  profileLabel->setBuddy(ProfileBox);
+  ProfileChart = NewChart(profilePage, "Профиль колонны");
+  auto* profileControls = new QHBoxLayout;
+  profileControls->addWidget(profileLabel);
+  profileControls->addWidget(ProfileBox);
+  profileControls->addStretch();
+  auto* profileLayout = new QVBoxLayout(profilePage);
+  profileLayout->addLayout(profileControls);
+  profileLayout->addWidget(ProfileChart, 1);
+  Tabs->addTab(profilePage, "Профиль &колонны");
+
+  NoteLine = new QLabel(this);
+  NoteLine->setTextFormat(Qt::PlainText);
+  NoteLine->setWordWrap(true);
+  NoteLine->setAccessibleName("Замечание к расчёту");
+  StatusLine = new QLabel(this);
+  StatusLine->setTextFormat(Qt::PlainText);
+  StatusLine->setAccessibleName("Точка под указателем");
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(SourceLabel);
+  layout->addLayout(controls);
+  layout->addWidget(Tabs, 1);
+  layout->addWidget(NoteLine);
+  layout->addWidget(StatusLine);
+
+  equilibrium_ = AddLine(*XyChart, "равновесие", kBlue, 2);
+  diagonal_ = AddLine(*XyChart, "y = x", chart::clGray);
+  operating_ = AddLine(*XyChart, "рабочая кривая колонны", kVermillion, 2);
+  textbook_ = AddLine(*XyChart, "рабочая линия из учебника", kGreen, 1, chart::psDash);
+  staircase_ = AddLine(*XyChart, "ступени тарелок", chart::clBlack);
+  auto marks = std::make_unique<chart::TMarkSeries>();
+  marks->SeriesColor = kPurple;
+  stageMarks_ = XyChart->AddSeries(std::move(marks));
+  profileLines_[0] = AddLine(*ProfileChart, "", kVermillion, 2);
+  profileLines_[1] = AddLine(*ProfileChart, "", kBlue, 2);
+  XyChart->installEventFilter(this);
+
+  connect(UnitBox, &QComboBox::currentIndexChanged, this, [this] { Redraw(); });
+  connect(ProfileBox, &QComboBox::currentIndexChanged, this, [this] { DrawProfile(); });
+  connect(TextbookBox, &QCheckBox::toggled, this, [this](bool shown) {
+    textbook_->Active = shown;
+    XyChart->Invalidate();
+  });
+  connect(ShowAllButton, &QPushButton::clicked, this, [this] { ShowAllClick(); });
+  connect(SavePictureButton, &QPushButton::clicked, this, Guarded([this] { SavePictureClick(); }));
+  connect(SaveCsvButton, &QPushButton::clicked, this, Guarded([this] { SaveCsvClick(); }));
+  connect(CopyButton, &QPushButton::clicked, this, [this] { CopyClick(); });
+  BindWindowKeys(*this, [this] { ShowAllClick(); });
+  for (QPushButton* button : {SavePictureButton, SaveCsvButton, CopyButton}) button->setEnabled(false);
+  Redraw();
+  resize(820, 640);
+}
+
+model::StrengthUnit TXyForm::Unit() const {
+  return static_cast<model::StrengthUnit>(UnitBox->currentIndex());
+}
+
+chart::TChart& TXyForm::ShownChart() const { return Tabs->currentIndex() == 0 ? *XyChart : *ProfileChart; }
+
+void TXyForm::ShowColumn(const model::TColumn& column) {
+  column_ = column;
+  const model::ColumnInputs& in = column.inputs;
+  SourceLabel->setText(QString("Последний расчёт главного окна: мощность %1 Вт, крепость в кубе %2 %масс, "
+                               "тарелок %3, флегмовое число %4.")
+                           .arg(in.power)
+                           .arg(Shown("0.##", in.stillstrength * 100))
+                           .arg(in.traycount)
+                           .arg(Shown("0.##", in.refluxplusone - 1)));
+  for (QPushButton* button : {SavePictureButton, SaveCsvButton, CopyButton}) button->setEnabled(true);
+  Redraw();
+}
+
+void TXyForm::Redraw() {
+  DrawDiagram();
+  DrawProfile();
+  StatusLine->clear();
+}
+
+void TXyForm::DrawDiagram() {
+  const char* unit = kUnitNames[UnitBox->currentIndex()];
+  XyChart->Title.Text = {"Диаграмма x–y",
+                         std::string("x — крепость жидкости, y — крепость пара, ") + unit};
+  diagram_ = column_ ? analysis::MakeXyDiagram(*column_, Unit()) : analysis::XyDiagram{};
+  const auto fill = [](chart::TLineSeries& line, const std::vector<analysis::XyPoint>& points) {
+    line.BeginUpdate();
+    line.Clear();
+    for (const analysis::XyPoint& p : points) line.AddXY(static_cast<double>(p.x), static_cast<double>(p.y));
+    line.EndUpdate();
+  };
+  fill(*equilibrium_, diagram_.equilibrium);
+  fill(*diagonal_, column_ ? std::vector<analysis::XyPoint>{{0, 0}, {100, 100}} : std::vector<analysis::XyPoint>{});
+  fill(*operating_, diagram_.operating);
+  fill(*textbook_, diagram_.textbook);
+  fill(*staircase_, diagram_.staircase);
+  textbook_->Active = TextbookBox->isChecked();
+  stageMarks_->BeginUpdate();
+  stageMarks_->Clear();
+  // The still and the top keep their names where numbers crowd; then the
+  // trays from the top down, whose steps are the narrowest.
+  if (column_) {
+    const analysis::XyPoint still = diagram_.stages.front().point;
+    stageMarks_->AddXY(static_cast<double>(still.x), static_cast<double>(still.y), "куб");
+    stageMarks_->AddXY(static_cast<double>(diagram_.top.x), static_cast<double>(diagram_.top.y), "верх",
+                       kOrange);
+  }
+  for (auto stage = diagram_.stages.rbegin(); stage != diagram_.stages.rend(); ++stage) {
+    if (stage->number == 0) continue;
+    stageMarks_->AddXY(static_cast<double>(stage->point.x), static_cast<double>(stage->point.y),
+                       std::to_string(stage->number));
+  }
+  stageMarks_->EndUpdate();
+  NoteLine->setText(QString::fromStdString(diagram_.note));
+  XyChart->Invalidate();
+}
+
+void TXyForm::DrawProfile() {
+  const auto quantity = static_cast<ProfileQuantity>(ProfileBox->currentIndex());
+  ProfileChart->Title.Text = {ProfileTitle(quantity, kUnitNames[UnitBox->currentIndex()])};
+  for (chart::TLineSeries* line : profileLines_) {
+    line->BeginUpdate();
+    line->Clear();
+  }
+  profileLines_[0]->Title = quantity == ProfileQuantity::kStrength ? "жидкость" : "";
+  profileLines_[1]->Title = "пар";
+  profileLines_[0]->ShowInLegend = quantity == ProfileQuantity::kStrength;
+  profileLines_[1]->Active = quantity == ProfileQuantity::kStrength;
+  profileLines_[1]->ShowInLegend = profileLines_[1]->Active;
+  ProfileChart->Legend.Visible = quantity == ProfileQuantity::kStrength;
+  if (column_) {
+    const long double still = column_->inputs.stillstrength;
+    for (int i = 0; i <= std::max(0, column_->inputs.traycount); ++i) {
+      const auto at = static_cast<std::size_t>(i);
+      const long double liquid = i == 0 ? still : column_->trayliquid[at];
+      const long double vapour = i == 0 ? model::vapourstrength(still) : column_->trayvapour[at];
+      switch (quantity) {
+        case ProfileQuantity::kTemperature:
+          profileLines_[0]->AddXY(i, static_cast<double>(i == 0 ? model::temperature(vapour)
+                                                                 : column_->traytemperature[at]));
+          break;
+        case ProfileQuantity::kStrength:
+          profileLines_[0]->AddXY(i, static_cast<double>(model::StrengthIn(liquid * 100, Unit())));
+          profileLines_[1]->AddXY(i, static_cast<double>(model::StrengthIn(vapour * 100, Unit())));
+          break;
+        case ProfileQuantity::kReturn:
+          // The still returns nothing: its liquid is the charge.
+          if (i > 0) profileLines_[0]->AddXY(i, static_cast<double>(column_->trayreturn[at]));
+          break;
+      }
+    }
+  }
+  for (chart::TLineSeries* line : profileLines_) line->EndUpdate();
+  ProfileChart->Invalidate();
+}
+
+void TXyForm::ShowAllClick() {
+  // Zooms and scrolls alike end in the automatic ranges these charts start with.
+  for (chart::TChart* chart : {XyChart, ProfileChart}) {
+    chart->RestoreZoom();
+    for (chart::TChartAxis* axis : chart->Axes()) {
+      axis->Automatic = axis->AutomaticMinimum = axis->AutomaticMaximum = true;
+    }
+    chart->Invalidate();
+  }
+}
+
+std::string TXyForm::ShownChartSvg() const {
+  chart::TChart& chart = ShownChart();
+  return chart::ChartSvg(chart, chart.width(), chart.height());
+}
+
+void TXyForm::SavePictureClick() {
+  const QString file = ChooseSaveFile(this, "Сохранить рисунок", "Рисунок PNG (*.png);;Рисунок SVG (*.svg)",
+                                      "png", Tabs->currentIndex() == 0 ? "stillwise-xy.png" : "stillwise-profile.png");
+  if (file.isEmpty()) return;
+  SaveOrThrow(file, IsSvgName(file.toStdString()) ? ShownChartSvg() : PngBytes(ShownChart().grab().toImage()));
+}
+
+void TXyForm::SaveCsvClick() {
+  if (!column_) return;
+  const QString file = ChooseSaveFile(this, "Сохранить таблицу тарелок", "Таблица CSV (*.csv);;Все файлы (*)",
+                                      "csv", "stillwise-trays.csv");
+  if (!file.isEmpty()) SaveOrThrow(file, analysis::TrayTableCsv(*column_));
+}
+
+void TXyForm::CopyClick() {
+  auto* data = new QMimeData;
+  data->setImageData(ShownChart().grab().toImage());
+  data->setData("image/svg+xml", QByteArray::fromStdString(ShownChartSvg()));
+  if (column_) data->setText(QString::fromStdString(analysis::TrayTableCsv(*column_)));
+  QApplication::clipboard()->setMimeData(data);
+}
+
+std::string TXyForm::NearestStageText(int x, int y) const {
+  long long best = std::numeric_limits<long long>::max();
+  std::string text;
+  const char* unit = kUnitNames[UnitBox->currentIndex()];
+  for (const analysis::XyStage& stage : diagram_.stages) {
+    const long long dx = XyChart->BottomAxis.ValueToPixel(static_cast<double>(stage.point.x)) - x;
+    const long long dy = XyChart->LeftAxis.ValueToPixel(static_cast<double>(stage.point.y)) - y;
+    if (dx * dx + dy * dy >= best) continue;
+    best = dx * dx + dy * dy;
+    text = (stage.number == 0 ? std::string("Куб") : "Тарелка " + std::to_string(stage.number)) +
+           ": x = " + numtext::FormatFloat("0.00", stage.point.x) + " " + unit +
+           ", y = " + numtext::FormatFloat("0.00", stage.point.y) + " " + unit;
+  }
+  return text;
+}
+
+bool TXyForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove && watched == XyChart) {
+    const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+    StatusLine->setText(QString::fromStdString(NearestStageText(at.x(), at.y())));
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace app

@@ -1,0 +1,59 @@
+#include "analysis/xydiagram.h"
+
+#include <gtest/gtest.h>
+
+#include "model/properties.h"
+
+namespace analysis {
+namespace {
+
+model::TColumn Calculated(int power, long double stillpercent, int trays, long double reflux) {
+  model::TColumn column;
+  column.Calculate({power, stillpercent / 100, trays, reflux + 1});
+  return column;
+}
+
+// The steps are the tray table's own values, never stepped again from the
+// curves: across at the vapour from the stage below to the tray's liquid,
+// then up to the tray's vapour, and across to the top at the end.
+TEST(XyDiagram, StepsAreTheTrayTable) {
+  const model::TColumn columns[] = {Calculated(1000, 1, 20, 15), Calculated(1000, 20, 15, 1),
+                                    Calculated(1000, 10, 1, 2), Calculated(500, 40, 0, 3)};
+  for (const model::TColumn& column : columns) {
+    const XyDiagram diagram = MakeXyDiagram(column, model::StrengthUnit::kMass);
+    const auto n = static_cast<std::size_t>(column.inputs.traycount);
+    ASSERT_EQ(diagram.staircase.size(), 2 * n + 2);
+    // The still's liquid and vapour, then each tray's, then the top.
+    std::vector<XyPoint> stages = {{column.inputs.stillstrength * 100,
+                                    model::vapourstrength(column.inputs.stillstrength) * 100}};
+    for (std::size_t i = 1; i <= n; ++i) stages.push_back({column.trayliquid[i] * 100, column.trayvapour[i] * 100});
+    stages.push_back({column.topstrength * 100, 0});
+    for (std::size_t i = 0; i < diagram.staircase.size(); ++i) {
+      // Corner 2i is stage i; corner 2i - 1 has stage i's liquid at stage i - 1's vapour.
+      EXPECT_EQ(diagram.staircase[i].x, stages[(i + 1) / 2].x) << i;
+      EXPECT_EQ(diagram.staircase[i].y, stages[i / 2].y) << i;
+    }
+  }
+}
+
+TEST(XyDiagram, SaysWhatTheStepsDoNotExplain) {
+  const std::pair<model::TColumn, std::string> notes[] = {
+      {Calculated(1000, 20, 15, 1), ""},
+      {Calculated(1000, 1, 20, 15),
+       "Профиль решён сверху вниз: ступени показывают таблицу тарелок, а не шаги от куба."},
+      {Calculated(1000, 0, 5, 1), "На тарелках 1–5 в жидкости нет этанола."}};
+  for (const auto& [column, note] : notes) EXPECT_EQ(MakeXyDiagram(column, model::StrengthUnit::kMass).note, note);
+}
+
+TEST(XyDiagram, TextbookLineIsStraightInMoleFractions) {
+  const model::TColumn column = Calculated(1000, 10, 5, 2);
+  const XyDiagram diagram = MakeXyDiagram(column, model::StrengthUnit::kMole);
+  const long double top = model::StrengthIn(column.topstrength * 100, model::StrengthUnit::kMole);
+  // Through the top on the diagonal, with slope R / (R + 1) = 2 / 3.
+  EXPECT_NEAR(diagram.textbook.back().x, top, 1e-12L);
+  EXPECT_NEAR(diagram.textbook.back().y, top, 1e-12L);
+  for (const XyPoint& p : diagram.textbook) EXPECT_NEAR(p.y, top + (p.x - top) * 2 / 3, 1e-12L);
+}
+
+}  // namespace
+}  // namespace analysis
