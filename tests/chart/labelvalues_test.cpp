@@ -2,11 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <climits>
 #include <cmath>
+#include <future>
+#include <limits>
+#include <memory>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
+
+#include "chart/chart.h"
+#include "chart/lineseries.h"
+#include "recording_canvas.h"
 
 namespace chart {
 namespace {
@@ -103,6 +112,54 @@ INSTANTIATE_TEST_SUITE_P(
 // first label down: the walk ends instead of looping.
 TEST(LabelValuesWalk, StepTooSmallToMoveTheFirstLabelEndsIt) {
   EXPECT_EQ(chart::LabelValues(-5.246782454725499e20 - 1.5e6, -5.246782454725499e20, 200).size(), 1u);
+}
+
+// The label-step search on any axis range: labels or none, never a loop.
+struct AxisEnds {
+  const char* name;
+  double low, high;
+  // The step the time axis of a batch run is given; 0 for none.
+  double increment;
+};
+
+// Paints a chart whose line runs from `low` to `high` on both axes; true
+// when the paint ends within a few seconds. The paint runs on its own thread, which a hang
+// leaves behind instead of stopping the suite.
+bool PaintsInTime(const AxisEnds& ends) {
+  auto done = std::make_shared<std::promise<void>>();
+  std::future<void> finished = done->get_future();
+  std::thread([ends, done] {
+    TCustomChart chart;
+    auto* line = chart.AddSeries(std::make_unique<TLineSeries>());
+    line->AddXY(ends.low, ends.low);
+    line->AddXY(ends.high, ends.high);
+    chart.BottomAxis.SetIncrement(ends.increment);
+    testing::TRecordingCanvas canvas;
+    chart.PaintTo(canvas, {0, 0, 640, 330});
+    done->set_value();
+  }).detach();
+  return finished.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+}
+
+TEST(LabelStep, AnyAxisRangeEndsTheSearch) {
+  constexpr double kMax = std::numeric_limits<double>::max();
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  constexpr double kLeast = std::numeric_limits<double>::denorm_min();
+  const AxisEnds cases[] = {
+      {"subnormal, as a batch of 1e-320 runs", 0, 1.3e-321, 2e-322},
+      {"subnormal, the least step", 0, 1.3e-321, kLeast},
+      {"subnormal, no step", 4e-323, 3e-321, 0},
+      {"the least subnormal", 0, kLeast, 0},
+      {"huge", -1e308, 1e308, 0},
+      {"huge, a step", -1e308, 1e308, 1e307},
+      {"largest", -kMax, kMax, 0},
+      {"largest, one end", 0, kMax, 0},
+      {"equal", 5, 5, 0},
+      {"equal subnormal", 1e-321, 1e-321, kLeast},
+      {"infinite", -kInf, kInf, 0},
+      {"not a number", std::nan(""), 1, 0},
+  };
+  for (const AxisEnds& ends : cases) EXPECT_TRUE(PaintsInTime(ends)) << ends.name;
 }
 
 }  // namespace
