@@ -69,29 +69,9 @@ void TChartAxis::ComputePixelRange() {
   const int first = horizontal_ ? plot.Left : plot.Top;
   const int last = first + (horizontal_ ? chart_.ChartWidth : chart_.ChartHeight);
   // Values grow rightwards and upwards, so a vertical axis runs against
-  // the pixels unless inverted.
-  const bool reversed = horizontal_ == Inverted;
-  scale_ = reversed ? TAxisScale(scale_.Low(), scale_.High(), last, first, Reading())
-                    : TAxisScale(scale_.Low(), scale_.High(), first, last, Reading());
-}
-
-void TChartAxis::ApplyMargins(int before, int after) {
-  // With no margins the range would come back the same but for rounding.
-  if (before == 0 && after == 0) return;
-  const int first = scale_.First();
-  const int last = scale_.Last();
-  // The range as it is, over the pixels inside the margins, read at the
-  // ends: the data then keeps clear of the margins.
-  double low = 0;
-  double high = 0;
-  if (last - after - (first + before) >= 1) {
-    const TAxisScale inside = scale_.WithPixels(first + before, last - after);
-    low = inside.PixelToValue(first);
-    high = inside.PixelToValue(last);
-  }
-  if (low > high) std::swap(low, high);
-  ComputePixelRange();
-  scale_ = scale_.WithRange(low, high);
+  // the pixels.
+  scale_ = horizontal_ ? TAxisScale(scale_.Low(), scale_.High(), first, last, Reading())
+                       : TAxisScale(scale_.Low(), scale_.High(), last, first, Reading());
 }
 
 }  // namespace chart

@@ -19,8 +19,6 @@ struct TAxisSettings {
   bool Automatic = true;
   bool AutomaticMaximum = true;
   bool AutomaticMinimum = true;
-  // The range runs the other way along the axis.
-  bool Inverted = false;
   TChartFont LabelsFont;
   // Per cent of a label's size kept free between labels.
   int LabelsSeparation = 10;
@@ -39,7 +37,7 @@ struct TAxisSettings {
 // drawing of labels, axis line, ticks and grid.
 //
 // A paint runs AdjustRange, ComputePixelRange, ReserveSpace,
-// ComputePixelRange, ApplyMargins, then DrawAxis.
+// ComputePixelRange, then DrawAxis.
 class TChartAxis : public TAxisSettings {
  public:
   TChartAxis(TCustomChart& chart, bool horizontal, bool otherSide);
@@ -76,9 +74,6 @@ class TChartAxis : public TAxisSettings {
   // axis's side and moves the labels with it. False when the band was wide
   // enough or the plot has no room left.
   bool WidenLabelBand(TChartCanvas3D& canvas, TRect& plot);
-  // Pixels kept free at the range ends (the left or top one first) widen
-  // the range so that the data keeps clear of them.
-  void ApplyMargins(int before, int after);
   void DrawAxis(TChartCanvas3D& canvas);
 
   // The scale of the last paint.

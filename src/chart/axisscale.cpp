@@ -23,11 +23,6 @@ TAxisScale TAxisScale::WithRange(double low, double high) const {
   return {low, high, from_, to_, reading_};
 }
 
-TAxisScale TAxisScale::WithPixels(int first, int last) const {
-  return from_ <= to_ ? TAxisScale(low_, high_, first, last, reading_)
-                      : TAxisScale(low_, high_, last, first, reading_);
-}
-
 int TAxisScale::ValueToPixel(double value) const {
   if (IsZero()) return (from_ + to_) / 2;
   // Both steps are rounded to double on purpose: the pixels depend on it.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "chart/exceptions.h"
 
 namespace chart {
 
@@ -42,13 +41,6 @@ int TCustomChart::CountActiveSeries() const {
 
 bool TCustomChart::LegendIsDrawn() const {
   return Legend.Visible && CountActiveSeries() > 0;
-}
-
-void TCustomChart::SetMaxPointsPerPage(int value) {
-  if (value < 0) throw ChartException("MaxPointsPerPage must be >= 0");
-  if (value == maxPointsPerPage_) return;
-  maxPointsPerPage_ = value;
-  Invalidate();
 }
 
 bool TCustomChart::AxisIsShown(const TChartAxis& axis) const {
@@ -142,15 +134,8 @@ void TCustomChart::DrawPanel(TChartCanvas3D& canvas) {
 }
 
 void TCustomChart::DrawTitlesAndLegend(TChartCanvas3D& canvas) {
-  if (!LegendIsDrawn()) {
-    Title.Draw(*this, canvas);
-  } else if (Legend.Alignment == laLeft || Legend.Alignment == laRight) {
-    Legend.Draw(*this, canvas);
-    Title.Draw(*this, canvas);
-  } else {
-    Title.Draw(*this, canvas);
-    Legend.Draw(*this, canvas);
-  }
+  if (LegendIsDrawn()) Legend.Draw(*this, canvas);
+  Title.Draw(*this, canvas);
 }
 
 void TCustomChart::CalcAxesSpace(TChartCanvas3D& canvas) {
@@ -169,7 +154,6 @@ void TCustomChart::CalcAxesSpace(TChartCanvas3D& canvas) {
   ChartRect = running;
   RecalcWidthHeight();
   for (TChartAxis* axis : Axes()) axis->ComputePixelRange();
-  for (TChartAxis* axis : Axes()) ApplySeriesMargins(*axis);
 
   // The bands were measured over the lengths the axes had before the other
   // bands were taken; the labels are drawn with the steps of the final
@@ -185,30 +169,7 @@ void TCustomChart::CalcAxesSpace(TChartCanvas3D& canvas) {
   for (TChartAxis* axis : Axes()) {
     axis->AdjustRange();
     axis->ComputePixelRange();
-    ApplySeriesMargins(*axis);
   }
-}
-
-void TCustomChart::ApplySeriesMargins(TChartAxis& axis) {
-  // Pixels kept free before (left or top) and after (right or bottom) the
-  // range, at the ends that follow the data.
-  int before = 0;
-  int after = 0;
-  for (const auto& series : seriesList_) {
-    if (!series->Active || !series->UsesAxis(axis)) continue;
-    int a = 0;
-    int b = 0;
-    if (axis.Horizontal()) {
-      series->HorizontalMargins(a, b);
-      if (axis.AutomaticMinimum) before = std::max(before, a);
-      if (axis.AutomaticMaximum) after = std::max(after, b);
-    } else {
-      series->VerticalMargins(a, b);
-      if (axis.AutomaticMaximum) before = std::max(before, a);
-      if (axis.AutomaticMinimum) after = std::max(after, b);
-    }
-  }
-  axis.ApplyMargins(before, after);
 }
 
 void TCustomChart::DrawWalls(TChartCanvas3D& canvas) {

@@ -105,8 +105,4 @@ void TChartSeries::DrawLegendSymbol(TChartCanvas3D& canvas, int, const TRect& re
   canvas.DrawRect(rect);
 }
 
-void TChartSeries::HorizontalMargins(int& left, int& right) { left = right = 0; }
-
-void TChartSeries::VerticalMargins(int& top, int& bottom) { top = bottom = 0; }
-
 }  // namespace chart

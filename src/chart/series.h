@@ -63,9 +63,6 @@ class TChartSeries {
   virtual void DrawPoints(TChartCanvas3D& canvas);
   // Draws the legend symbol of point `index` (-1: the whole series).
   virtual void DrawLegendSymbol(TChartCanvas3D& canvas, int index, const TRect& rect);
-  // Pixels the series needs free at the ends of its axes; both start at 0.
-  virtual void HorizontalMargins(int& left, int& right);
-  virtual void VerticalMargins(int& top, int& bottom);
 
   // While an update is open, adding a point does not notify anyone.
   void BeginUpdate() { ++updateCount_; }
@@ -87,7 +84,6 @@ class TChartSeries {
   TColor SeriesColor = clTeeColor;
   bool ColorEachPoint = false;
   std::string ValueFormat = "#,##0.###";
-  std::string PercentFormat = "##0.## %";
   std::string Title;
   bool ShowInLegend = true;
   bool Active = true;

@@ -137,15 +137,36 @@ TEST_F(ChartWindowMouse, RestoreKeepsAnAxisFixedAtOneEndOnlyAutomaticAtTheOther)
   EXPECT_EQ(RangeOf(Chart.LeftAxis), (Range{0, 15}));
 }
 
-TEST_F(ChartWindowMouse, TenByFiftyDragDoesNothing) {
-  Drag(Qt::LeftButton, {kUpperLeft, kUpperLeft + QPoint(10, 50)});
-  ExpectAsBeforeAnyZoom();
-  EXPECT_FALSE(Chart.SavedAxes);
+// A drag must be longer than 16 pixels both ways to zoom.
+TEST_F(ChartWindowMouse, ShortDragsDoNothing) {
+  for (const QPoint& by : {QPoint(10, 50), QPoint(16, 60), QPoint(60, 16)}) {
+    Drag(Qt::LeftButton, {kUpperLeft, kUpperLeft + by});
+    ExpectAsBeforeAnyZoom();
+    EXPECT_FALSE(Chart.SavedAxes);
+  }
+  Drag(Qt::LeftButton, {kUpperLeft, kUpperLeft + QPoint(17, 17)});
+  EXPECT_TRUE(Chart.Zoomed);
 }
 
-TEST_F(ChartWindowMouse, RestoreAfterZoomAndScrollReturnsToBeforeTheZoom) {
-  Zoom();
-  Drag(Qt::RightButton, {QPoint(150, 150), QPoint(120, 190)});
+// Scrolls, by drag or wheel, with or without a zoom before, are undone
+// together: the restore returns to the ranges before the first of them.
+TEST_F(ChartWindowMouse, RestoreReturnsToBeforeTheFirstZoomOrScroll) {
+  const QPoint p(150, 200);
+  QWheelEvent notchDown(QPointF(p), QPointF(Chart.mapToGlobal(p)), QPoint(), QPoint(0, -120),
+                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false,
+                        Qt::MouseEventNotSynthesized, mouse_);
+  for (const bool zoomFirst : {true, false}) {
+    if (zoomFirst) Zoom();
+    Drag(Qt::RightButton, {QPoint(150, 150), QPoint(120, 190)});
+    ASSERT_NE(RangeOf(Chart.BottomAxis), (Range{0, 100}));
+    Restore();
+    ExpectAsBeforeAnyZoom();
+  }
+  QCoreApplication::sendEvent(&Chart, &notchDown);
+  EXPECT_DOUBLE_EQ(Chart.LeftAxis.Minimum(), 0.45) << "a notch down moves the range up 3 %";
+  EXPECT_DOUBLE_EQ(Chart.LeftAxis.Maximum(), 15.45);
+  EXPECT_FALSE(Chart.LeftAxis.Automatic);
+  Paint();
   Restore();
   ExpectAsBeforeAnyZoom();
 }
@@ -174,20 +195,6 @@ TEST_F(ChartWindowMouse, RightDragBackPastItsStartKeepsTheContentUnderTheMouse) 
   // moved up by 40 pixels of 211.
   const double shift = 40 * 100.0 / 211;
   ExpectRange(Chart.BottomAxis, {shift, 100 + shift});
-}
-
-TEST_F(ChartWindowMouse, WheelNotchDownMovesTheLeftAxisUpThreePerCentUntilARestore) {
-  const QPoint p(150, 200);
-  QWheelEvent event(QPointF(p), QPointF(Chart.mapToGlobal(p)), QPoint(), QPoint(0, -120),
-                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false,
-                    Qt::MouseEventNotSynthesized, mouse_);
-  QCoreApplication::sendEvent(&Chart, &event);
-  EXPECT_DOUBLE_EQ(Chart.LeftAxis.Minimum(), 0.45);
-  EXPECT_DOUBLE_EQ(Chart.LeftAxis.Maximum(), 15.45);
-  EXPECT_FALSE(Chart.LeftAxis.Automatic);
-  Paint();
-  Restore();
-  ExpectAsBeforeAnyZoom();
 }
 
 TEST_F(ChartWindowMouse, NewPointsKeepTheZoomUntilARestore) {
