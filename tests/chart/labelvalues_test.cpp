@@ -55,7 +55,7 @@ TEST(LabelStepForCount, GrowsAlongTheNiceStepsUntilTheLabelsFit) {
       {40, {.Span = 15, .FewestPositions = 41}, 0.5},
       {5, {.Span = 10, .Increment = 3}, 3},
       {5, {.Span = 10, .Increment = 1}, 2},
-      {5, {.Span = 10, .Separation = -1}, 10 / 6.0L},
+      {5, {.Span = 10, .Separation = -1}, 10 / 6.0L},  // the first step as it is
       {5, {.Span = 0}, 1},
       {0, {.Span = 10}, SmallestStep},
   };
@@ -117,14 +117,10 @@ TEST(LabelStep, AnyAxisRangeEndsTheSearch) {
   const AxisEnds cases[] = {
       {"subnormal, as a batch of 1e-320 runs", 0, 1.3e-321, 2e-322},
       {"subnormal, the least step", 0, 1.3e-321, kLeast},
-      {"subnormal, no step", 4e-323, 3e-321, 0},
       {"the least subnormal", 0, kLeast, 0},
       {"huge", -1e308, 1e308, 0},
-      {"huge, a step", -1e308, 1e308, 1e307},
       {"largest", -kMax, kMax, 0},
-      {"largest, one end", 0, kMax, 0},
       {"equal", 5, 5, 0},
-      {"equal subnormal", 1e-321, 1e-321, kLeast},
       {"infinite", -kInf, kInf, 0},
       {"not a number", std::nan(""), 1, 0},
   };
