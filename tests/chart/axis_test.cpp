@@ -5,7 +5,6 @@
 #include <string>
 
 #include "form_chart.h"
-#include "support/scoped_separators.h"
 
 namespace chart {
 namespace {
@@ -38,12 +37,6 @@ TEST(DrawAxis, LeftLabelsStayInTheBandWhenTheFinalLengthTakesAnotherStep) {
   EXPECT_GT(labels, 20);
   EXPECT_TRUE(decimals) << "the step of the final length";
   EXPECT_EQ(left.AxisPosition() - left.LabelsPosition(), left.TickAreaSize()) << "ticks right beside the band";
-}
-
-TEST(LabelText, GroupsThousandsWithTheLocaleSeparators) {
-  ScopedSeparators comma(",", " ");
-  FormChart form;
-  EXPECT_EQ(form.Chart.BottomAxis.LabelText(12345.25), "12 345,25");
 }
 
 }  // namespace

@@ -48,7 +48,6 @@ TEST(LabelStepForCount, GrowsAlongTheNiceStepsUntilTheLabelsFit) {
     double step;
   } cases[] = {
       {12, {.Span = 100}, 10},
-      {5, {.Span = 10}, 2},
       {4, {.Span = 10}, 5},
       {40, {.Span = 15}, 0.5},
       {40, {.Span = 15, .FewestPositions = 16}, 1},  // few points keep step 1
@@ -76,7 +75,6 @@ TEST(LabelValues, RunFromTheRoundedTopDownToTheLowEnd) {
       {-7, -1, 2, {-2, -4, -6}},
       {5, 5, 1, {5}},
       {0, 1e6, 100, {}},
-      {0, 9999, 1000, {9000, 8000, 7000, 6000, 5000, 4000, 3000, 2000, 1000, 0}},
       {0, 1, 0, {}},
       {-kInf, kInf, kInf, {}},
   };
@@ -86,25 +84,20 @@ TEST(LabelValues, RunFromTheRoundedTopDownToTheLowEnd) {
   EXPECT_EQ(chart::LabelValues(-5.246782454725499e20 - 1.5e6, -5.246782454725499e20, 200).size(), 1u);
 }
 
-struct AxisEnds {
-  const char* name;
-  double low, high;
-  // The least label step, as the batch window sets on its time axis.
-  double increment;
-};
-
-// Paints a chart whose line runs from `low` to `high` on both axes; true
-// when the paint ends within a few seconds. The paint runs on its own
-// thread, which a hang leaves behind instead of stopping the suite.
-bool PaintsInTime(const AxisEnds& ends) {
+// Paints a chart whose line runs from `low` to `high` on both axes, the
+// bottom one with the least label step `increment` (as the batch window
+// sets on its time axis); true when the paint ends within a few seconds.
+// The paint runs on its own thread, which a hang leaves behind instead of
+// stopping the suite.
+bool PaintsInTime(double low, double high, double increment) {
   auto done = std::make_shared<std::promise<void>>();
   std::future<void> finished = done->get_future();
-  std::thread([ends, done] {
+  std::thread([=] {
     TCustomChart chart;
     auto* line = chart.AddSeries(std::make_unique<TLineSeries>());
-    line->AddXY(ends.low, ends.low);
-    line->AddXY(ends.high, ends.high);
-    chart.BottomAxis.SetIncrement(ends.increment);
+    line->AddXY(low, low);
+    line->AddXY(high, high);
+    chart.BottomAxis.SetIncrement(increment);
     testing::TRecordingCanvas canvas;
     chart.PaintTo(canvas, {0, 0, 640, 330});
     done->set_value();
@@ -114,7 +107,10 @@ bool PaintsInTime(const AxisEnds& ends) {
 
 TEST(LabelStep, AnyAxisRangeEndsTheSearch) {
   constexpr double kMax = std::numeric_limits<double>::max();
-  const AxisEnds cases[] = {
+  const struct {
+    const char* name;
+    double low, high, increment;
+  } cases[] = {
       {"subnormal, as a batch of 1e-320 runs", 0, 1.3e-321, 2e-322},
       {"subnormal, the least step", 0, 1.3e-321, kLeast},
       {"the least subnormal", 0, kLeast, 0},
@@ -124,7 +120,7 @@ TEST(LabelStep, AnyAxisRangeEndsTheSearch) {
       {"infinite", -kInf, kInf, 0},
       {"not a number", std::nan(""), 1, 0},
   };
-  for (const AxisEnds& ends : cases) EXPECT_TRUE(PaintsInTime(ends)) << ends.name;
+  for (const auto& c : cases) EXPECT_TRUE(PaintsInTime(c.low, c.high, c.increment)) << c.name;
 }
 
 }  // namespace

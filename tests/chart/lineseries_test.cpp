@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <utility>
 #include <vector>
 
 #include "chart/chart.h"
@@ -52,40 +51,6 @@ TEST(HorizLineSeries, SegmentsRunInTheOrderAddedAsRedLines) {
     }
     EXPECT_EQ(segments, c.segments) << c.values.size() << " points";
   }
-}
-
-// Line series with X on the bottom axis and Y on the left, both automatic
-// over all of them, drawn in the order added, each in its own colour.
-TEST(XYLineSeries, RunFromXOnTheBottomToYOnTheLeftOverTheDataRanges) {
-  TCustomChart chart;
-  chart.Legend.Visible = false;
-  const struct {
-    TColor colour;
-    std::vector<std::pair<double, double>> points;
-  } lines[] = {{clTeeColor, {{20, 1}, {100, 6}, {60, 11}}}, {clNavy, {{100, 1}, {60, 6}}}};
-  for (const auto& line : lines) {
-    auto own = std::make_unique<TLineSeries>();
-    own->SeriesColor = line.colour;
-    auto* series = chart.AddSeries(std::move(own));
-    for (const auto& [x, y] : line.points) series->AddXY(x, y);
-  }
-  testing::TRecordingCanvas canvas;
-  chart.PaintTo(canvas, {0, 0, 401, 300});
-  EXPECT_EQ(chart.BottomAxis.Minimum(), 20);
-  EXPECT_EQ(chart.BottomAxis.Maximum(), 100);
-  EXPECT_EQ(chart.LeftAxis.Minimum(), 1);
-  EXPECT_EQ(chart.LeftAxis.Maximum(), 11);
-  const TRect plot = chart.ChartRect;
-  ASSERT_EQ(plot.Width() % 2, 0);
-  ASSERT_EQ(plot.Height() % 2, 0);
-  const int middleX = plot.Left + plot.Width() / 2;
-  const int middleY = plot.Bottom - plot.Height() / 2;
-  std::vector<std::pair<TColor, std::vector<int>>> segments;
-  for (const auto& call : canvas.Calls("StraightLine")) segments.push_back({call.Pen.Color, call.Args});
-  EXPECT_EQ(segments, (std::vector<std::pair<TColor, std::vector<int>>>{
-                          {clRed, {plot.Left, plot.Bottom, middleX, plot.Top}},
-                          {clRed, {middleX, plot.Top, plot.Right, middleY}},
-                          {clNavy, {middleX, middleY, plot.Right, plot.Bottom}}}));
 }
 
 }  // namespace

@@ -15,14 +15,6 @@
 namespace chart::testing {
 namespace {
 
-QImage Picture(TCustomChart& chart, int width, int height) {
-  TQtChartCanvas canvas;
-  canvas.BeginDraw(width, height);
-  chart.PaintTo(canvas, {0, 0, width, height});
-  canvas.EndDraw();
-  return canvas.Image().convertToFormat(QImage::Format_RGB32);
-}
-
 QImage Rendered(const std::string& svg, int width, int height) {
   QSvgRenderer renderer(QByteArray::fromStdString(svg));
   EXPECT_TRUE(renderer.isValid());
@@ -75,7 +67,11 @@ TEST(SvgCanvas, ShowsTheSameChartAsThePicture) {
       form.Chart.LeftAxis.SetRange(2.5, 7.25);
       form.Chart.BottomAxis.SetRange(8, 30);
     }
-    const QImage picture = Picture(form.Chart, 296, 473);
+    TQtChartCanvas canvas;
+    canvas.BeginDraw(296, 473);
+    form.Chart.PaintTo(canvas, {0, 0, 296, 473});
+    canvas.EndDraw();
+    const QImage picture = canvas.Image().convertToFormat(QImage::Format_RGB32);
     const std::string svg = ChartSvg(form.Chart, 296, 473);
     const QImage vector = Rendered(svg, 296, 473);
     EXPECT_LT(DifferingShare(picture, vector), 0.003) << c.name;
