@@ -93,13 +93,15 @@ bool PaintsInTime(double low, double high, double increment) {
   auto done = std::make_shared<std::promise<void>>();
   std::future<void> finished = done->get_future();
   std::thread([=] {
-    TCustomChart chart;
-    auto* line = chart.AddSeries(std::make_unique<TLineSeries>());
-    line->AddXY(low, low);
-    line->AddXY(high, high);
-    chart.BottomAxis.SetIncrement(increment);
-    testing::TRecordingCanvas canvas;
-    chart.PaintTo(canvas, {0, 0, 640, 330});
+    {  // gone before the test goes on
+      TCustomChart chart;
+      auto* line = chart.AddSeries(std::make_unique<TLineSeries>());
+      line->AddXY(low, low);
+      line->AddXY(high, high);
+      chart.BottomAxis.SetIncrement(increment);
+      testing::TRecordingCanvas canvas;
+      chart.PaintTo(canvas, {0, 0, 640, 330});
+    }
     done->set_value();
   }).detach();
   return finished.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
