@@ -23,8 +23,9 @@ struct TLegendSymbol {
 
 // The framed box right of the plot that lists the series or, for a single
 // series, its points: one row per item, a symbol and a text of up to two
-// columns (a point's value, then its label). It is laid out anew at every paint from the series as they are
-// and gives its space, and a gap, up from the chart's plot rectangle.
+// columns (a point's value, then its label). It is laid out anew at every
+// paint from the series as they are and gives its space, and a gap, up
+// from the chart's plot rectangle.
 class TChartLegend {
  public:
   // Lays out and draws the legend and gives its space up from the chart's
