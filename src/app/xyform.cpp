@@ -47,10 +47,8 @@ chart::TLineSeries* AddLine(chart::TChart& chart, const std::string& title, char
   line->SeriesColor = colour;
   line->LinePen.Width = width;
   line->LinePen.Style = style;
-  // Headroom: the engine draws no markers, but their room at the axis ends
-  // keeps the lines off the plot's frame.
-  line->Pointer.Visible = true;
-  line->Pointer.HorizSize = line->Pointer.VertSize = 5;
+  // Headroom that keeps the lines off the plot's frame.
+  line->EndMargin = 6;
   return chart.AddSeries(std::move(line));
 }
 

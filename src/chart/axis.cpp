@@ -69,10 +69,9 @@ void TChartAxis::ComputePixelRange() {
   const int first = horizontal_ ? plot.Left : plot.Top;
   const int last = first + (horizontal_ ? chart_.ChartWidth : chart_.ChartHeight);
   // Values grow rightwards and upwards, so a vertical axis runs against
-  // the pixels unless inverted.
-  const bool reversed = horizontal_ == Inverted;
-  scale_ = reversed ? TAxisScale(scale_.Low(), scale_.High(), last, first, Reading())
-                    : TAxisScale(scale_.Low(), scale_.High(), first, last, Reading());
+  // the pixels.
+  scale_ = horizontal_ ? TAxisScale(scale_.Low(), scale_.High(), first, last, Reading())
+                       : TAxisScale(scale_.Low(), scale_.High(), last, first, Reading());
 }
 
 void TChartAxis::ApplyMargins(int before, int after) {

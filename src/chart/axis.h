@@ -19,8 +19,6 @@ struct TAxisSettings {
   bool Automatic = true;
   bool AutomaticMaximum = true;
   bool AutomaticMinimum = true;
-  // The range runs the other way along the axis.
-  bool Inverted = false;
   TChartFont LabelsFont;
   // Per cent of a label's size kept free between labels.
   int LabelsSeparation = 10;

@@ -19,13 +19,13 @@ TAxisScale::TAxisScale(double low, double high, int from, int to, TPixelReading 
   pixelsPerUnit_ = IsZero() ? 0 : (static_cast<long double>(to_) - from_) / span_;
 }
 
-TAxisScale TAxisScale::WithRange(double low, double high) const {
-  return {low, high, from_, to_, reading_};
-}
-
 TAxisScale TAxisScale::WithPixels(int first, int last) const {
   return from_ <= to_ ? TAxisScale(low_, high_, first, last, reading_)
                       : TAxisScale(low_, high_, last, first, reading_);
+}
+
+TAxisScale TAxisScale::WithRange(double low, double high) const {
+  return {low, high, from_, to_, reading_};
 }
 
 int TAxisScale::ValueToPixel(double value) const {

@@ -13,7 +13,7 @@ enum class TPixelReading { FromLow, FromHigh };
 // The mapping between the values of an axis and its pixels: Low lands on
 // pixel From and High on pixel To. A reversed range (From > To) runs the
 // values against the pixel coordinates, as a vertical axis does, whose
-// values grow upwards; an inverted axis swaps From and To.
+// values grow upwards.
 class TAxisScale {
  public:
   TAxisScale() = default;
@@ -31,8 +31,7 @@ class TAxisScale {
   int Length() const { return Last() - First(); }
   TPixelReading Reading() const { return reading_; }
 
-  // The same pixels for another range, and the same range over other
-  // pixels (first <= last, in the direction of this scale).
+  // The same pixels for another range.
   TAxisScale WithRange(double low, double high) const;
   TAxisScale WithPixels(int first, int last) const;
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "chart/exceptions.h"
 
 namespace chart {
 
@@ -42,13 +41,6 @@ int TCustomChart::CountActiveSeries() const {
 
 bool TCustomChart::LegendIsDrawn() const {
   return Legend.Visible && CountActiveSeries() > 0;
-}
-
-void TCustomChart::SetMaxPointsPerPage(int value) {
-  if (value < 0) throw ChartException("MaxPointsPerPage must be >= 0");
-  if (value == maxPointsPerPage_) return;
-  maxPointsPerPage_ = value;
-  Invalidate();
 }
 
 bool TCustomChart::AxisIsShown(const TChartAxis& axis) const {
@@ -142,15 +134,8 @@ void TCustomChart::DrawPanel(TChartCanvas3D& canvas) {
 }
 
 void TCustomChart::DrawTitlesAndLegend(TChartCanvas3D& canvas) {
-  if (!LegendIsDrawn()) {
-    Title.Draw(*this, canvas);
-  } else if (Legend.Alignment == laLeft || Legend.Alignment == laRight) {
-    Legend.Draw(*this, canvas);
-    Title.Draw(*this, canvas);
-  } else {
-    Title.Draw(*this, canvas);
-    Legend.Draw(*this, canvas);
-  }
+  if (LegendIsDrawn()) Legend.Draw(*this, canvas);
+  Title.Draw(*this, canvas);
 }
 
 void TCustomChart::CalcAxesSpace(TChartCanvas3D& canvas) {

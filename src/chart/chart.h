@@ -55,10 +55,6 @@ class TCustomChart {
   // Whether the legend takes part in this paint.
   bool LegendIsDrawn() const;
 
-  // Refused when negative with ChartException.
-  int MaxPointsPerPage() const { return maxPointsPerPage_; }
-  void SetMaxPointsPerPage(int value);
-
   TChartAxis BottomAxis{*this, true, false};
   TChartAxis TopAxis{*this, true, true};
   TChartAxis LeftAxis{*this, false, false};
@@ -73,7 +69,6 @@ class TCustomChart {
   // The panel background; clNone leaves it unfilled.
   TColor Color = clBtnFace;
   bool AxisVisible = true;
-  int Page = 1;
 
   TChartTitle Title;
   TChartLegend Legend;
@@ -108,7 +103,6 @@ class TCustomChart {
   std::vector<std::unique_ptr<TChartSeries>> seriesList_;
   // Off while drawing, so that setters called then ask for no paint.
   bool repaintEnabled_ = false;
-  int maxPointsPerPage_ = 0;
 };
 
 }  // namespace chart

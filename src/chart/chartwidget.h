@@ -39,7 +39,6 @@ class TChart : public QWidget, public TCustomChart, public TChartMouse {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void RubberBandChanged() override;
-  void RepaintNow() override;
 
  private:
   void DrawRubberBand(QPainter& painter) const;

@@ -8,12 +8,23 @@
 
 namespace chart {
 
+namespace {
+
+double NiceStepAbove(double x) {
+  if (x >= 10) return 10 * static_cast<long double>(NiceStepAbove(0.1L * x));
+  if (x >= 1) return x < 2 ? 2 : x < 5 ? 5 : 10;
+  return NiceStepAbove(10 * static_cast<long double>(x)) * 0.1L;
+}
+
+}  // namespace
+
 double NextNiceStep(double x) {
   if (!(x > 0)) return SmallestStep;
   if (std::isinf(x)) return x;
-  if (x >= 10) return 10 * static_cast<long double>(NextNiceStep(0.1L * x));
-  if (x >= 1) return x < 2 ? 2 : x < 5 ? 5 : 10;
-  return NextNiceStep(10 * static_cast<long double>(x)) * 0.1L;
+  const double next = NiceStepAbove(x);
+  // Among subnormal numbers the nice step can round back to x itself, and
+  // the searches that grow a step by it would never end.
+  return next > x ? next : std::nextafter(x, HUGE_VAL);
 }
 
 int LabelsThatFit(int axisLength, int labelExtent, int separation) {
@@ -58,7 +69,8 @@ std::vector<double> LabelValues(double low, double high, double step) {
   std::vector<double> values;
   if (!(step > 0) || !(low <= high)) return values;
   const double span = high - low;
-  if (std::fabs(span / step) >= 10000) return values;
+  // An infinite span gives no count of labels at all.
+  if (!(std::fabs(span / step) < 10000)) return values;
   double v = high;
   if (numtext::FloatToStr(low) != numtext::FloatToStr(high)) v = Int(high / step) * step;
   // A step too small to change v ends the walk instead of looping forever.

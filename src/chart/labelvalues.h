@@ -41,7 +41,7 @@ double LabelStepForCount(int count, const TLabelStepRule& rule);
 // is High rounded toward zero to a multiple of the step (unless the range
 // ends read the same), the last one the lowest not below Low. At most one
 // label when the range or the step is too small to tell the labels apart,
-// and none when there would be 10,000 or more.
+// and none when there would be 10,000 or more or the span is infinite.
 std::vector<double> LabelValues(double low, double high, double step);
 
 }  // namespace chart

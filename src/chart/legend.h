@@ -12,21 +12,8 @@ namespace chart {
 class TChartSeries;
 class TCustomChart;
 
-enum TLegendAlignment { laLeft, laRight, laTop, laBottom };
 // lsAuto lists the points of a lone series and the series otherwise.
-enum TLegendStyle { lsAuto, lsSeries, lsValues, lsLastValues };
-enum TLegendTextStyle {
-  ltsPlain,
-  ltsLeftValue,
-  ltsRightValue,
-  ltsLeftPercent,
-  ltsRightPercent,
-  ltsXValue,
-  ltsValue,
-  ltsPercent,
-  ltsXAndValue,
-  ltsXAndPercent
-};
+enum TLegendStyle { lsAuto, lsSeries, lsValues };
 // The mark left of each row's text, drawn by the series in its own pen.
 struct TLegendSymbol {
   bool Visible = true;
@@ -34,10 +21,11 @@ struct TLegendSymbol {
   int Width = 20;
 };
 
-// The framed box beside the plot that lists the series or, for a single
+// The framed box right of the plot that lists the series or, for a single
 // series, its points: one row per item, a symbol and a text of up to two
-// columns. It is laid out anew at every paint from the series as they are
-// and gives its space, and a gap, up from the chart's plot rectangle.
+// columns (a point's value, then its label). It is laid out anew at every
+// paint from the series as they are and gives its space, and a gap, up
+// from the chart's plot rectangle.
 class TChartLegend {
  public:
   // Lays out and draws the legend and gives its space up from the chart's
@@ -50,17 +38,11 @@ class TChartLegend {
   TLegendStyle ResolvedStyle(const TCustomChart& chart) const;
 
   bool Visible = true;
-  TLegendAlignment Alignment = laRight;
   TLegendStyle LegendStyle = lsAuto;
-  TLegendTextStyle TextStyle = ltsLeftValue;
   // Rows in reverse order: the last item at the top.
   bool Inverted = false;
-  // Row limit of a top or bottom legend.
-  int MaxNumRows = 10;
-  // Top of a left or right legend, per cent of the chart's height.
+  // Top of the legend, per cent of the chart's height.
   int TopPos = 10;
-  // Extra pixels per row.
-  int VertSpacing = 0;
   TLegendSymbol Symbol;
   TChartFont Font;
   TColor Color = clWhite;
@@ -84,8 +66,6 @@ class TChartLegend {
     TLegendStyle Style = lsValues;
     std::vector<Item> Items;
     int Listed = 0;
-    int Rows = 0;
-    int Columns = 1;
     int ItemHeight = 0;
     int SpaceWidth = 0;
     int FrameWidth = 0;
@@ -94,20 +74,17 @@ class TChartLegend {
     int TextWidth = 0;
     int TextX = 0;
     int SymbolX = 0;
-    // Horizontal distance between the columns of a top or bottom legend.
-    int ColumnStep = 0;
   };
 
   std::vector<Item> CollectItems(const TCustomChart& chart, TLegendStyle style) const;
   void MakeTexts(Layout& layout, int count) const;
   int SymbolWidthFor(int base) const;
-  bool PlaceBeside(const TCustomChart& chart, TChartCanvas3D& canvas, Layout& layout);
-  bool PlaceAcross(const TCustomChart& chart, TChartCanvas3D& canvas, Layout& layout);
+  bool Place(const TCustomChart& chart, TChartCanvas3D& canvas, Layout& layout);
   void MeasureTexts(TChartCanvas3D& canvas, Layout& layout, int count) const;
   void DrawBox(TChartCanvas3D& canvas) const;
-  void DrawRow(TChartCanvas3D& canvas, const Layout& layout, const Item& item, int slot) const;
+  void DrawRow(TChartCanvas3D& canvas, const Layout& layout, const Item& item, int row) const;
   void DrawSymbol(TChartCanvas3D& canvas, const Item& item, const TRect& rect) const;
-  void GiveUpSpace(TCustomChart& chart, int widthBefore, int heightBefore) const;
+  void GiveUpSpace(TCustomChart& chart, int widthBefore) const;
 
 };
 

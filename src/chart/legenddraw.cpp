@@ -1,6 +1,5 @@
 #include "chart/chart.h"
 #include "chart/legend.h"
-#include "chart/legendtext.h"
 #include "chart/series.h"
 
 namespace chart {
@@ -25,33 +24,27 @@ void TChartLegend::DrawBox(TChartCanvas3D& canvas) const {
 }
 
 void TChartLegend::DrawRow(TChartCanvas3D& canvas, const Layout& layout, const Item& item,
-                           int slot) const {
-  const int row = slot / layout.Columns;
-  const int column = slot % layout.Columns;
-  const int offset = column * layout.ColumnStep;
+                           int row) const {
   canvas.SetBrushColor(Color);
   canvas.ClearBrush();
-
-  const int textX = layout.TextX + offset;
-  const int y = ShapeRect.Top + 1 + layout.ItemHeight * row + VertSpacing / 2;
-  const int symbolX = layout.SymbolX + offset;
+  const int y = ShapeRect.Top + 1 + layout.ItemHeight * row;
 
   canvas.AssignFont(Font);
-  int x = textX;
+  int x = layout.TextX;
   for (std::size_t c = 0; c < 2; ++c) {
     const std::string& text = item.Columns[c];
     const int width = layout.ColumnWidth[c];
     if (!text.empty()) {
-      const bool alignRight =
-          layout.Style != lsSeries && LegendColumnIsNumber(TextStyle, static_cast<int>(c));
+      // A point's value stands right-aligned, so that the values line up.
+      const bool alignRight = layout.Style == lsValues && c == 0;
       canvas.SetTextAlign((alignRight ? taRight : taLeft) | taTop);
       canvas.TextOutAt(alignRight ? x + width : x, y, text);
     }
     x += width + layout.SpaceWidth;
   }
 
-  const TRect symbol{symbolX, y + 2, symbolX + layout.SymbolWidth,
-                     y + layout.ItemHeight + 1 - VertSpacing - 3};
+  const TRect symbol{layout.SymbolX, y + 2, layout.SymbolX + layout.SymbolWidth,
+                     y + layout.ItemHeight - 2};
   if (layout.SymbolWidth > 0) DrawSymbol(canvas, item, symbol);
 }
 

@@ -14,24 +14,13 @@ THorizLineSeries::THorizLineSeries() {
   YValues.Order = loAscending;
 }
 
-bool TLineSeries::DrawsForward() const {
-  // The points run along the axis of the positions; an inverted one is
-  // walked from its other end.
-  const TChartAxis* positions = YIsMandatory ? GetHorizAxis() : GetVertAxis();
-  return positions == nullptr || !positions->Inverted;
-}
-
 int TLineSeries::PointPixelX(int index) const { return GetHorizAxis()->ValueToPixel(XValues[index]); }
 
 int TLineSeries::PointPixelY(int index) const { return GetVertAxis()->ValueToPixel(YValues[index]); }
 
 void TLineSeries::DrawPoints(TChartCanvas3D& canvas) {
   if (FirstVisible < 0) return;
-  if (DrawsForward()) {
-    for (int i = FirstVisible; i <= LastVisible; ++i) DrawPoint(canvas, i);
-  } else {
-    for (int i = LastVisible; i >= FirstVisible; --i) DrawPoint(canvas, i);
-  }
+  for (int i = FirstVisible; i <= LastVisible; ++i) DrawPoint(canvas, i);
 }
 
 void TLineSeries::DrawPoint(TChartCanvas3D& canvas, int index) {
@@ -42,8 +31,7 @@ void TLineSeries::DrawPoint(TChartCanvas3D& canvas, int index) {
     lastX_ = x;
     lastY_ = y;
   }
-  const int first = DrawsForward() ? FirstVisible : LastVisible;
-  if (index != first) DrawSegmentTo(canvas, x, y, color);
+  if (index != FirstVisible) DrawSegmentTo(canvas, x, y, color);
   lastX_ = x;
   lastY_ = y;
   lastColor_ = color;
@@ -62,16 +50,8 @@ void TLineSeries::DrawLegendSymbol(TChartCanvas3D& canvas, int index, const TRec
   canvas.HorizontalLine(rect.Left, rect.Right, (rect.Top + rect.Bottom) / 2);
 }
 
-int TLineSeries::MarginFor(int pointerSize) const {
-  return Pointer.Visible && Pointer.InflateMargins ? pointerSize + 1 : 0;
-}
+void TLineSeries::HorizontalMargins(int& left, int& right) { left = right = EndMargin; }
 
-void TLineSeries::HorizontalMargins(int& left, int& right) {
-  left = right = MarginFor(Pointer.HorizSize);
-}
-
-void TLineSeries::VerticalMargins(int& top, int& bottom) {
-  top = bottom = MarginFor(Pointer.VertSize);
-}
+void TLineSeries::VerticalMargins(int& top, int& bottom) { top = bottom = EndMargin; }
 
 }  // namespace chart

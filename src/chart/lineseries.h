@@ -5,16 +5,6 @@
 
 namespace chart {
 
-// Point markers of a series. Only their room at the axis ends is kept here:
-// this engine draws lines without markers.
-struct TSeriesPointer {
-  bool Visible = false;
-  // A visible pointer widens the axis margins by its size + 1.
-  bool InflateMargins = true;
-  int HorizSize = 4;
-  int VertSize = 4;
-};
-
 // A series drawn as a line through its points in index order: each segment
 // runs from the previous point to the next. As it is, X runs along the
 // bottom axis and Y up the left one, both automatic, and AddXY keeps the
@@ -22,22 +12,22 @@ struct TSeriesPointer {
 // colour AddSeries gives it, and a series legend lists their Titles.
 class TLineSeries : public TChartSeries {
  public:
-  // Draws the points FirstVisible to LastVisible (or back, when the
-  // positions' axis is inverted).
+  // Draws the points FirstVisible to LastVisible.
   void DrawPoints(TChartCanvas3D& canvas) override;
   // A short horizontal line across the middle of rect.
   void DrawLegendSymbol(TChartCanvas3D& canvas, int index, const TRect& rect) override;
-  void HorizontalMargins(int& left, int& right) override;
-  void VerticalMargins(int& top, int& bottom) override;
 
-  // Whether the points are drawn first to last.
-  bool DrawsForward() const;
   int PointPixelX(int index) const;
   int PointPixelY(int index) const;
 
+  // Room for `EndMargin` pixels at the ends of automatic ranges, so that a
+  // line at a range's end stays clear of the plot's frame.
+  void HorizontalMargins(int& left, int& right) override;
+  void VerticalMargins(int& top, int& bottom) override;
+
   // The line's pen; each segment takes the colour of the point it ends at.
   TChartPen LinePen;
-  TSeriesPointer Pointer;
+  int EndMargin = 0;
 
  private:
   // Draws the segment that ends at point `index`. The first point drawn
@@ -45,7 +35,6 @@ class TLineSeries : public TChartSeries {
   // whose colour is clNone has none and starts the line afresh after it.
   void DrawPoint(TChartCanvas3D& canvas, int index);
   void DrawSegmentTo(TChartCanvas3D& canvas, int x, int y, TColor color);
-  int MarginFor(int pointerSize) const;
 
   // The previously drawn point; lastColor_ clNone means there is none.
   // They carry over between paints, which does no harm because the first

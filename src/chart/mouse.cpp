@@ -51,32 +51,22 @@ TChartMouse::Part TChartMouse::ClickedPart(int x, int y) const {
 
 // Drags start on the plot and on the axes; the legend and the titles, and
 // the panel around them, take no drag.
-void TChartMouse::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+void TChartMouse::MouseDown(TMouseButton button, int x, int y) {
   if (Zoom.Active || Panning.Active) return;
   const Part part = ClickedPart(x, y);
-  if (part == Part::Axis || part == Part::Plot) StartDrag(button, shift, x, y);
+  if (part == Part::Axis || part == Part::Plot) StartDrag(button, x, y);
 }
 
-void TChartMouse::StartDrag(TMouseButton button, TShiftState shift, int x, int y) {
-  if (Zoom.Allow && button == Zoom.MouseButton && HoldsAll(shift, Zoom.KeyShift)) {
-    const TRect& plot = chart_.ChartRect;
-    // A zoom in one direction spans the whole plot in the other.
-    Zoom.Activate(Zoom.Direction == tzdVertical ? plot.Left : x,
-                  Zoom.Direction == tzdHorizontal ? plot.Top : y);
-    if (Zoom.Direction == tzdVertical) Zoom.X1 = plot.Right;
-    if (Zoom.Direction == tzdHorizontal) Zoom.Y1 = plot.Bottom;
+void TChartMouse::StartDrag(TMouseButton button, int x, int y) {
+  if (button == mbLeft) {
+    Zoom.Activate(x, y);
     RubberBandChanged();
   }
-  if (AllowPanning != pmNone && button == ScrollMouseButton &&
-      HoldsAll(shift, ChartPanningShift)) {
-    Panning.Activate(x, y);
-  }
+  if (button == mbRight) Panning.Activate(x, y);
 }
 
-void TChartMouse::MouseMove(TShiftState, int x, int y) {
+void TChartMouse::MouseMove(int x, int y) {
   if (Zoom.Active) {
-    if (Zoom.Direction == tzdVertical) x = chart_.ChartRect.Right;
-    if (Zoom.Direction == tzdHorizontal) y = chart_.ChartRect.Bottom;
     if (x == Zoom.X1 && y == Zoom.Y1) return;
     Zoom.X1 = x;
     Zoom.Y1 = y;
@@ -105,9 +95,6 @@ void TChartMouse::Pan(int x, int y) {
 
 bool TChartMouse::ScrollAxes(bool horizontal, int newPosition, int oldPosition) {
   if (newPosition == oldPosition) return false;
-  if (AllowPanning != pmBoth && AllowPanning != (horizontal ? pmHorizontal : pmVertical)) {
-    return false;
-  }
   for (TChartAxis* axis : chart_.Axes()) {
     if (axis->Horizontal() != horizontal) continue;
     const double d = axis->PixelToValue(oldPosition) - axis->PixelToValue(newPosition);
@@ -116,14 +103,14 @@ bool TChartMouse::ScrollAxes(bool horizontal, int newPosition, int oldPosition) 
   return true;
 }
 
-void TChartMouse::MouseUp(TMouseButton button, TShiftState, int x, int y) {
-  if (Zoom.Active && button == Zoom.MouseButton) {
+void TChartMouse::MouseUp(TMouseButton button, int x, int y) {
+  if (Zoom.Active && button == mbLeft) {
     Zoom.Active = false;
     RubberBandChanged();
-    Zoom.X1 = Zoom.Direction == tzdVertical ? chart_.ChartRect.Right : x;
-    Zoom.Y1 = Zoom.Direction == tzdHorizontal ? chart_.ChartRect.Bottom : y;
-    if (Exceeds(Zoom.X0, Zoom.X1, Zoom.MinimumPixels) &&
-        Exceeds(Zoom.Y0, Zoom.Y1, Zoom.MinimumPixels)) {
+    Zoom.X1 = x;
+    Zoom.Y1 = y;
+    if (Exceeds(Zoom.X0, Zoom.X1, ZoomMinimumPixels) &&
+        Exceeds(Zoom.Y0, Zoom.Y1, ZoomMinimumPixels)) {
       if (Zoom.X1 > Zoom.X0 && Zoom.Y1 > Zoom.Y0) ZoomToRect();
       else RestoreZoom();
       chart_.Invalidate();
@@ -151,18 +138,6 @@ void TChartMouse::ZoomToRect() {
                                        horizontal(chart_.TopAxis),
                                        horizontal(chart_.BottomAxis)};
   if (!SavedAxes) SavedAxes = SaveAxes(chart_);
-  if (Zoom.Animated) {
-    std::array<Range, 4> from = ranges;
-    for (Range& r : from) r = {r.Axis, r.Axis->Minimum(), r.Axis->Maximum()};
-    for (int step = 1; step < Zoom.AnimatedSteps; ++step) {
-      const long double f = static_cast<long double>(step) / Zoom.AnimatedSteps;
-      for (std::size_t i = 0; i < ranges.size(); ++i) {
-        ranges[i].Axis->SetRange(from[i].Minimum + (ranges[i].Minimum - from[i].Minimum) * f,
-                                 from[i].Maximum + (ranges[i].Maximum - from[i].Maximum) * f);
-      }
-      RepaintNow();
-    }
-  }
   for (const Range& r : ranges) r.Axis->SetRange(r.Minimum, r.Maximum);
   Zoomed = true;
 }
@@ -176,8 +151,7 @@ void TChartMouse::RestoreZoom() {
   Zoomed = false;
 }
 
-bool TChartMouse::MouseWheel(int delta) {
-  if (!ChartWheelScrolling) return false;
+void TChartMouse::MouseWheel(int delta) {
   constexpr long long kNotch = 120;
   wheelDelta_ += delta;
   while (wheelDelta_ >= kNotch || wheelDelta_ <= -kNotch) {
@@ -185,7 +159,6 @@ bool TChartMouse::MouseWheel(int delta) {
     wheelDelta_ += down ? kNotch : -kNotch;
     WheelNotch(down);
   }
-  return true;
 }
 
 void TChartMouse::WheelNotch(bool down) {

@@ -10,12 +10,6 @@ namespace chart {
 
 class TCustomChart;
 
-// Whether a wheel notch over a chart scrolls its vertical axes; for the
-// whole program.
-inline bool ChartWheelScrolling = true;
-// The keys a right drag must hold to scroll a chart; for the whole program.
-inline TShiftState ChartPanningShift = 0;
-
 // The chart's mouse: a left drag from upper left to lower right zooms into
 // the dragged rectangle, a left drag the other way restores the ranges from
 // before the first zoom or scroll, a right drag scrolls the axes with the
@@ -31,13 +25,12 @@ class TChartMouse {
   TChartMouse(const TChartMouse&) = delete;
   TChartMouse& operator=(const TChartMouse&) = delete;
 
-  void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
-  void MouseMove(TShiftState shift, int x, int y);
-  void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  void MouseDown(TMouseButton button, int x, int y);
+  void MouseMove(int x, int y);
+  void MouseUp(TMouseButton button, int x, int y);
   // `delta` in eighths of a degree, 120 to a notch, positive when the wheel
-  // turns away from the user; parts of a notch add up. False when wheel
-  // scrolling is off and the event is left to others.
-  bool MouseWheel(int delta);
+  // turns away from the user; parts of a notch add up.
+  void MouseWheel(int delta);
 
   // Zooms every axis to the zoom record's rectangle, saving the ranges
   // first unless a saved set exists.
@@ -49,11 +42,8 @@ class TChartMouse {
   // a new range.
   bool ScrollAxes(bool horizontal, int newPosition, int oldPosition);
 
-  TChartZoom Zoom;
-  TPanningMode AllowPanning = pmBoth;
-  TMouseButton ScrollMouseButton = mbRight;
-
-  // The scroll drag.
+  // The zoom drag and the scroll drag.
+  TZoomPanning Zoom;
   TZoomPanning Panning;
   // The ranges from before the first zoom or scroll (wheel notches
   // included), until a restore.
@@ -63,14 +53,12 @@ class TChartMouse {
  protected:
   // The zoom rectangle was started, moved or ended.
   virtual void RubberBandChanged() {}
-  // Shows the chart as it is now, before going on (the zoom's steps).
-  virtual void RepaintNow() {}
 
  private:
   enum class Part { Nothing, Legend, Axis, Title, Plot };
 
   Part ClickedPart(int x, int y) const;
-  void StartDrag(TMouseButton button, TShiftState shift, int x, int y);
+  void StartDrag(TMouseButton button, int x, int y);
   void Pan(int x, int y);
   void WheelNotch(bool down);
 

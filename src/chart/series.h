@@ -87,7 +87,6 @@ class TChartSeries {
   TColor SeriesColor = clTeeColor;
   bool ColorEachPoint = false;
   std::string ValueFormat = "#,##0.###";
-  std::string PercentFormat = "##0.## %";
   std::string Title;
   bool ShowInLegend = true;
   bool Active = true;

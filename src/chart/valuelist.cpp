@@ -1,7 +1,6 @@
 #include "chart/valuelist.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace chart {
 
@@ -13,16 +12,9 @@ void TChartValueList::Grow() {
 int TChartValueList::AddValue(double value) {
   int index = count_;
   if (Order != loNone && count_ > 0) {
-    const bool append = Order == loAscending ? value >= Last() : value <= Last();
-    if (!append) {
-      int i = count_ - 1;
-      if (Order == loAscending) {
-        while (i >= 0 && (*this)[i] > value) --i;
-      } else {
-        while (i >= 0 && (*this)[i] < value) --i;
-      }
-      index = i + 1;
-    }
+    int i = count_ - 1;
+    while (i >= 0 && (*this)[i] > value) --i;
+    index = i + 1;
   }
   InsertValue(index, value);
   return index;
@@ -37,12 +29,6 @@ void TChartValueList::InsertValue(int index, double value) {
   changed_ = true;
 }
 
-void TChartValueList::Delete(int index) {
-  std::move(value_.begin() + index + 1, value_.begin() + count_, value_.begin() + index);
-  --count_;
-  changed_ = true;
-}
-
 void TChartValueList::RemoveAll() {
   std::vector<double>().swap(value_);
   count_ = 0;
@@ -51,17 +37,13 @@ void TChartValueList::RemoveAll() {
 
 void TChartValueList::Recalc() {
   if (count_ == 0) {
-    minValue_ = maxValue_ = sum_ = sumAbs_ = 0;
+    minValue_ = maxValue_ = 0;
   } else {
-    const double first = (*this)[0];
-    minValue_ = maxValue_ = sum_ = first;
-    sumAbs_ = std::fabs(first);
+    minValue_ = maxValue_ = (*this)[0];
     for (int i = 1; i < count_; ++i) {
       const double e = (*this)[i];
       if (e < minValue_) minValue_ = e;
       else if (e > maxValue_) maxValue_ = e;
-      sum_ += e;
-      sumAbs_ += std::fabs(e);
     }
   }
   changed_ = false;
@@ -75,16 +57,6 @@ double TChartValueList::MaxValue() {
 double TChartValueList::MinValue() {
   if (changed_) Recalc();
   return minValue_;
-}
-
-double TChartValueList::Sum() {
-  if (changed_) Recalc();
-  return sum_;
-}
-
-double TChartValueList::SumAbs() {
-  if (changed_) Recalc();
-  return sumAbs_;
 }
 
 }  // namespace chart

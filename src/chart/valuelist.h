@@ -5,10 +5,10 @@
 
 namespace chart {
 
-enum TChartListOrder : std::uint8_t { loNone, loAscending, loDescending };
+enum TChartListOrder : std::uint8_t { loNone, loAscending };
 
 // One coordinate of all points of a series, kept in the list's Order.
-// Extremes and sums are recomputed on the first read after a change.
+// The extremes are recomputed on the first read after a change.
 class TChartValueList {
  public:
   TChartValueList() = default;
@@ -21,7 +21,6 @@ class TChartValueList {
   // Releases the storage.
   void RemoveAll();
   void InsertValue(int index, double value);
-  void Delete(int index);
 
   int Count() const { return count_; }
   // Entries are not range-checked; callers test Count first.
@@ -31,8 +30,6 @@ class TChartValueList {
 
   double MaxValue();
   double MinValue();
-  double Sum();
-  double SumAbs();
 
   TChartListOrder Order = loNone;
 
@@ -47,8 +44,6 @@ class TChartValueList {
   int count_ = 0;
   double maxValue_ = 0;
   double minValue_ = 0;
-  double sum_ = 0;
-  double sumAbs_ = 0;
   bool changed_ = true;
 };
 

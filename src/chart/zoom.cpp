@@ -44,18 +44,13 @@ void RestoreAxes(TCustomChart& chart, const TSavedAxes& saved) {
   }
 }
 
-TZoomRubberBand RubberBand(const TChartZoom& zoom, TColor background) {
+TZoomRubberBand RubberBand(const TZoomPanning& zoom, TColor background) {
   TZoomRubberBand band;
   band.Rect = {std::min(zoom.X0, zoom.X1), std::min(zoom.Y0, zoom.Y1),
                std::max(zoom.X0, zoom.X1), std::max(zoom.Y0, zoom.Y1)};
   // Not-xor paints ~(source ^ picture); over the background this gives
   // back the colour that was xored with the background's complement.
-  const TColor complement = 0xFFFFFF - ColorToRGB(background);
-  band.Outlined = zoom.Pen.Visible && zoom.Pen.Style != psClear;
-  band.PenColor = ColorToRGB(zoom.Pen.Color) ^ complement;
-  band.PenWidth = zoom.Pen.Width;
-  band.Filled = zoom.Brush.Style != bsClear;
-  band.FillColor = ColorToRGB(zoom.Brush.Color) ^ complement;
+  band.PenColor = ColorToRGB(clWhite) ^ (0xFFFFFF - ColorToRGB(background));
   return band;
 }
 

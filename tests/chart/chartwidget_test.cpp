@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 #include "chart/lineseries.h"
 #include "form_chart.h"
@@ -21,9 +22,7 @@ TEST(ChartWidget, ManyRequestsCostOneFullDrawAndUnchangedPaintsOnlyCopy) {
   EXPECT_EQ(chart.FullDrawCount(), 1);
   chart.grab();
   EXPECT_EQ(chart.FullDrawCount(), 1) << "nothing changed: the picture is copied";
-  series->Clear();
   for (int i = 0; i < 20; ++i) series->Add(i * 4.5);
-  chart.LeftAxis.SetRange(0, 30);
   chart.grab();
   EXPECT_EQ(chart.FullDrawCount(), 2);
   chart.resize(300, 400);
@@ -39,14 +38,11 @@ TEST(ChartWidget, SeveralLineSeriesWithALegendOfTheirTitles) {
   TChart chart;
   chart.Title.Text = {"Крепость от флегмового числа"};
   chart.resize(420, 300);
-  const struct {
-    const char* title;
-    double base;
-  } curves[] = {{"куб", 12}, {"верх", 78}, {"середина", 45}};
-  for (const auto& curve : curves) {
+  const std::pair<const char*, double> curves[] = {{"куб", 12}, {"верх", 78}, {"середина", 45}};
+  for (const auto& [title, base] : curves) {
     TLineSeries* series = chart.AddSeries(std::make_unique<TLineSeries>());
-    series->Title = curve.title;
-    for (int r = 0; r <= 20; ++r) series->AddXY(r, curve.base + 15 * (1 - 1.0 / (1 + 0.4 * r)));
+    series->Title = title;
+    for (int r = 0; r <= 20; ++r) series->AddXY(r, base + 15 * (1 - 1.0 / (1 + 0.4 * r)));
   }
   test_support::ExpectStoredPicture(chart.grab().toImage(),
                                     STILLWISE_CHART_PICTURES_DIR "/line_series.png");

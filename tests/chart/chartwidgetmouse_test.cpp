@@ -84,121 +84,83 @@ class ChartWindowMouse : public ::testing::Test {
   THorizLineSeries* Series;
 };
 
-TEST_F(ChartWindowMouse, LeftDragDownRightZoomsAndBackRestores) {
-  ASSERT_EQ(Chart.ChartRect, (TRect{31, 39, 242, 435}));
-  Zoom();
-  ExpectRange(Chart.BottomAxis, {BottomValueAt(100), BottomValueAt(200)});
-  ExpectRange(Chart.LeftAxis, {LeftValueAt(220), LeftValueAt(100)});
-  EXPECT_TRUE(Chart.Zoomed);
-  Restore();
-  ExpectAsBeforeAnyZoom();
-}
-
-// Only a drag down and to the right zooms; any other long drag restores.
-TEST_F(ChartWindowMouse, DragsInMixedDirectionsRestore) {
-  for (const auto& [from, to] : {std::pair{QPoint(100, 220), QPoint(200, 100)},    // right and up
+TEST_F(ChartWindowMouse, LeftDragDownRightZoomsAndAnyOtherLongDragRestores) {
+  for (const auto& [from, to] : {std::pair{kLowerRight, kUpperLeft},             // back
+                                 std::pair{QPoint(100, 220), QPoint(200, 100)},  // right and up
                                  std::pair{QPoint(200, 100), QPoint(100, 220)}}) {  // left and down
     Zoom();
-    ASSERT_TRUE(Chart.Zoomed);
+    ExpectRange(Chart.BottomAxis, {BottomValueAt(100), BottomValueAt(200)});
+    ExpectRange(Chart.LeftAxis, {LeftValueAt(220), LeftValueAt(100)});
+    for (const TChartAxis* axis : Chart.Axes()) EXPECT_FALSE(axis->Automatic);
+    EXPECT_TRUE(Chart.Zoomed);
     Drag(Qt::LeftButton, {from, to});
     ExpectAsBeforeAnyZoom();
-    EXPECT_FALSE(Chart.SavedAxes);
   }
 }
 
-TEST_F(ChartWindowMouse, ZoomFixesEveryAxisAndRestoreGivesTheAutomaticFlagsBack) {
-  Zoom();
-  for (const TChartAxis* axis : Chart.Axes()) {
-    EXPECT_FALSE(axis->Automatic);
-    EXPECT_FALSE(axis->AutomaticMinimum);
-    EXPECT_FALSE(axis->AutomaticMaximum);
+// A drag must be longer than 16 pixels both ways to zoom; new points keep
+// the zoom until a restore.
+TEST_F(ChartWindowMouse, ShortDragsDoNothingAndNewPointsKeepAZoom) {
+  for (const QPoint& by : {QPoint(10, 50), QPoint(16, 60), QPoint(60, 16)}) {
+    Drag(Qt::LeftButton, {kUpperLeft, kUpperLeft + by});
+    ExpectAsBeforeAnyZoom();
   }
-  Restore();
-  EXPECT_FALSE(Chart.BottomAxis.Automatic) << "fixed at 0..100 before the zoom";
-  EXPECT_FALSE(Chart.BottomAxis.AutomaticMinimum);
-  EXPECT_FALSE(Chart.BottomAxis.AutomaticMaximum);
-  for (const TChartAxis* axis : {&Chart.LeftAxis, &Chart.TopAxis, &Chart.RightAxis}) {
-    EXPECT_TRUE(axis->Automatic);
-    EXPECT_TRUE(axis->AutomaticMinimum);
-    EXPECT_TRUE(axis->AutomaticMaximum);
-  }
-}
-
-TEST_F(ChartWindowMouse, RestoreKeepsAnAxisFixedAtOneEndOnlyAutomaticAtTheOther) {
-  Chart.LeftAxis.Automatic = false;
-  Chart.LeftAxis.AutomaticMinimum = false;
-  Chart.LeftAxis.SetMinimum(0);
-  Paint();
-  Zoom();
-  Restore();
-  EXPECT_FALSE(Chart.LeftAxis.Automatic);
-  EXPECT_FALSE(Chart.LeftAxis.AutomaticMinimum);
-  EXPECT_TRUE(Chart.LeftAxis.AutomaticMaximum);
-  EXPECT_EQ(RangeOf(Chart.LeftAxis), (Range{0, 15}));
-}
-
-TEST_F(ChartWindowMouse, TenByFiftyDragDoesNothing) {
-  Drag(Qt::LeftButton, {kUpperLeft, kUpperLeft + QPoint(10, 50)});
-  ExpectAsBeforeAnyZoom();
-  EXPECT_FALSE(Chart.SavedAxes);
-}
-
-TEST_F(ChartWindowMouse, RestoreAfterZoomAndScrollReturnsToBeforeTheZoom) {
-  Zoom();
-  Drag(Qt::RightButton, {QPoint(150, 150), QPoint(120, 190)});
-  Restore();
-  ExpectAsBeforeAnyZoom();
-}
-
-TEST_F(ChartWindowMouse, ZoomAfterRestoreSavesTheAxesAgain) {
-  Zoom();
-  Restore();
-  Chart.LeftAxis.SetRange(2, 9);
-  Zoom();
-  Restore();
-  EXPECT_FALSE(Chart.LeftAxis.Automatic);
-  EXPECT_EQ(RangeOf(Chart.LeftAxis), (Range{2, 9}));
-}
-
-TEST_F(ChartWindowMouse, RightDragStopsScrollingWhenItLeavesThePlot) {
-  // Only the move from 150 to 170 scrolls: 20 pixels of 211.
-  const double shift = 20 * 100.0 / 211;
-  Drag(Qt::RightButton, {{150, 200}, {170, 200}, {Chart.ChartRect.Right + 5, 200}, {190, 200}});
-  ExpectRange(Chart.BottomAxis, {-shift, 100 - shift});
-  EXPECT_EQ(RangeOf(Chart.LeftAxis), (Range{0, 15}));
-}
-
-TEST_F(ChartWindowMouse, RightDragBackPastItsStartKeepsTheContentUnderTheMouse) {
-  Drag(Qt::RightButton, {{150, 200}, {170, 200}, {130, 200}, {110, 200}});
-  // The value that was under pixel 150 is now under pixel 110: the range
-  // moved up by 40 pixels of 211.
-  const double shift = 40 * 100.0 / 211;
-  ExpectRange(Chart.BottomAxis, {shift, 100 + shift});
-}
-
-TEST_F(ChartWindowMouse, WheelNotchDownMovesTheLeftAxisUpThreePerCentUntilARestore) {
-  const QPoint p(150, 200);
-  QWheelEvent event(QPointF(p), QPointF(Chart.mapToGlobal(p)), QPoint(), QPoint(0, -120),
-                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false,
-                    Qt::MouseEventNotSynthesized, mouse_);
-  QCoreApplication::sendEvent(&Chart, &event);
-  EXPECT_DOUBLE_EQ(Chart.LeftAxis.Minimum(), 0.45);
-  EXPECT_DOUBLE_EQ(Chart.LeftAxis.Maximum(), 15.45);
-  EXPECT_FALSE(Chart.LeftAxis.Automatic);
-  Paint();
-  Restore();
-  ExpectAsBeforeAnyZoom();
-}
-
-TEST_F(ChartWindowMouse, NewPointsKeepTheZoomUntilARestore) {
-  Zoom();
+  Drag(Qt::LeftButton, {kUpperLeft, kUpperLeft + QPoint(17, 17)});
   const Range zoomed = RangeOf(Chart.LeftAxis);
   Fill(21);
   Paint();
   EXPECT_EQ(RangeOf(Chart.LeftAxis), zoomed);
   Restore();
-  EXPECT_TRUE(Chart.LeftAxis.Automatic);
   EXPECT_EQ(RangeOf(Chart.LeftAxis), (Range{0, 20}));
+}
+
+// Scrolls, by drag or wheel, with or without a zoom before, are undone
+// together: the restore returns to the ranges before the first of them.
+TEST_F(ChartWindowMouse, RestoreReturnsToBeforeTheFirstZoomOrScroll) {
+  const QPoint p(150, 200);
+  QWheelEvent notchDown(QPointF(p), QPointF(Chart.mapToGlobal(p)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false, Qt::MouseEventNotSynthesized, mouse_);
+  for (const bool zoomFirst : {true, false}) {
+    if (zoomFirst) Zoom();
+    Drag(Qt::RightButton, {QPoint(150, 150), QPoint(120, 190)});
+    ASSERT_NE(RangeOf(Chart.BottomAxis), (Range{0, 100}));
+    Restore();
+    ExpectAsBeforeAnyZoom();
+  }
+  QCoreApplication::sendEvent(&Chart, &notchDown);
+  EXPECT_DOUBLE_EQ(Chart.LeftAxis.Minimum(), 0.45) << "a notch down moves the range up 3 %";
+  EXPECT_DOUBLE_EQ(Chart.LeftAxis.Maximum(), 15.45);
+  EXPECT_FALSE(Chart.LeftAxis.Automatic);
+  Paint();
+  Restore();
+  ExpectAsBeforeAnyZoom();
+  // The flags come back after the range: an axis fixed at one end keeps
+  // the other automatic.
+  Chart.LeftAxis.SetRange(2, 9);
+  Chart.LeftAxis.AutomaticMaximum = true;
+  Paint();
+  Zoom();
+  Restore();
+  EXPECT_EQ(RangeOf(Chart.LeftAxis), (Range{2, 15})) << "the axes saved again at the next zoom";
+  EXPECT_FALSE(Chart.LeftAxis.AutomaticMinimum);
+  EXPECT_TRUE(Chart.LeftAxis.AutomaticMaximum);
+}
+
+// Each step scrolls from the last position, so the content stays under the
+// mouse whichever way it turns; leaving the plot ends the scroll.
+TEST_F(ChartWindowMouse, RightDragKeepsTheContentUnderTheMouseInsideThePlot) {
+  const struct {
+    std::initializer_list<QPoint> points;
+    int pixels;  // the range moves up by this many of 211
+  } drags[] = {{{{150, 200}, {170, 200}, {130, 200}, {110, 200}}, 40},
+               {{{150, 200}, {170, 200}, {Chart.ChartRect.Right + 5, 200}, {190, 200}}, -20}};
+  for (const auto& drag : drags) {
+    Drag(Qt::RightButton, drag.points);
+    const double shift = drag.pixels * 100.0 / 211;
+    ExpectRange(Chart.BottomAxis, {shift, 100 + shift});
+    EXPECT_EQ(RangeOf(Chart.LeftAxis), (Range{0, 15}));
+    Restore();
+  }
 }
 
 TEST_F(ChartWindowMouse, RubberBandShowsWhileDraggingAndLeavesThePictureClean) {

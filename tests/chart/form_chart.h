@@ -8,15 +8,11 @@
 
 namespace chart::testing {
 
-// The program's chart painted on the recording canvas at the form's size.
+// The program's chart with a recording canvas to paint on.
 struct FormChart {
   FormChart() : Series(SetUpColumnStrengthChart(Chart)) {}
   void AddPoints(int count) {
     for (int i = 0; i < count; ++i) Series->Add(10.0 + i);
-  }
-  void Paint() {
-    Canvas.Clear();
-    Chart.PaintTo(Canvas, {0, 0, 296, 473});
   }
 
   TCustomChart Chart;

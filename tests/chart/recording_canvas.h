@@ -26,17 +26,12 @@ class TRecordingCanvas : public TChartCanvas3D {
  public:
   static constexpr int kLineHeight = 13;
 
-  using TChartCanvas3D::DrawRect;
-  using TChartCanvas3D::HorizontalLine;
-  using TChartCanvas3D::TextOutAt;
-  using TChartCanvas3D::VerticalLine;
-
   void HorizontalLine(int x0, int x1, int y) override { Record("HorizontalLine", {x0, x1, y}); }
   void VerticalLine(int x, int y0, int y1) override { Record("VerticalLine", {x, y0, y1}); }
   void StraightLine(int x0, int y0, int x1, int y1) override {
     Record("StraightLine", {x0, y0, x1, y1});
   }
-  void DrawRect(int l, int t, int r, int b) override { Record("DrawRect", {l, t, r, b}); }
+  void DrawRect(int, int, int, int) override {}
   void TextOutAt(int x, int y, std::string_view text) override {
     Record("TextOutAt", {x, y}, std::string(text));
   }
@@ -51,14 +46,14 @@ class TRecordingCanvas : public TChartCanvas3D {
   void SetBackMode(int) override {}
   void SetBrushColor(TColor) override {}
   void SetBrushStyle(TBrushStyle) override {}
-  void ClipToRect(int l, int t, int r, int b) override { Record("ClipToRect", {l, t, r, b}); }
-  void RemoveClip() override { Record("RemoveClip", {}); }
+  void ClipToRect(int, int, int, int) override {}
+  void RemoveClip() override {}
 
-  // The recorded calls named `op` in order; all of them for an empty name.
-  std::vector<CanvasCall> Calls(std::string_view op = {}) const {
+  // The recorded calls named `op` in order.
+  std::vector<CanvasCall> Calls(std::string_view op) const {
     std::vector<CanvasCall> found;
     for (const CanvasCall& call : calls_) {
-      if (op.empty() || call.Op == op) found.push_back(call);
+      if (call.Op == op) found.push_back(call);
     }
     return found;
   }
