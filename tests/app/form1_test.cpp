@@ -72,6 +72,9 @@ TEST_F(Form1Test, KeyboardAndTitleBar) {
   EXPECT_EQ(form.ListBox1->count(), 0);
   QTest::keyClick(form.Button1, Qt::Key_Return);
   EXPECT_EQ(form.ListBox1->count(), 12 + 7 * 20);
+  form.ListBox1->clear();
+  QTest::keyClick(form.Button1, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(form.ListBox1->count(), 12 + 7 * 20);
   // The fixed window offers no maximize button it could not obey.
   EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
   // Titles, places and hints, which no picture shows.
