@@ -45,14 +45,18 @@ TEST(WriteBatchCsv, WritesTheHeaderAndShortestNumbers) {
   WriteBatchCsv(out, {{0, 10, 20, 95.58L, 268.125L, 0, 0, 2, 0},
                       {1.0L / 60, 10, 20, 95.58L, 268.125L, 0.0044L, 94.5L, 2, 0.0042L}});
   // Strengths by volume and the product's litres at 20 °C come last.
-  const std::string volumes = "," + ShortestText(model::volumefrommass(10.0L / 100) * 100) + "," +
-                              ShortestText(model::volumefrommass(95.58L / 100) * 100) + ",";
-  EXPECT_EQ(out.str(),
-            "time_h,still_percent,still_kg,top_percent,product_g_per_h,product_kg,"
-            "product_mean_percent,still_percent_by_volume,top_percent_by_volume,product_litres\r\n"
-            "0,10,20,95.58,268.125,0,0" + volumes + "0\r\n"
-            "0.016666666666666666,10,20,95.58,268.125,0.0044,94.5" + volumes +
-            ShortestText(0.0044L / model::densityat20(94.5L / 100) * 1000) + "\r\n");
+  std::string volumes(",");
+  volumes.append(ShortestText(model::volumefrommass(10.0L / 100) * 100))
+      .append(",")
+      .append(ShortestText(model::volumefrommass(95.58L / 100) * 100))
+      .append(",");
+  std::string expected(
+      "time_h,still_percent,still_kg,top_percent,product_g_per_h,product_kg,"
+      "product_mean_percent,still_percent_by_volume,top_percent_by_volume,product_litres\r\n"
+      "0,10,20,95.58,268.125,0,0");
+  expected.append(volumes).append("0\r\n0.016666666666666666,10,20,95.58,268.125,0.0044,94.5").append(volumes);
+  expected.append(ShortestText(0.0044L / model::densityat20(94.5L / 100) * 1000)).append("\r\n");
+  EXPECT_EQ(out.str(), expected);
 }
 
 }  // namespace
