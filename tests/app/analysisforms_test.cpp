@@ -156,8 +156,8 @@ TEST_F(AnalysisFormTest, BatchShowsTheRunOfItsFields) {
   EXPECT_EQ(fields(), "5 1000 3 2");
 }
 
-// The window shows the time reached and the still's strength every 20 rows
-// and at the end. A new run clears the old one at once. Stopped, a long run
+// The window shows the time reached and the still's strength as the run goes
+// and at its end; a cut held to the end of a whole run is not marked. A new run clears the old one at once. Stopped, a long run
 // keeps what it computed and marks the cuts not yet ended; its fields may
 // change while it runs.
 TEST_F(AnalysisFormTest, BatchShowsProgressAndStops) {
@@ -169,11 +169,12 @@ TEST_F(AnalysisFormTest, BatchShowsProgressAndStops) {
       EXPECT_EQ(batch.CutTable->item(row, 2)->text().startsWith("≥ "), stopped && cuts[row].heldtoend) << row;
     }
   };
-  Type({{batch.StrengthEdit, "10"}, {batch.StepEdit, "15"}, {batch.HoursEdit, "10"}, {batch.StopStillEdit, "0"}});
+  Type({{batch.StrengthEdit, "10"}, {batch.StepEdit, "15"}, {batch.HoursEdit, "2"}, {batch.StopStillEdit, "0"}});
   ClickAndWait(batch, batch.StartButton);
   const analysis::BatchRow last = batch.LastRun().rows.back();
   EXPECT_EQ(batch.ProgressLabel->text().toStdString(), "Время " + numtext::FormatFloat("0.00", last.time_h) +
                                                            " ч, в кубе " + numtext::FormatFloat("0.00", last.still_percent) + " %масс");
+  ASSERT_TRUE(analysis::CutAt(batch.LastRun(), 60).heldtoend);
   marksUnfinishedCuts(false);
 
   Type({{batch.StepEdit, "0.1"}, {batch.HoursEdit, "150"}});
