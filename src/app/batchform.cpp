@@ -268,7 +268,7 @@ void TBatchForm::StartClick() {
   DrawRun();
   ShowCuts();
   ShowMoment();
-  RunLabel->setText("Считаю: " + QString::fromStdString(RunInputsText(inputs)));
+  RunLabel->setText("Считаю для: " + QString::fromStdString(RunInputsText(inputs)));
   // A new run stops the one before; its rows are not shown.
   worker_ = std::jthread([this, request, inputs](std::stop_token stop) {
     int rows = 0;
@@ -307,7 +307,7 @@ void TBatchForm::ShowRun(std::uint64_t request, const analysis::BatchRun& run) {
   running_ = false;
   StopButton->setEnabled(false);
   StopLabel->setText(QString::fromStdString(analysis::StopText(run)));
-  RunLabel->setText(QString::fromStdString(RunInputsText(run.inputs)));
+  RunLabel->setText("Показано для: " + QString::fromStdString(RunInputsText(run.inputs)));
   if (!run.rows.empty()) moment_ = run.rows.back();
   ShowMoment();
   DrawRun();

@@ -30,7 +30,7 @@ InputTexts TextsOf(const model::ColumnInputs& inputs) {
 }
 
 std::string RunInputsText(const analysis::BatchInputs& inputs) {
-  return "Загрузка " + numtext::FloatToStr(inputs.chargekg) + " кг, " + numtext::FloatToStr(inputs.chargepercent) +
+  return "загрузка " + numtext::FloatToStr(inputs.chargekg) + " кг, " + numtext::FloatToStr(inputs.chargepercent) +
          " %масс, " + numtext::IntToStr(inputs.power) + " Вт, N = " + numtext::IntToStr(inputs.traycount) +
          ", ФЧ = " + numtext::FloatToStr(inputs.refluxratio);
 }

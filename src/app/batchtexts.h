@@ -34,7 +34,7 @@ analysis::BatchInputs ParseBatchTexts(const BatchTexts& texts);
 InputTexts TextsOf(const model::ColumnInputs& inputs);
 
 // The inputs a run was made with, for the header over its charts:
-// "Загрузка 20 кг, 10 %масс, 1500 Вт, N = 12, ФЧ = 4".
+// "загрузка 20 кг, 10 %масс, 1500 Вт, N = 12, ФЧ = 4".
 std::string RunInputsText(const analysis::BatchInputs& inputs);
 
 // How far a run on `inputs` has come at `row`: the share of the run's length
