@@ -117,8 +117,9 @@ TBatchForm::TBatchForm() {
       {"&прошло", &HoursEdit, "ч", "Остановить, когда прошло, ч", "Наибольшая длительность перегонки", 8},
   };
   for (const FieldRow& row : stops) AddFieldRow(this, *fields, row);
-  // The defaults, shown with the user's decimal separator; the column's are
-  // the main window's own until a calculation there says otherwise.
+  // The defaults, shown with the user's decimal separator. Those of the
+  // column are the main window's defaults too, until a calculation there
+  // gives others.
   const analysis::BatchInputs defaults;
   ChargeEdit->setText(Number("0.##", defaults.chargekg));
   StrengthEdit->setText(Number("0.##", defaults.chargepercent));
@@ -332,7 +333,9 @@ long double TBatchForm::Shown(long double masspercent) const {
 
 void TBatchForm::DrawRun() {
   const bool byVolume = StrengthUnitBox->currentIndex() == 1;
-  StrengthChart->Title.Text = {byVolume ? "Крепость, %об. — по времени, ч" : "Крепость, % — по времени, ч"};
+  const char* title = byVolume ? "Крепость, %об. — по времени, ч" : "Крепость, % — по времени, ч";
+  StrengthChart->Title.Text = {title};
+  StrengthChart->setAccessibleName(title);
   const analysis::BatchRun& run = run_;
   for (chart::TLineSeries* line : {top_, still_, mean_, product_}) {
     line->BeginUpdate();
