@@ -2,19 +2,17 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableWidget>
 #include <memory>
 
 #include "analysis/batchtable.h"
 #include "app/application.h"
-#include "app/controls.h"
-#include "app/fixedwindow.h"
-#include "app/form1.h"
 #include "app/pushbutton.h"
 #include "app/windowfont.h"
 #include "chart/chartwidget.h"
@@ -30,6 +28,8 @@ namespace {
 constexpr int kProgressEvery = 20;
 // Labels along the time axis, about.
 constexpr long double kTimeLabels = 10;
+// Wide enough for the longest number a field is meant for.
+constexpr int kEditWidth = 60;
 
 chart::TLineSeries* AddLine(chart::TChart& chart, const std::string& title, chart::TColor colour) {
   auto line = std::make_unique<chart::TLineSeries>();
@@ -42,109 +42,184 @@ QString Number(const char* pattern, long double value) {
   return QString::fromStdString(numtext::FormatFloat(pattern, value));
 }
 
+QLabel* TextLabel(QWidget* parent, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+// A field on a row of its own: the label, the mnemonic of which moves the
+// focus to it, the field and its unit.
+struct FieldRow {
+  const char* label;
+  QLineEdit** edit;
+  const char* unit;
+  const char* name;  // what a screen reader says for it
+  const char* hint;
+  int indent = 0;
+};
+
+void AddFieldRow(QWidget* parent, QGridLayout& grid, const FieldRow& row) {
+  *row.edit = new QLineEdit(parent);
+  QLineEdit* edit = *row.edit;
+  edit->setFixedWidth(kEditWidth);
+  edit->setAccessibleName(row.name);
+  edit->setToolTip(row.hint);
+  auto* label = new QLabel(row.label, parent);
+  label->setBuddy(edit);
+  label->setIndent(row.indent);
+  const int at = grid.rowCount();
+  grid.addWidget(label, at, 0);
+  grid.addWidget(edit, at, 1);
+  grid.addWidget(TextLabel(parent, row.unit), at, 2);
+}
+
+TPushButton* Button(QWidget* parent, const QString& text, const QString& name) {
+  auto* button = new TPushButton(text, parent);
+  button->setAccessibleName(name);
+  return button;
+}
+
+chart::TChart* Chart(QWidget* parent, const char* title, const QString& description) {
+  auto* chart = new chart::TChart(parent);
+  chart->Title.Text = {title};
+  chart->Legend.LegendStyle = chart::lsSeries;
+  chart->setAccessibleName(title);
+  chart->setAccessibleDescription(description);
+  chart->setMinimumSize(320, 160);
+  return chart;
+}
+
 }  // namespace
 
-TBatchForm::TBatchForm(TForm1& mainWindow) : main_(mainWindow) {
+TBatchForm::TBatchForm() {
   setWindowTitle("Перегонка по времени");
   setFont(WindowFont());
   setAttribute(Qt::WA_QuitOnClose, false);
-  MakeFixedWindow(*this, {888, 632});
 
-  const struct {
-    const char* label;
-    QLineEdit** edit;
-    const char* unit;
-  } fields[] = {
-      {"Загрузка куба", &ChargeEdit, "кг"},
-      {"Крепость загрузки", &StrengthEdit, "%масс"},
-      {"Мощность", &PowerEdit, "Вт"},
-      {"Кол-во тарелок", &TraysEdit, ""},
-      {"Флегмовое число", &RefluxEdit, ""},
-      {"Шаг по времени", &StepEdit, "мин"},
+  auto* fields = new QGridLayout;
+  const FieldRow inputs[] = {
+      {"&Загрузка куба", &ChargeEdit, "кг", "Загрузка куба, кг", "Масса жидкости, залитой в куб"},
+      {"&Крепость загрузки", &StrengthEdit, "%масс", "Крепость загрузки, % по массе",
+       "Крепость жидкости, залитой в куб, % по массе"},
+      {"&Мощность", &PowerEdit, "Вт", "Мощность, Вт", "Мощность нагрева куба"},
+      {"Кол-во &тарелок", &TraysEdit, "", "Количество тарелок", "Число теоретических тарелок колонны"},
+      {"&Флегмовое число", &RefluxEdit, "", "Флегмовое число", "Отношение флегмы к отбору"},
+      {"&Шаг по времени", &StepEdit, "мин", "Шаг по времени, мин", "Время между строками расчёта"},
   };
-  int y = 8;
-  for (const auto& field : fields) {
-    PlacedLabel(this, field.label, {8, y + 3, 120, 16});
-    *field.edit = PlacedEdit(this, "", {130, y, 60, 21});
-    PlacedLabel(this, field.unit, {196, y + 3, 40, 16});
-    y += 26;
-  }
-  PlacedLabel(this, "Остановить, когда:", {8, y + 6, 224, 16});
-  y += 26;
-  const struct {
-    const char* label;
-    QLineEdit** edit;
-    const char* unit;
-  } stops[] = {
-      {"крепость отбора ниже", &StopTopEdit, "%масс"},
-      {"крепость в кубе ниже", &StopStillEdit, "%масс"},
-      {"прошло", &HoursEdit, "ч"},
+  for (const FieldRow& row : inputs) AddFieldRow(this, *fields, row);
+  fields->addWidget(TextLabel(this, "Остановить, когда:"), fields->rowCount(), 0, 1, 3);
+  const FieldRow stops[] = {
+      {"крепость &отбора ниже", &StopTopEdit, "%масс", "Остановить, когда крепость отбора ниже, % по массе",
+       "0 — не останавливать по крепости отбора", 8},
+      {"крепость в к&убе ниже", &StopStillEdit, "%масс", "Остановить, когда крепость в кубе ниже, % по массе",
+       "Перегонка кончается, когда крепость в кубе опускается ниже", 8},
+      {"&прошло", &HoursEdit, "ч", "Остановить, когда прошло, ч", "Наибольшая длительность перегонки", 8},
   };
-  for (const auto& stop : stops) {
-    PlacedLabel(this, stop.label, {16, y + 3, 112, 16});
-    *stop.edit = PlacedEdit(this, "", {130, y, 60, 21});
-    PlacedLabel(this, stop.unit, {196, y + 3, 40, 16});
-    y += 26;
-  }
-  // The defaults, shown with the user's decimal separator.
+  for (const FieldRow& row : stops) AddFieldRow(this, *fields, row);
+  // The defaults, shown with the user's decimal separator. Those of the
+  // column are the main window's defaults too, until a calculation there
+  // gives others.
   const analysis::BatchInputs defaults;
   ChargeEdit->setText(Number("0.##", defaults.chargekg));
+  StrengthEdit->setText(Number("0.##", defaults.chargepercent));
+  PowerEdit->setText(QString::fromStdString(numtext::IntToStr(defaults.power)));
+  TraysEdit->setText(QString::fromStdString(numtext::IntToStr(defaults.traycount)));
+  RefluxEdit->setText(Number("0.##", defaults.refluxratio));
   StepEdit->setText(Number("0.##", defaults.stepminutes));
   StopTopEdit->setText(Number("0.##", defaults.stoptoppercent));
   StopStillEdit->setText(Number("0.##", defaults.stopstillpercent));
   HoursEdit->setText(Number("0.##", defaults.hours));
 
-  StartButton = new TPushButton("Рассчитать", this);
-  StartButton->setGeometry(8, y + 6, 100, 25);
-  StopButton = new TPushButton("Остановить", this);
-  StopButton->setGeometry(116, y + 6, 100, 25);
+  TakeButton = Button(this, "Взять из &главного окна", "Взять из главного окна");
+  TakeButton->setToolTip("Крепость, мощность, тарелки и флегмовое число\nпоследнего расчёта главного окна");
+  TakeButton->setEnabled(false);
+  StartButton = Button(this, "&Рассчитать", "Рассчитать");
+  StopButton = Button(this, "Ост&ановить", "Остановить");
   StopButton->setEnabled(false);
-  Progress = new QProgressBar(this);
-  Progress->setGeometry(8, y + 38, 140, 18);
+  auto* runButtons = new QHBoxLayout;
+  runButtons->addWidget(StartButton);
+  runButtons->addWidget(StopButton);
+
   StrengthUnitBox = new QComboBox(this);
   StrengthUnitBox->addItems({"%масс", "%об."});
-  StrengthUnitBox->setAccessibleName("Крепость на графике и в таблице: по массе или по объёму");
-  StrengthUnitBox->setGeometry(152, y + 36, 80, 21);
-  Progress->setRange(0, 1000);
-  Progress->setValue(0);
-  StopLabel = PlacedLabel(this, "", {8, y + 60, 224, 32});
-  StopLabel->setWordWrap(true);
+  StrengthUnitBox->setAccessibleName("Единицы крепости");
+  StrengthUnitBox->setToolTip("Крепость на графике и в таблице: по массе или по объёму");
+  auto* unitLabel = new QLabel("&Единицы крепости", this);
+  unitLabel->setBuddy(StrengthUnitBox);
+  auto* unitRow = new QHBoxLayout;
+  unitRow->addWidget(unitLabel);
+  unitRow->addWidget(StrengthUnitBox);
 
-  y += 100;
-  PlacedLabel(this, "Своя граница отбора", {8, y + 3, 120, 16});
-  CutEdit = PlacedEdit(this, Number("0", cutThreshold_), {130, y, 60, 21});
-  PlacedLabel(this, "%масс", {196, y + 3, 40, 16});
+  ProgressLabel = TextLabel(this, "");
+  ProgressLabel->setAccessibleName("Ход перегонки");
+  StopLabel = TextLabel(this, "");
+  StopLabel->setWordWrap(true);
+  StopLabel->setAccessibleName("Чем кончилась перегонка");
+
+  auto* cutRow = new QGridLayout;
+  AddFieldRow(this, *cutRow,
+              {"&Своя граница отбора", &CutEdit, "%масс", "Своя граница отбора, % по массе",
+               "Последняя строка таблицы: отбор, пока крепость отбора не ниже этой границы"});
+  CutEdit->setText(Number("0", cutThreshold_));
   CutTable = new QTableWidget(4, 5, this);
-  CutTable->setGeometry(8, y + 28, 224, 632 - (y + 28) - 8);
   CutTable->verticalHeader()->hide();
   CutTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   CutTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  CutTable->setAccessibleName("Отборы по границам крепости");
   CutTable->setToolTip("Сколько продукта и какой крепости соберётся, пока крепость отбора\n"
                        "не ниже границы, и за какое время; литры — при 20 °C");
 
-  StrengthChart = new chart::TChart(this);
-  StrengthChart->setGeometry(240, 8, 640, 330);
-  StrengthChart->Title.Text = {"Крепость, % — по времени, ч"};
-  StrengthChart->Legend.LegendStyle = chart::lsSeries;
+  auto* left = new QVBoxLayout;
+  left->addLayout(fields);
+  left->addWidget(TakeButton);
+  left->addLayout(runButtons);
+  left->addLayout(unitRow);
+  left->addWidget(ProgressLabel);
+  left->addWidget(StopLabel);
+  left->addLayout(cutRow);
+  left->addWidget(CutTable, 1);
+
+  RunLabel = TextLabel(this, "Перегонка ещё не рассчитана");
+  RunLabel->setWordWrap(true);
+  RunLabel->setAccessibleName("Входные данные показанной перегонки");
+  StrengthChart = Chart(this, "Крепость, % — по времени, ч",
+                        "Крепость отбора, в кубе и средняя крепость собранного продукта по времени перегонки");
   top_ = AddLine(*StrengthChart, "отбор", chart::clRed);
   still_ = AddLine(*StrengthChart, "куб", chart::clBlue);
   mean_ = AddLine(*StrengthChart, "продукт, средняя", chart::RGB(0, 140, 0));
-  ProductChart = new chart::TChart(this);
-  ProductChart->setGeometry(240, 346, 640, 278);
-  ProductChart->Title.Text = {"Собранный продукт, кг — по времени, ч"};
-  ProductChart->Legend.LegendStyle = chart::lsSeries;
+  ProductChart = Chart(this, "Собранный продукт, кг — по времени, ч",
+                       "Масса собранного продукта, кг, по времени перегонки");
   product_ = AddLine(*ProductChart, "продукт", chart::RGB(140, 0, 160));
+  auto* right = new QVBoxLayout;
+  right->addWidget(RunLabel);
+  right->addWidget(StrengthChart, 330);
+  right->addWidget(ProductChart, 278);
+
+  auto* window = new QHBoxLayout(this);
+  window->addLayout(left);
+  window->addLayout(right, 1);
+  resize(888, 632);
 
   connect(StrengthUnitBox, &QComboBox::currentIndexChanged, this, [this] {
     DrawRun();
     ShowCuts();
+    ShowMoment();
   });
+  connect(TakeButton, &QPushButton::clicked, this, [this] { TakeMainClick(); });
   connect(StartButton, &QPushButton::clicked, this, Guarded([this] { StartClick(); }));
   connect(StopButton, &QPushButton::clicked, this, Guarded([this] { StopClick(); }));
+  // Return in a field runs the batch; in the cut's field it only applies the
+  // threshold, as the cuts come from the run shown.
+  for (QLineEdit* edit : {ChargeEdit, StrengthEdit, PowerEdit, TraysEdit, RefluxEdit, StepEdit, StopTopEdit,
+                          StopStillEdit, HoursEdit}) {
+    connect(edit, &QLineEdit::returnPressed, this, Guarded([this] { StartClick(); }));
+  }
   connect(CutEdit, &QLineEdit::editingFinished, this, Guarded([this] {
             cutThreshold_ = numtext::StrToFloat(CutEdit->text().toStdString());
             ShowCuts();
           }));
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] { close(); });
   ShowCuts();
 }
 
@@ -160,14 +235,24 @@ BatchTexts TBatchForm::Texts() const {
 }
 
 void TBatchForm::Open() {
-  const InputTexts texts = main_.Texts();
-  StrengthEdit->setText(QString::fromStdString(texts.strength));
-  PowerEdit->setText(QString::fromStdString(texts.power));
-  TraysEdit->setText(QString::fromStdString(texts.trays));
-  RefluxEdit->setText(QString::fromStdString(texts.reflux));
+  if (!opened_) TakeMainClick();
+  opened_ = true;
   show();
   raise();
   activateWindow();
+}
+
+void TBatchForm::MainCalculated(const model::TColumn& column) {
+  mainTexts_ = TextsOf(column.inputs);
+  TakeButton->setEnabled(true);
+}
+
+void TBatchForm::TakeMainClick() {
+  if (!mainTexts_) return;
+  StrengthEdit->setText(QString::fromStdString(mainTexts_->strength));
+  PowerEdit->setText(QString::fromStdString(mainTexts_->power));
+  TraysEdit->setText(QString::fromStdString(mainTexts_->trays));
+  RefluxEdit->setText(QString::fromStdString(mainTexts_->reflux));
 }
 
 void TBatchForm::StartClick() {
@@ -176,17 +261,23 @@ void TBatchForm::StartClick() {
   const std::uint64_t request = ++request_;
   running_ = true;
   StopButton->setEnabled(true);
-  Progress->setValue(0);
   StopLabel->setText("Считаю…");
+  // The run before is no longer what the fields say: it goes, and the
+  // header names the inputs of the run under way.
+  run_ = {};
+  moment_.reset();
+  DrawRun();
+  ShowCuts();
+  ShowMoment();
+  RunLabel->setText("Считаю для: " + QString::fromStdString(RunInputsText(inputs)));
   // A new run stops the one before; its rows are not shown.
   worker_ = std::jthread([this, request, inputs](std::stop_token stop) {
     int rows = 0;
     const analysis::BatchRun run = analysis::RunBatch(
         inputs,
-        [this, request, &rows, &inputs](const analysis::BatchRow& row) {
+        [this, request, &rows](const analysis::BatchRow& row) {
           if (++rows % kProgressEvery == 0) {
-            const int permille = static_cast<int>(1000 * RunShare(inputs, row));
-            QMetaObject::invokeMethod(this, [this, request, permille] { ShowProgress(request, permille); },
+            QMetaObject::invokeMethod(this, [this, request, row] { ShowProgress(request, row); },
                                       Qt::QueuedConnection);
           }
           return true;
@@ -205,8 +296,10 @@ void TBatchForm::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
 }
 
-void TBatchForm::ShowProgress(std::uint64_t request, int permille) {
-  if (request == request_) Progress->setValue(permille);
+void TBatchForm::ShowProgress(std::uint64_t request, const analysis::BatchRow& row) {
+  if (request != request_) return;
+  moment_ = row;
+  ShowMoment();
 }
 
 void TBatchForm::ShowRun(std::uint64_t request, const analysis::BatchRun& run) {
@@ -214,11 +307,23 @@ void TBatchForm::ShowRun(std::uint64_t request, const analysis::BatchRun& run) {
   run_ = run;
   running_ = false;
   StopButton->setEnabled(false);
-  Progress->setValue(1000);
   StopLabel->setText(QString::fromStdString(analysis::StopText(run)));
+  RunLabel->setText("Показано для: " + QString::fromStdString(RunInputsText(run.inputs)));
+  if (!run.rows.empty()) moment_ = run.rows.back();
+  ShowMoment();
   DrawRun();
   ShowCuts();
 }
+
+// The time simulated and the still's strength: how far a run has come is
+// known, how far it will go is not, so no share of it is shown.
+void TBatchForm::ShowMoment() {
+  ProgressLabel->setText(moment_ ? "Время " + Number("0.00", moment_->time_h) + " ч, в кубе " +
+                                       Number("0.00", Shown(moment_->still_percent)) + " " + ShownUnit()
+                                 : QString());
+}
+
+QString TBatchForm::ShownUnit() const { return StrengthUnitBox->currentIndex() == 1 ? "%об." : "%масс"; }
 
 long double TBatchForm::Shown(long double masspercent) const {
   return model::StrengthIn(masspercent, StrengthUnitBox->currentIndex() == 1
@@ -228,7 +333,9 @@ long double TBatchForm::Shown(long double masspercent) const {
 
 void TBatchForm::DrawRun() {
   const bool byVolume = StrengthUnitBox->currentIndex() == 1;
-  StrengthChart->Title.Text = {byVolume ? "Крепость, %об. — по времени, ч" : "Крепость, % — по времени, ч"};
+  const char* title = byVolume ? "Крепость, %об. — по времени, ч" : "Крепость, % — по времени, ч";
+  StrengthChart->Title.Text = {title};
+  StrengthChart->setAccessibleName(title);
   const analysis::BatchRun& run = run_;
   for (chart::TLineSeries* line : {top_, still_, mean_, product_}) {
     line->BeginUpdate();
@@ -255,18 +362,24 @@ void TBatchForm::ShowCuts() {
   const QString unit = StrengthUnitBox->currentIndex() == 1 ? "%об." : "%";
   CutTable->setHorizontalHeaderLabels({"Порог,\n" + unit, "Время,\nч", "Кг", "Литры", "Креп.,\n" + unit});
   const std::vector<analysis::Cut> cuts = analysis::CutTable(run_, cutThreshold_);
+  // A run that ended before its stop conditions leaves the cuts still
+  // collecting unfinished: their time and mass so far are lower bounds.
+  const bool cutShort = run_.stop == analysis::BatchStop::kCancelled || run_.stop == analysis::BatchStop::kFailed;
   CutTable->setRowCount(static_cast<int>(cuts.size()));
   for (std::size_t i = 0; i < cuts.size(); ++i) {
     const analysis::Cut& cut = cuts[i];
+    const bool unfinished = cutShort && cut.heldtoend;
+    const QString bound = unfinished ? "≥ " : "";
     // Litres at 20 °C; none before there is product.
     const long double litres =
         cut.product_kg > 0 ? cut.product_kg / model::densityat20(cut.product_mean_percent / 100) * 1000 : 0;
-    const QString cells[] = {Number("0.##", Shown(cut.threshold_percent)), Number("0.00", cut.time_h),
-                             Number("0.000", cut.product_kg), Number("0.000", litres),
-                             Number("0.00", Shown(cut.product_mean_percent))};
+    const QString cells[] = {Number("0.##", Shown(cut.threshold_percent)), bound + Number("0.00", cut.time_h),
+                             bound + Number("0.000", cut.product_kg), bound + Number("0.000", litres),
+                             unfinished ? "—" : Number("0.00", Shown(cut.product_mean_percent))};
     for (int c = 0; c < 5; ++c) {
       auto* item = new QTableWidgetItem(run_.rows.empty() ? QString() : cells[c]);
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      if (unfinished) item->setToolTip("Отбор не окончен: перегонка остановлена раньше");
       CutTable->setItem(static_cast<int>(i), c, item);
     }
   }

@@ -2,15 +2,16 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 #include <thread>
 
 #include "analysis/batchrun.h"
 #include "app/batchtexts.h"
+#include "model/column.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QProgressBar;
 class QPushButton;
 class QTableWidget;
 
@@ -21,22 +22,28 @@ class TLineSeries;
 
 namespace app {
 
-class TForm1;
-
 // "Перегонка по времени": one charge of the still distilled over time, the
 // column calculated at the still's strength of each moment. The run goes
-// on a thread of its own: the window shows its progress, can stop it and
-// never waits for it.
+// on a thread of its own: the window shows how far it has come, can stop it
+// and never waits for it. The inputs are the window's own: the main
+// window's are copied into them when the window first opens and when the
+// user asks, never behind the user's back.
 class TBatchForm : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TBatchForm(TForm1& mainWindow);
+  TBatchForm();
   ~TBatchForm() override;
 
-  // Shows the window with the main window's strength, power, trays and
-  // reflux ratio in its fields.
+  // Shows the window; the first time, with the inputs of the main window's
+  // last calculation in its fields.
   void Open();
+  // Remembers the inputs of a calculation of the main window, the ones
+  // "Взять из главного окна" takes.
+  void MainCalculated(const model::TColumn& column);
+  // "Взять из главного окна": the strength, power, trays and reflux ratio of
+  // the main window's last calculation into the fields.
+  void TakeMainClick();
   // "Рассчитать": reads the fields and starts the run, replacing one that
   // runs. Input errors are thrown with their messages.
   void StartClick();
@@ -57,12 +64,16 @@ class TBatchForm : public QWidget {
   QLineEdit* StopStillEdit;
   QLineEdit* HoursEdit;
   QLineEdit* CutEdit;
+  QPushButton* TakeButton;
   QPushButton* StartButton;
   QPushButton* StopButton;
-  QProgressBar* Progress;
+  // Where the run has come to: its time and the still's strength.
+  QLabel* ProgressLabel;
   // «%масс / %об.»: the unit of the strengths shown; inputs stay by mass.
   QComboBox* StrengthUnitBox;
   QLabel* StopLabel;
+  // Over the charts: the inputs of the run they show.
+  QLabel* RunLabel;
   chart::TChart* StrengthChart;
   chart::TChart* ProductChart;
   QTableWidget* CutTable;
@@ -71,13 +82,18 @@ class TBatchForm : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void ShowProgress(std::uint64_t request, int permille);
+  void ShowProgress(std::uint64_t request, const analysis::BatchRow& row);
   void ShowRun(std::uint64_t request, const analysis::BatchRun& run);
+  void ShowMoment();
   void ShowCuts();
   void DrawRun();
   long double Shown(long double masspercent) const;
+  QString ShownUnit() const;
 
-  TForm1& main_;
+  std::optional<InputTexts> mainTexts_;
+  bool opened_ = false;
+  // The row the run last reported, or the last of the run shown.
+  std::optional<analysis::BatchRow> moment_;
   chart::TLineSeries* top_;
   chart::TLineSeries* still_;
   chart::TLineSeries* mean_;

@@ -24,6 +24,17 @@ analysis::BatchInputs ParseBatchTexts(const BatchTexts& texts) {
   return inputs;
 }
 
+InputTexts TextsOf(const model::ColumnInputs& inputs) {
+  return {numtext::IntToStr(inputs.power), numtext::FloatToStr(inputs.stillstrength * 100),
+          numtext::IntToStr(inputs.traycount), numtext::FloatToStr(inputs.refluxplusone - 1)};
+}
+
+std::string RunInputsText(const analysis::BatchInputs& inputs) {
+  return "загрузка " + numtext::FloatToStr(inputs.chargekg) + " кг, " + numtext::FloatToStr(inputs.chargepercent) +
+         " %масс, " + numtext::IntToStr(inputs.power) + " Вт, N = " + numtext::IntToStr(inputs.traycount) +
+         ", ФЧ = " + numtext::FloatToStr(inputs.refluxratio);
+}
+
 long double RunShare(const analysis::BatchInputs& inputs, const analysis::BatchRow& row) {
   return inputs.hours > 0 ? std::min(1.0L, row.time_h / inputs.hours) : 0;
 }

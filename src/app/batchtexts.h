@@ -4,6 +4,8 @@
 #include <string>
 
 #include "analysis/batchrun.h"
+#include "app/calculatecommand.h"
+#include "model/column.h"
 
 namespace app {
 
@@ -26,6 +28,14 @@ struct BatchTexts {
 // Reads the texts in field order, stopping at the first that does not parse
 // with its EConvertError, then checks the inputs' ranges (EBatchInputError).
 analysis::BatchInputs ParseBatchTexts(const BatchTexts& texts);
+
+// The texts of a calculation's inputs, as the main window's fields would
+// hold them to give that calculation again.
+InputTexts TextsOf(const model::ColumnInputs& inputs);
+
+// The inputs a run was made with, for the header over its charts:
+// "загрузка 20 кг, 10 %масс, 1500 Вт, N = 12, ФЧ = 4".
+std::string RunInputsText(const analysis::BatchInputs& inputs);
 
 // How far a run on `inputs` has come at `row`: the share of the run's length
 // passed, 0 to 1; 0 all along for a run of no length.

@@ -122,7 +122,12 @@ void TForm1::StudyClick() {
 }
 
 void TForm1::BatchClick() {
-  if (!batchForm_) batchForm_ = std::make_unique<TBatchForm>(*this);
+  if (!batchForm_) {
+    batchForm_ = std::make_unique<TBatchForm>();
+    connect(this, &TForm1::Calculated, batchForm_.get(), &TBatchForm::MainCalculated);
+    // Before the first calculation there is nothing to take yet.
+    if (ActionExportCsv->isEnabled()) batchForm_->MainCalculated(tableColumn_);
+  }
   batchForm_->Open();
 }
 

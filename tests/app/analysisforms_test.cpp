@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <algorithm>
 
 #include "analysis/batchtable.h"
 #include "analysis/studypool.h"
@@ -113,20 +113,25 @@ TEST_F(AnalysisFormTest, StudyAnswersWhatATargetStrengthNeeds) {
   EXPECT_TRUE(study.RefluxAnswer->text().contains("азеотроп")) << study.RefluxAnswer->text().toStdString();
 }
 
-// The batch run takes the main window's inputs and shows the run of its
-// fields; a refusal shows its message.
+// The batch run takes the inputs of the main window's calculation when it
+// first opens, later only on request, and shows the run of its fields under
+// a header naming them; a refusal shows its message.
 TEST_F(AnalysisFormTest, BatchShowsTheRunOfItsFields) {
-  form.SetTexts({"1500", "10", "12", "4"});
+  Calculate({"1500", "10", "12", "4"});
   form.ActionBatch->trigger();
   TBatchForm& batch = *form.BatchWindow();
-  const BatchTexts texts = batch.Texts();
-  EXPECT_EQ(texts.strength + " " + texts.power + " " + texts.trays + " " + texts.reflux, "10 1500 12 4");
+  const auto fields = [&batch] {
+    const BatchTexts texts = batch.Texts();
+    return texts.strength + " " + texts.power + " " + texts.trays + " " + texts.reflux;
+  };
+  EXPECT_EQ(fields(), "10 1500 12 4");
   batch.HoursEdit->setText("3");
   ASSERT_EQ(ClickAndWait(batch, batch.StartButton), QStringList());
   const analysis::BatchRun expected = analysis::RunBatch(ParseBatchTexts(batch.Texts()));
   ASSERT_EQ(batch.LastRun().rows.size(), expected.rows.size());
   EXPECT_EQ(batch.LastRun().rows.back().product_kg, expected.rows.back().product_kg);
   EXPECT_EQ(batch.StopLabel->text(), QString::fromStdString(analysis::StopText(expected)));
+  EXPECT_EQ(batch.RunLabel->text(), "Показано для: загрузка 20 кг, 10 %масс, 1500 Вт, N = 12, ФЧ = 4");
   EXPECT_EQ(batch.ProductChart->Series(0).Count(), static_cast<int>(expected.rows.size()));
   // The cuts at 90, 80 and 60 % and the user's own.
   EXPECT_EQ(batch.CutTable->item(3, 0)->text() + " " + batch.CutTable->item(1, 2)->text(),
@@ -141,28 +146,82 @@ TEST_F(AnalysisFormTest, BatchShowsTheRunOfItsFields) {
             numtext::FormatFloat("0.000", cut.product_kg / model::densityat20(cut.product_mean_percent / 100) * 1000));
   batch.StepEdit->setText("x");
   EXPECT_EQ(ClickAndWait(batch, batch.StartButton), QStringList{test::StopBox("'x' is not a valid floating point value.")});
+  // Neither a new calculation nor opening the window again overwrites the
+  // user's edits; the button takes the calculation's inputs.
+  batch.TraysEdit->setText("7");
+  Calculate({"1000", "5", "3", "2"});
+  form.ActionBatch->trigger();
+  EXPECT_EQ(fields(), "10 1500 7 4");
+  QTest::mouseClick(batch.TakeButton, Qt::LeftButton);
+  EXPECT_EQ(fields(), "5 1000 3 2");
 }
 
-// The progress is the share of the run's length done, shown every 20 rows:
-// here 40 steps of 15 minutes after row 0 at time 0. Stopped, a long run keeps
-// what it computed, and its fields may change while it runs.
+// The window shows the time reached and the still's strength as the run goes
+// and at its end; a cut held to the end of a whole run is not marked. A new run clears the old one at once. Stopped, a long run
+// keeps what it computed and marks the cuts not yet ended; its fields may
+// change while it runs.
 TEST_F(AnalysisFormTest, BatchShowsProgressAndStops) {
   form.ActionBatch->trigger();
   TBatchForm& batch = *form.BatchWindow();
-  Type({{batch.StrengthEdit, "10"}, {batch.StepEdit, "15"}, {batch.HoursEdit, "10"}, {batch.StopStillEdit, "0"}});
-  QList<int> shown;
-  QObject::connect(batch.Progress, &QProgressBar::valueChanged, [&shown](int value) { shown << value; });
+  const auto marksUnfinishedCuts = [&batch](bool stopped) {
+    const std::vector<analysis::Cut> cuts = analysis::CutTable(batch.LastRun(), 70);
+    for (int row = 0; row < 4; ++row) {
+      EXPECT_EQ(batch.CutTable->item(row, 2)->text().startsWith("≥ "), stopped && cuts[row].heldtoend) << row;
+    }
+  };
+  Type({{batch.StrengthEdit, "10"}, {batch.StepEdit, "15"}, {batch.HoursEdit, "2"}, {batch.StopStillEdit, "0"}});
   ClickAndWait(batch, batch.StartButton);
-  EXPECT_EQ(shown, QList<int>({475, 975, 1000}));
+  const analysis::BatchRow last = batch.LastRun().rows.back();
+  EXPECT_EQ(batch.ProgressLabel->text().toStdString(), "Время " + numtext::FormatFloat("0.00", last.time_h) +
+                                                           " ч, в кубе " + numtext::FormatFloat("0.00", last.still_percent) + " %масс");
+  ASSERT_TRUE(analysis::CutAt(batch.LastRun(), 60).heldtoend);
+  marksUnfinishedCuts(false);
 
   Type({{batch.StepEdit, "0.1"}, {batch.HoursEdit, "150"}});
   QTest::mouseClick(batch.StartButton, Qt::LeftButton);
+  EXPECT_EQ(batch.StrengthChart->Series(0).Count() + batch.ProgressLabel->text().size(), 0);
+  EXPECT_EQ(batch.CutTable->item(0, 1)->text(), "");
   batch.HoursEdit->setText("x");
-  EXPECT_TRUE(test::WaitUntil([&] { return batch.Progress->value() > 0; }));
+  EXPECT_TRUE(test::WaitUntil([&] { return batch.ProgressLabel->text().startsWith("Время "); }));
   ClickAndWait(batch, batch.StopButton);
   EXPECT_EQ(batch.StopLabel->text(), "Перегонка прервана");
   EXPECT_FALSE(batch.LastRun().rows.empty());
   EXPECT_EQ(batch.StrengthChart->Series(0).Count(), static_cast<int>(batch.LastRun().rows.size()));
+  marksUnfinishedCuts(true);
+}
+
+// Return in a field runs the batch and Escape closes the window. Every
+// control has a name, every field a hint and a label with a mnemonic that
+// leads to it, every chart says what it shows, and the charts grow with the
+// window.
+TEST_F(AnalysisFormTest, BatchServesTheKeyboardAndScreenReaders) {
+  form.ActionBatch->trigger();
+  TBatchForm& batch = *form.BatchWindow();
+  batch.HoursEdit->setText("0.5");
+  const QList<QLabel*> labels = batch.findChildren<QLabel*>();
+  QList<QWidget*> fields{batch.StrengthUnitBox};
+  for (QLineEdit* edit : batch.findChildren<QLineEdit*>()) fields << edit;
+  for (QWidget* field : fields) {
+    EXPECT_FALSE(field->accessibleName().isEmpty() || field->toolTip().isEmpty());
+    EXPECT_TRUE(std::ranges::any_of(labels, [field](QLabel* label) { return label->buddy() == field && label->text().contains('&'); }));
+    if (field == batch.StrengthUnitBox || field == batch.CutEdit) continue;
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_TRUE(batch.Busy()) << field->accessibleName().toStdString();
+    EXPECT_TRUE(test::WaitUntil([&] { return !batch.Busy(); }));
+  }
+  for (QWidget* control : {static_cast<QWidget*>(batch.TakeButton), static_cast<QWidget*>(batch.StartButton),
+                           static_cast<QWidget*>(batch.StopButton), static_cast<QWidget*>(batch.CutTable)}) {
+    EXPECT_FALSE(control->accessibleName().isEmpty());
+  }
+  const QSize small = batch.ProductChart->size();
+  batch.resize(batch.width() + 300, batch.height() + 200);
+  for (const chart::TChart* chart : {batch.StrengthChart, batch.ProductChart}) {
+    EXPECT_FALSE(chart->accessibleName().isEmpty() || chart->accessibleDescription().isEmpty());
+  }
+  const QSize grown = batch.ProductChart->size() - small;
+  EXPECT_TRUE(grown.width() > 0 && grown.height() > 0) << grown.width() << " " << grown.height();
+  QTest::keyClick(batch.ChargeEdit, Qt::Key_Escape);
+  EXPECT_FALSE(batch.isVisible());
 }
 
 }  // namespace
