@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <memory>
+#include <sstream>
 
 #include "analysis/batchtable.h"
 #include "app/application.h"
@@ -115,7 +116,7 @@ TBatchForm::TBatchForm(TForm1& mainWindow) : main_(mainWindow) {
   CutEdit = PlacedEdit(this, Number("0", cutThreshold_), {130, y, 60, 21});
   PlacedLabel(this, "%масс", {196, y + 3, 40, 16});
   CutTable = new QTableWidget(4, 5, this);
-  CutTable->setGeometry(8, y + 28, 224, 632 - (y + 28) - 8);
+  CutTable->setGeometry(8, y + 28, 224, 632 - (y + 28) - 8 - 31);
   CutTable->verticalHeader()->hide();
   CutTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   CutTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -134,6 +135,16 @@ TBatchForm::TBatchForm(TForm1& mainWindow) : main_(mainWindow) {
   ProductChart->Title.Text = {"Собранный продукт, кг — по времени, ч"};
   ProductChart->Legend.LegendStyle = chart::lsSeries;
   product_ = AddLine(*ProductChart, "продукт", chart::RGB(140, 0, 160));
+  Export = MakeExportButtons(this, {{{StrengthChart, "&Крепость…", "stillwise-batch-strength.png"},
+                                     {ProductChart, "&Продукт…", "stillwise-batch-product.png"}},
+                                    [this] {
+                                      std::ostringstream csv;
+                                      analysis::WriteBatchCsv(csv, run_.rows);
+                                      return csv.str();
+                                    },
+                                    "Сохранить перегонку",
+                                    "stillwise-batch.csv"});
+  for (int b = 0; QPushButton* button : {Export.picture, Export.csv, Export.copy}) button->setGeometry(8 + 76 * b++, 599, 72, 25);
 
   connect(StrengthUnitBox, &QComboBox::currentIndexChanged, this, [this] {
     DrawRun();
@@ -216,6 +227,7 @@ void TBatchForm::ShowRun(std::uint64_t request, const analysis::BatchRun& run) {
   StopButton->setEnabled(false);
   Progress->setValue(1000);
   StopLabel->setText(QString::fromStdString(analysis::StopText(run)));
+  Export.SetEnabled(!run_.rows.empty());
   DrawRun();
   ShowCuts();
 }

@@ -6,6 +6,7 @@
 
 #include "analysis/batchrun.h"
 #include "app/batchtexts.h"
+#include "app/exportactions.h"
 
 class QComboBox;
 class QLabel;
@@ -66,6 +67,7 @@ class TBatchForm : public QWidget {
   chart::TChart* StrengthChart;
   chart::TChart* ProductChart;
   QTableWidget* CutTable;
+  ExportButtons Export;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
