@@ -144,7 +144,12 @@ TBatchForm::TBatchForm(TForm1& mainWindow) : main_(mainWindow) {
                                     },
                                     "Сохранить перегонку",
                                     "stillwise-batch.csv"});
-  for (int b = 0; QPushButton* button : {Export.picture, Export.csv, Export.copy}) button->setGeometry(8 + 76 * b++, 599, 72, 25);
+  // Side by side under the cut table.
+  int x = 8;
+  for (QPushButton* button : {Export.picture, Export.csv, Export.copy}) {
+    button->setGeometry(x, 599, 72, 25);
+    x += 76;
+  }
 
   connect(StrengthUnitBox, &QComboBox::currentIndexChanged, this, [this] {
     DrawRun();

@@ -271,6 +271,7 @@ void TStudyForm::StartClick() {
     chart->Reset(study.traycounts);
     chart->SetMarker(refluxratio);
   }
+  traycounts_ = study.traycounts;
   lines_.assign(study.traycounts.size(), std::nullopt);
   Export.SetEnabled(false);
   NotesLabel->clear();
@@ -346,14 +347,8 @@ void TStudyForm::ShowNotes() { NotesLabel->setText(QString::fromStdString(Join(m
 
 void TStudyForm::DescribeCharts() {
   QString counts;
-  try {
-    for (const int traycount : analysis::ParseTrayList(TraysEdit->text().toStdString())) {
-      counts += (counts.isEmpty() ? "" : ", ") + QString::number(traycount);
-    }
-  } catch (const runtime::Exception&) {
-    // A list that does not read names no lines; the study refuses it.
-  }
-  const QString lines = " Одна линия на каждое число тарелок N: " + counts +
+  for (const int traycount : traycounts_) counts += (counts.isEmpty() ? "" : ", ") + QString::number(traycount);
+  const QString lines = counts.isEmpty() ? QString() : " Одна линия на каждое число тарелок N: " + counts +
                         "; вертикальная черта — флегмовое число расчёта главного окна.";
   MainChart->setAccessibleDescription(QString::fromStdString(StudyQuantityTitle(mainStudy_->Quantity(), ShownUnit())) +
                                       "." + lines);

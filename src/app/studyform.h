@@ -108,7 +108,9 @@ class TStudyForm : public QWidget {
   analysis::TStudyPool pool_;
   std::uint64_t studyRequest_ = 0;
   bool studyRunning_ = false;
-  // The study's lines in the order of its tray list, each once it is done.
+  // The tray counts of the study shown, and its lines in their order, each
+  // once it is done.
+  std::vector<int> traycounts_;
   std::vector<std::optional<analysis::StudyLine>> lines_;
   std::uint64_t searchRequest_ = 0;
   bool searchRunning_ = false;
