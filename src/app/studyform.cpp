@@ -191,7 +191,9 @@ TStudyForm::TStudyForm() {
     DescribeCharts();
   });
   BindWindowKeys(*this, [this] { ReturnPressed(); });
+  // Until the main window has calculated there is nothing to study.
   SourceLabel->setText("Нет расчёта: нажмите «Расчет» в главном окне.");
+  for (QPushButton* button : {StartButton, FindButton}) button->setEnabled(false);
   DescribeCharts();
   resize(888, 632);
 }
@@ -204,6 +206,7 @@ TStudyForm::~TStudyForm() {
 
 void TStudyForm::ShowInputs(const model::ColumnInputs& inputs) {
   inputs_ = inputs;
+  for (QPushButton* button : {StartButton, FindButton}) button->setEnabled(true);
   // The calculation's own tray count joins the list when it is not there.
   try {
     const std::vector<int> listed = analysis::ParseTrayList(TraysEdit->text().toStdString());
