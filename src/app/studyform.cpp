@@ -77,7 +77,6 @@ chart::TChart* StudyChart(QWidget* parent, const QString& name) {
   chart->setAccessibleName(name);
   chart->setMinimumSize(400, 200);
   chart->setMouseTracking(true);
-  chart->setFocusPolicy(Qt::ClickFocus);
   return chart;
 }
 
@@ -89,20 +88,21 @@ TStudyForm::TStudyForm() {
   // Closing it only hides it; closing the main window ends the program.
   setAttribute(Qt::WA_QuitOnClose, false);
 
+  // Made in the order the keyboard's Tab visits them, top to bottom.
   SourceLabel = WrappedLabel(this, "Исходные данные исследования");
   TraysEdit = Field(this, "1 2 5 10 20 40", "Числа тарелок через пробел");
   FromEdit = Field(this, "0", "Флегмовое число от", 48);
   ToEdit = Field(this, "20", "Флегмовое число до", 48);
   PointsEdit = Field(this, "101", "Точек на линии", 48);
+  StrengthUnitBox = new QComboBox(this);
+  StrengthUnitBox->addItems({"%масс", "%об."});
+  StrengthUnitBox->setAccessibleName("Крепость по массе или по объёму");
   StartButton = new TPushButton("&Рассчитать", this);
   StartButton->setAccessibleName("Рассчитать исследование");
   CancelButton = new TPushButton("&Остановить", this);
   CancelButton->setAccessibleName("Остановить исследование");
   CancelButton->setEnabled(false);
   ProgressLabel = WrappedLabel(this, "Ход исследования");
-  StrengthUnitBox = new QComboBox(this);
-  StrengthUnitBox->addItems({"%масс", "%об."});
-  StrengthUnitBox->setAccessibleName("Крепость по массе или по объёму");
   TargetEdit = Field(this, "94", "Крепость отбора не ниже", 48);
   TargetUnit = new QLabel("%", this);
   FindButton = new TPushButton("&Найти", this);
