@@ -10,6 +10,7 @@
 #include <QShortcut>
 #include <QTableWidget>
 #include <memory>
+#include <sstream>
 
 #include "analysis/batchtable.h"
 #include "app/application.h"
@@ -191,6 +192,18 @@ TBatchForm::TBatchForm() {
   ProductChart = Chart(this, "Собранный продукт, кг — по времени, ч",
                        "Масса собранного продукта, кг, по времени перегонки");
   product_ = AddLine(*ProductChart, "продукт", chart::RGB(140, 0, 160));
+  Export = MakeExportButtons(this, {{{StrengthChart, "&Крепость…", "stillwise-batch-strength.png"},
+                                     {ProductChart, "&Продукт…", "stillwise-batch-product.png"}},
+                                    [this] {
+                                      std::ostringstream csv;
+                                      analysis::WriteBatchCsv(csv, run_.rows);
+                                      return csv.str();
+                                    },
+                                    "Сохранить перегонку",
+                                    "stillwise-batch.csv"});
+  auto* exportRow = new QHBoxLayout;
+  for (QPushButton* button : {Export.picture, Export.csv, Export.copy}) exportRow->addWidget(button);
+  left->addLayout(exportRow);
   auto* right = new QVBoxLayout;
   right->addWidget(RunLabel);
   right->addWidget(StrengthChart, 330);
@@ -266,6 +279,7 @@ void TBatchForm::StartClick() {
   // header names the inputs of the run under way.
   run_ = {};
   moment_.reset();
+  Export.SetEnabled(false);
   DrawRun();
   ShowCuts();
   ShowMoment();
@@ -311,6 +325,7 @@ void TBatchForm::ShowRun(std::uint64_t request, const analysis::BatchRun& run) {
   RunLabel->setText("Показано для: " + QString::fromStdString(RunInputsText(run.inputs)));
   if (!run.rows.empty()) moment_ = run.rows.back();
   ShowMoment();
+  Export.SetEnabled(!run_.rows.empty());
   DrawRun();
   ShowCuts();
 }

@@ -8,6 +8,7 @@
 #include "analysis/batchrun.h"
 #include "app/batchtexts.h"
 #include "model/column.h"
+#include "app/exportactions.h"
 
 class QComboBox;
 class QLabel;
@@ -77,6 +78,7 @@ class TBatchForm : public QWidget {
   chart::TChart* StrengthChart;
   chart::TChart* ProductChart;
   QTableWidget* CutTable;
+  ExportButtons Export;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -152,7 +152,7 @@ TForm1::TForm1(QWidget& informationWindow) : informationWindow_(informationWindo
   connect(Label8, &TClickLabel::clicked, this, Guarded([this] { Button4Click(); }));
 }
 
-// The study window goes before the main window's controls it reads.
+// Out of line: the secondary windows are complete types only here.
 TForm1::~TForm1() = default;
 
 void TForm1::Button1Click() {

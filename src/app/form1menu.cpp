@@ -117,7 +117,13 @@ void TForm1::CopyChartClick() {
 }
 
 void TForm1::StudyClick() {
-  if (!studyForm_) studyForm_ = std::make_unique<TStudyForm>(*this);
+  if (!studyForm_) {
+    studyForm_ = std::make_unique<TStudyForm>();
+    connect(this, &TForm1::Calculated, studyForm_.get(),
+            [this](const model::TColumn& column) { studyForm_->ShowInputs(column.inputs); });
+    // Before the first calculation there is nothing to study yet.
+    if (ActionExportCsv->isEnabled()) studyForm_->ShowInputs(tableColumn_.inputs);
+  }
   studyForm_->Open();
 }
 

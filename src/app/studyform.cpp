@@ -1,20 +1,24 @@
 #include "app/studyform.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <sstream>
 
 #include "analysis/inverse.h"
+#include "analysis/studycommand.h"
 #include "app/application.h"
-#include "app/controls.h"
-#include "app/calculatecommand.h"
-#include "app/fixedwindow.h"
-#include "app/form1.h"
 #include "app/pushbutton.h"
 #include "app/windowfont.h"
+#include "app/windowkeys.h"
 #include "chart/chartwidget.h"
 #include "model/strengthunits.h"
 #include "numtext/numtext.h"
@@ -31,83 +35,167 @@ std::string Join(const std::vector<std::string>& lines) {
   return text;
 }
 
-std::string RefluxText(const analysis::RefluxAnswer& answer, int traycount) {
-  const std::string question = "Флегмовое число при N = " + std::to_string(traycount) + ": ";
+// Each answer names the target it answers, so that one left from an earlier
+// target cannot pass for the current one.
+std::string RefluxText(const std::string& target, const analysis::RefluxAnswer& answer, int traycount) {
+  const std::string question = "Для " + target + " при N = " + std::to_string(traycount) + ": ";
   if (!answer.reached) return question + answer.reason;
-  return question + "не меньше " + numtext::FormatFloat("0.00", answer.refluxratio);
+  return question + "флегмовое число не меньше " + numtext::FormatFloat("0.00", answer.refluxratio);
 }
 
-std::string TrayText(const analysis::TrayAnswer& answer, long double refluxratio) {
-  const std::string question = "Тарелок при ФЧ = " + numtext::FormatFloat("0.##", refluxratio) + ": ";
+std::string TrayText(const std::string& target, const analysis::TrayAnswer& answer, long double refluxratio) {
+  const std::string question = "Для " + target + " при ФЧ = " + numtext::FormatFloat("0.##", refluxratio) + ": ";
   if (!answer.reached) return question + answer.reason;
-  return question + "не меньше " + std::to_string(answer.traycount);
+  return question + "тарелок не меньше " + std::to_string(answer.traycount);
+}
+
+QLabel* WrappedLabel(QWidget* parent, const QString& accessibleName) {
+  auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setAccessibleName(accessibleName);
+  return label;
+}
+
+QLineEdit* Field(QWidget* parent, const QString& text, const QString& accessibleName, int width = 0) {
+  auto* edit = new QLineEdit(text, parent);
+  edit->setAccessibleName(accessibleName);
+  edit->setToolTip(accessibleName);
+  if (width > 0) edit->setFixedWidth(width);
+  return edit;
+}
+
+// A label with a mnemonic that moves the focus to its field.
+QLabel* BuddyLabel(QWidget* parent, const QString& text, QWidget* buddy) {
+  auto* label = new QLabel(text, parent);
+  label->setBuddy(buddy);
+  return label;
+}
+
+chart::TChart* StudyChart(QWidget* parent, const QString& name) {
+  auto* chart = new chart::TChart(parent);
+  chart->setAccessibleName(name);
+  chart->setMinimumSize(400, 200);
+  chart->setMouseTracking(true);
+  return chart;
 }
 
 }  // namespace
 
-TStudyForm::TStudyForm(TForm1& mainWindow) : main_(mainWindow) {
+TStudyForm::TStudyForm() {
   setWindowTitle("Исследование колонны");
   setFont(WindowFont());
   // Closing it only hides it; closing the main window ends the program.
   setAttribute(Qt::WA_QuitOnClose, false);
-  MakeFixedWindow(*this, {888, 632});
 
-  SourceLabel = PlacedLabel(this, "", {8, 8, 224, 42});
-  SourceLabel->setWordWrap(true);
-  PlacedLabel(this, "Числа тарелок:", {8, 56, 224, 16});
-  TraysEdit = PlacedEdit(this, "1 2 5 10 20 40", {8, 74, 224, 21});
-  PlacedLabel(this, "Флегмовое число от", {8, 104, 110, 16});
-  FromEdit = PlacedEdit(this, "0", {120, 101, 40, 21});
-  PlacedLabel(this, "до", {166, 104, 20, 16});
-  ToEdit = PlacedEdit(this, "20", {188, 101, 44, 21});
-  PlacedLabel(this, "Точек:", {8, 132, 60, 16});
-  PointsEdit = PlacedEdit(this, "101", {70, 129, 50, 21});
-  StartButton = new TPushButton("Рассчитать", this);
-  StartButton->setGeometry(8, 160, 100, 25);
+  // Made in the order the keyboard's Tab visits them, top to bottom.
+  SourceLabel = WrappedLabel(this, "Исходные данные исследования");
+  TraysEdit = Field(this, "1 2 5 10 20 40", "Числа тарелок через пробел");
+  FromEdit = Field(this, "0", "Флегмовое число от", 48);
+  ToEdit = Field(this, "20", "Флегмовое число до", 48);
+  PointsEdit = Field(this, "101", "Точек на линии", 48);
   StrengthUnitBox = new QComboBox(this);
   StrengthUnitBox->addItems({"%масс", "%об."});
   StrengthUnitBox->setAccessibleName("Крепость по массе или по объёму");
-  StrengthUnitBox->setGeometry(152, 162, 80, 21);
-
-  PlacedLabel(this, "Крепость отбора не ниже", {8, 206, 150, 16});
-  TargetEdit = PlacedEdit(this, "94", {160, 203, 44, 21});
-  TargetUnit = PlacedLabel(this, "%", {206, 206, 26, 16});
-  FindButton = new TPushButton("Найти", this);
-  FindButton->setGeometry(8, 232, 100, 25);
-  RefluxAnswer = PlacedLabel(this, "", {8, 264, 224, 48});
-  RefluxAnswer->setWordWrap(true);
-  TrayAnswer = PlacedLabel(this, "", {8, 314, 224, 48});
-  TrayAnswer->setWordWrap(true);
-  NotesLabel = PlacedLabel(this, "", {8, 372, 224, 250});
-  NotesLabel->setWordWrap(true);
+  StartButton = new TPushButton("&Рассчитать", this);
+  StartButton->setAccessibleName("Рассчитать исследование");
+  CancelButton = new TPushButton("&Остановить", this);
+  CancelButton->setAccessibleName("Остановить исследование");
+  CancelButton->setEnabled(false);
+  ProgressLabel = WrappedLabel(this, "Ход исследования");
+  TargetEdit = Field(this, "94", "Крепость отбора не ниже", 48);
+  TargetUnit = new QLabel("%", this);
+  FindButton = new TPushButton("&Найти", this);
+  FindButton->setAccessibleName("Найти флегмовое число и число тарелок для крепости");
+  RefluxAnswer = WrappedLabel(this, "Нужное флегмовое число");
+  TrayAnswer = WrappedLabel(this, "Нужное число тарелок");
+  NotesLabel = WrappedLabel(this, "Нерассчитанные точки");
   NotesLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  MainChart = new chart::TChart(this);
-  MainChart->setGeometry(240, 8, 640, 310);
-  PlacedLabel(this, "Второй график:", {240, 327, 90, 16});
+  MainChart = StudyChart(this, "График крепости отбора");
   SecondQuantity = new QComboBox(this);
   SecondQuantity->addItems({"Отбор продукта, г/ч", "КПД по этанолу, %"});
-  SecondQuantity->setGeometry(334, 324, 200, 21);
-  SecondChart = new chart::TChart(this);
-  SecondChart->setGeometry(240, 350, 640, 256);
-  StatusLine = PlacedLabel(this, "", {240, 610, 640, 16});
-  for (chart::TChart* chart : {MainChart, SecondChart}) {
-    chart->setMouseTracking(true);
-    chart->installEventFilter(this);
-  }
+  SecondQuantity->setAccessibleName("Что показывает второй график");
+  SecondChart = StudyChart(this, "Второй график");
+  StatusLine = WrappedLabel(this, "Точка под указателем");
+  StatusLine->setWordWrap(false);
+  for (chart::TChart* chart : {MainChart, SecondChart}) chart->installEventFilter(this);
   mainStudy_ = std::make_unique<TStudyChart>(*MainChart, StudyQuantity::kTopStrength);
   secondStudy_ = std::make_unique<TStudyChart>(*SecondChart, StudyQuantity::kProduct);
+  Export = MakeExportButtons(this, {{{MainChart, "&Крепость отбора…", "stillwise-study-top.png"},
+                                     {SecondChart, "&Второй график…", "stillwise-study-second.png"}},
+                                    [this] { return StudyCsv(); },
+                                    "Сохранить исследование",
+                                    "stillwise-study.csv"});
+
+  // The inputs on the left at their natural width; the charts take the rest.
+  auto* inputs = new QGridLayout;
+  inputs->addWidget(SourceLabel, 0, 0, 1, 4);
+  inputs->addWidget(BuddyLabel(this, "&Числа тарелок:", TraysEdit), 1, 0, 1, 4);
+  inputs->addWidget(TraysEdit, 2, 0, 1, 4);
+  inputs->addWidget(BuddyLabel(this, "&Флегмовое число от", FromEdit), 3, 0);
+  inputs->addWidget(FromEdit, 3, 1);
+  inputs->addWidget(BuddyLabel(this, "&до", ToEdit), 3, 2);
+  inputs->addWidget(ToEdit, 3, 3);
+  inputs->addWidget(BuddyLabel(this, "&Точек:", PointsEdit), 4, 0);
+  inputs->addWidget(PointsEdit, 4, 1);
+  inputs->addWidget(BuddyLabel(this, "&Единицы:", StrengthUnitBox), 5, 0);
+  inputs->addWidget(StrengthUnitBox, 5, 1, 1, 3);
+  auto* run = new QHBoxLayout;
+  run->addWidget(StartButton);
+  run->addWidget(CancelButton);
+  auto* target = new QHBoxLayout;
+  target->addWidget(BuddyLabel(this, "Крепость отбора не ни&же", TargetEdit));
+  target->addWidget(TargetEdit);
+  target->addWidget(TargetUnit);
+  target->addStretch();
+  auto* exports = new QHBoxLayout;
+  for (QPushButton* button : {Export.picture, Export.csv, Export.copy}) exports->addWidget(button);
+  auto* left = new QVBoxLayout;
+  left->addLayout(inputs);
+  left->addLayout(run);
+  left->addWidget(ProgressLabel);
+  left->addSpacing(12);
+  left->addLayout(target);
+  left->addWidget(FindButton, 0, Qt::AlignLeft);
+  left->addWidget(RefluxAnswer);
+  left->addWidget(TrayAnswer);
+  left->addWidget(NotesLabel, 1);
+  left->addLayout(exports);
+  auto* second = new QHBoxLayout;
+  second->addWidget(BuddyLabel(this, "&Второй график:", SecondQuantity));
+  second->addWidget(SecondQuantity);
+  second->addStretch();
+  auto* right = new QVBoxLayout;
+  right->addWidget(MainChart, 3);
+  right->addLayout(second);
+  right->addWidget(SecondChart, 2);
+  right->addWidget(StatusLine);
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(left, 0);
+  layout->addLayout(right, 1);
+  // The left column keeps its width; long answers wrap instead of widening it.
+  for (QLabel* label : {SourceLabel, ProgressLabel, RefluxAnswer, TrayAnswer, NotesLabel}) label->setFixedWidth(232);
 
   connect(StartButton, &QPushButton::clicked, this, Guarded([this] { StartClick(); }));
+  connect(CancelButton, &QPushButton::clicked, this, [this] { CancelClick(); });
   connect(FindButton, &QPushButton::clicked, this, Guarded([this] { FindClick(); }));
   connect(StrengthUnitBox, &QComboBox::currentIndexChanged, this, [this] {
     const model::StrengthUnit unit = ShownUnit();
     TargetUnit->setText(unit == model::StrengthUnit::kVolume ? "%об." : "%");
     mainStudy_->SetStrengthUnit(unit);
+    DescribeCharts();
   });
   connect(SecondQuantity, &QComboBox::currentIndexChanged, this, [this](int index) {
     secondStudy_->SetQuantity(index == 0 ? StudyQuantity::kProduct : StudyQuantity::kEfficiency);
+    DescribeCharts();
   });
+  BindWindowKeys(*this, [this] { ReturnPressed(); });
+  // Until the main window has calculated there is nothing to study.
+  SourceLabel->setText("Нет расчёта: нажмите «Расчет» в главном окне.");
+  for (QPushButton* button : {StartButton, FindButton}) button->setEnabled(false);
+  DescribeCharts();
+  resize(888, 632);
 }
 
 TStudyForm::~TStudyForm() {
@@ -116,18 +204,26 @@ TStudyForm::~TStudyForm() {
   search_ = {};
 }
 
-void TStudyForm::Open() {
-  // The main window's own tray count joins the list when it is not there.
+void TStudyForm::ShowInputs(const model::ColumnInputs& inputs) {
+  inputs_ = inputs;
+  for (QPushButton* button : {StartButton, FindButton}) button->setEnabled(true);
+  // The calculation's own tray count joins the list when it is not there.
   try {
-    const int traycount = numtext::StrToInt(main_.Texts().trays);
     const std::vector<int> listed = analysis::ParseTrayList(TraysEdit->text().toStdString());
-    const std::vector<int> joined = analysis::WithTrayCount(listed, traycount);
-    if (joined != listed) {
-      TraysEdit->setText(TraysEdit->text() + " " + QString::number(traycount));
+    if (analysis::WithTrayCount(listed, inputs.traycount) != listed) {
+      TraysEdit->setText(TraysEdit->text() + " " + QString::number(inputs.traycount));
     }
   } catch (const runtime::Exception&) {
-    // StartClick below shows what is wrong with either text.
+    // StartClick shows what is wrong with the list.
   }
+  // Answers for other inputs would read as answers for these.
+  StopSearch();
+  RefluxAnswer->clear();
+  TrayAnswer->clear();
+  if (isVisible()) StartClick();
+}
+
+void TStudyForm::Open() {
   show();
   raise();
   activateWindow();
@@ -145,26 +241,48 @@ analysis::RefluxRange TStudyForm::TypedRefluxEnds() const {
   return range;
 }
 
+void TStudyForm::ReturnPressed() {
+  QWidget* focused = focusWidget();
+  if (auto* button = qobject_cast<QAbstractButton*>(focused)) {
+    button->click();
+  } else if (focused == TargetEdit) {
+    FindClick();
+  } else {
+    StartClick();
+  }
+}
+
 void TStudyForm::StartClick() {
-  const InputTexts texts = main_.Texts();
-  const model::ColumnInputs inputs = ParseInputs(texts);
+  if (!inputs_) return;
   analysis::Study study;
-  study.power = inputs.power;
-  study.stillstrength = inputs.stillstrength;
+  study.power = inputs_->power;
+  study.stillstrength = inputs_->stillstrength;
   study.traycounts = analysis::ParseTrayList(TraysEdit->text().toStdString());
   study.reflux = TypedRefluxEnds();
   study.reflux.points = numtext::StrToInt(PointsEdit->text().toStdString());
   analysis::CheckStudy(study);
 
-  SourceLabel->setText(QString::fromStdString("Мощность " + texts.power + " Вт, крепость в кубе " +
-                                              texts.strength + " %масс — из главного окна"));
+  const long double refluxratio = inputs_->refluxplusone - 1;
+  SourceLabel->setText(QString::fromStdString(
+      "Расчёт главного окна: мощность " + std::to_string(inputs_->power) + " Вт, крепость в кубе " +
+      numtext::FormatFloat("0.##", inputs_->stillstrength * 100) + " %масс, тарелок " +
+      std::to_string(inputs_->traycount) + ", флегмовое число " + numtext::FormatFloat("0.##", refluxratio) +
+      " (черта на графиках)."));
+  // The lines of the study before go at once: none of them may pass for
+  // a line of these inputs.
   for (TStudyChart* chart : {mainStudy_.get(), secondStudy_.get()}) {
     chart->Reset(study.traycounts);
-    chart->SetMarker(inputs.refluxplusone - 1);
+    chart->SetMarker(refluxratio);
   }
+  traycounts_ = study.traycounts;
+  lines_.assign(study.traycounts.size(), std::nullopt);
+  Export.SetEnabled(false);
   NotesLabel->clear();
   StatusLine->clear();
   studyRunning_ = true;
+  CancelButton->setEnabled(true);
+  ShowProgress();
+  DescribeCharts();
   // The workers post what they finish; lines of an earlier request that are
   // still on their way are recognised by their number and dropped.
   const std::uint64_t request = ++studyRequest_;
@@ -180,45 +298,96 @@ void TStudyForm::StartClick() {
       });
 }
 
+void TStudyForm::CancelClick() {
+  if (!studyRunning_) return;
+  pool_.Cancel();
+  ++studyRequest_;
+  studyRunning_ = false;
+  CancelButton->setEnabled(false);
+  ShowProgress();
+}
+
 void TStudyForm::ShowLine(std::uint64_t request, int index, const analysis::StudyLine& line) {
   if (request != studyRequest_) return;
+  lines_[static_cast<std::size_t>(index)] = line;
   mainStudy_->ShowLine(index, line);
   secondStudy_->ShowLine(index, line);
   ShowNotes();
+  ShowProgress();
 }
 
 void TStudyForm::StudyFinished(std::uint64_t request) {
-  if (request == studyRequest_) studyRunning_ = false;
+  if (request != studyRequest_) return;
+  studyRunning_ = false;
+  CancelButton->setEnabled(false);
+  Export.SetEnabled(true);
+  ShowProgress();
+}
+
+void TStudyForm::ShowProgress() {
+  const auto done = std::count_if(lines_.begin(), lines_.end(), [](const auto& line) { return line.has_value(); });
+  const QString count = QString("%1 из %2").arg(done).arg(lines_.size());
+  if (studyRunning_) {
+    ProgressLabel->setText("Считаю… готово линий: " + count);
+  } else if (done < static_cast<std::ptrdiff_t>(lines_.size())) {
+    ProgressLabel->setText("Остановлено, готово линий: " + count);
+  } else {
+    ProgressLabel->setText("Готово линий: " + count);
+  }
+}
+
+std::string TStudyForm::StudyCsv() const {
+  std::vector<analysis::StudyLine> done;
+  for (const std::optional<analysis::StudyLine>& line : lines_) {
+    if (line) done.push_back(*line);
+  }
+  std::ostringstream csv;
+  analysis::WriteStudyCsv(csv, done);
+  return csv.str();
 }
 
 void TStudyForm::ShowNotes() { NotesLabel->setText(QString::fromStdString(Join(mainStudy_->FailureNotes()))); }
 
+void TStudyForm::DescribeCharts() {
+  QString counts;
+  for (const int traycount : traycounts_) counts += (counts.isEmpty() ? "" : ", ") + QString::number(traycount);
+  const QString lines = counts.isEmpty() ? QString() : " Одна линия на каждое число тарелок N: " + counts +
+                        "; вертикальная черта — флегмовое число расчёта главного окна.";
+  MainChart->setAccessibleDescription(QString::fromStdString(StudyQuantityTitle(mainStudy_->Quantity(), ShownUnit())) +
+                                      "." + lines);
+  SecondChart->setAccessibleDescription(
+      QString::fromStdString(StudyQuantityTitle(secondStudy_->Quantity(), ShownUnit())) + "." + lines);
+}
+
 void TStudyForm::FindClick() {
-  const model::ColumnInputs inputs = ParseInputs(main_.Texts());
-  long double target = numtext::StrToFloat(TargetEdit->text().toStdString());
+  if (!inputs_) return;
+  const model::ColumnInputs inputs = *inputs_;
+  const long double typed = numtext::StrToFloat(TargetEdit->text().toStdString());
+  const std::string targetText = numtext::FormatFloat("0.##", typed) +
+                                 (ShownUnit() == model::StrengthUnit::kVolume ? " %об." : " %");
   // The searches compare strengths by mass, as the model computes them.
-  if (ShownUnit() == model::StrengthUnit::kVolume) {
-    target = model::StrengthsFrom(target, model::StrengthUnit::kVolume).masspercent;
-  }
+  const long double target = ShownUnit() == model::StrengthUnit::kVolume
+                                 ? model::StrengthsFrom(typed, model::StrengthUnit::kVolume).masspercent
+                                 : typed;
   const analysis::RefluxRange range = TypedRefluxEnds();
-  RefluxAnswer->setText("Ищу…");
-  TrayAnswer->setText("Ищу…");
+  RefluxAnswer->setText(QString::fromStdString("Для " + targetText + ": ищу…"));
+  TrayAnswer->clear();
   searchRunning_ = true;
   const std::uint64_t request = ++searchRequest_;
   // A new search stops the one before; its answers are not shown.
-  search_ = std::jthread([this, request, inputs, range, target](std::stop_token stop) {
+  search_ = std::jthread([this, request, inputs, range, target, targetText](std::stop_token stop) {
     std::string reflux;
     try {
       const std::optional<analysis::RefluxAnswer> answer =
           analysis::LeastRefluxRatio(inputs, range, target, stop);
       if (!answer) return;
-      reflux = RefluxText(*answer, inputs.traycount);
+      reflux = RefluxText(targetText, *answer, inputs.traycount);
     } catch (const runtime::Exception& error) {
-      reflux = error.what();
+      reflux = "Для " + targetText + ": " + error.what();
     }
     const std::optional<analysis::TrayAnswer> trays = analysis::LeastTrayCount(inputs, target, stop);
     if (!trays) return;
-    const std::string trayText = TrayText(*trays, inputs.refluxplusone - 1);
+    const std::string trayText = TrayText(targetText, *trays, inputs.refluxplusone - 1);
     QMetaObject::invokeMethod(this, [this, request, reflux, trayText] { ShowAnswers(request, reflux, trayText); },
                               Qt::QueuedConnection);
   });
@@ -231,20 +400,21 @@ void TStudyForm::ShowAnswers(std::uint64_t request, const std::string& reflux, c
   searchRunning_ = false;
 }
 
+void TStudyForm::StopSearch() {
+  search_.request_stop();
+  if (!searchRunning_) return;
+  ++searchRequest_;
+  searchRunning_ = false;
+  RefluxAnswer->clear();
+  TrayAnswer->clear();
+}
+
 void TStudyForm::closeEvent(QCloseEvent* event) {
   // A closed window's study and search are not worth their processor time:
   // the pool and the search stop, and what they still post is dropped by
   // its request number. Opening the window again starts a new study.
-  pool_.Cancel();
-  search_.request_stop();
-  ++studyRequest_;
-  studyRunning_ = false;
-  if (searchRunning_) {
-    ++searchRequest_;
-    searchRunning_ = false;
-    RefluxAnswer->clear();
-    TrayAnswer->clear();
-  }
+  CancelClick();
+  StopSearch();
   QWidget::closeEvent(event);
 }
 

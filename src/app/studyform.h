@@ -3,11 +3,15 @@
 #include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "analysis/studypool.h"
+#include "app/exportactions.h"
 #include "app/studychart.h"
+#include "model/column.h"
 
 class QComboBox;
 class QLabel;
@@ -20,27 +24,33 @@ class TChart;
 
 namespace app {
 
-class TForm1;
-
 // "Исследование колонны": how the top strength, the product and the
 // efficiency move with the reflux ratio for several tray counts, and what
-// reflux ratio or tray count a target strength needs. Power and still
-// strength come from the main window's fields. The calculations run on a
-// pool of threads and each line is drawn as it finishes; a new request
-// cancels the running one, so the window never waits for them.
+// reflux ratio or tray count a target strength needs. Power, still strength,
+// tray count and reflux ratio are those of the main window's last
+// calculation, handed over as it is made; the window never reads the main
+// window's fields, so its charts always belong to a result the user has
+// seen. The calculations run on a pool of threads and each line is drawn as
+// it finishes; a new request cancels the running one, so the window never
+// waits for them.
 class TStudyForm : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TStudyForm(TForm1& mainWindow);
+  TStudyForm();
   ~TStudyForm() override;
 
-  // Shows the window with the main window's tray count in the list, and
-  // starts the study.
+  // Takes the inputs of a new calculation of the main window: its tray
+  // count joins the list, the answers of the inputs before are cleared, and
+  // a shown window studies them at once.
+  void ShowInputs(const model::ColumnInputs& inputs);
+  // Shows the window and starts the study of the last inputs.
   void Open();
-  // "Рассчитать": reads the main window's fields and this window's inputs
-  // and starts the study. Input errors are thrown with their messages.
+  // "Рассчитать": this window's inputs with the last calculation's, and
+  // starts the study. Input errors are thrown with their messages.
   void StartClick();
+  // "Остановить": ends the running study; the lines done stay.
+  void CancelClick();
   // "Найти": answers both questions for the target strength.
   void FindClick();
 
@@ -48,6 +58,8 @@ class TStudyForm : public QWidget {
   bool Busy() const { return studyRunning_ || searchRunning_; }
   const TStudyChart& MainStudy() const { return *mainStudy_; }
   const TStudyChart& SecondStudy() const { return *secondStudy_; }
+  // The finished study as the command line's --study writes it.
+  std::string StudyCsv() const;
 
   QLabel* SourceLabel;
   QLineEdit* TraysEdit;
@@ -55,6 +67,8 @@ class TStudyForm : public QWidget {
   QLineEdit* ToEdit;
   QLineEdit* PointsEdit;
   QPushButton* StartButton;
+  QPushButton* CancelButton;
+  QLabel* ProgressLabel;
   // «%масс / %об.»: the unit of the top strengths shown and of the target.
   QComboBox* StrengthUnitBox;
   QLineEdit* TargetEdit;
@@ -63,6 +77,7 @@ class TStudyForm : public QWidget {
   QLabel* RefluxAnswer;
   QLabel* TrayAnswer;
   QLabel* NotesLabel;
+  ExportButtons Export;
   chart::TChart* MainChart;
   QComboBox* SecondQuantity;
   chart::TChart* SecondChart;
@@ -77,17 +92,26 @@ class TStudyForm : public QWidget {
   analysis::RefluxRange TypedRefluxEnds() const;
   // The unit the switch shows strengths in.
   model::StrengthUnit ShownUnit() const;
+  // Return runs what the focused control belongs to.
+  void ReturnPressed();
   void ShowLine(std::uint64_t request, int index, const analysis::StudyLine& line);
   void StudyFinished(std::uint64_t request);
+  void ShowProgress();
+  void StopSearch();
   void ShowAnswers(std::uint64_t request, const std::string& reflux, const std::string& trays);
   void ShowNotes();
+  void DescribeCharts();
 
-  TForm1& main_;
+  std::optional<model::ColumnInputs> inputs_;
   std::unique_ptr<TStudyChart> mainStudy_;
   std::unique_ptr<TStudyChart> secondStudy_;
   analysis::TStudyPool pool_;
   std::uint64_t studyRequest_ = 0;
   bool studyRunning_ = false;
+  // The tray counts of the study shown, and its lines in their order, each
+  // once it is done.
+  std::vector<int> traycounts_;
+  std::vector<std::optional<analysis::StudyLine>> lines_;
   std::uint64_t searchRequest_ = 0;
   bool searchRunning_ = false;
   std::jthread search_;

@@ -1,12 +1,9 @@
 #include "app/xyform.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
@@ -16,12 +13,11 @@
 
 #include "analysis/traytable.h"
 #include "app/application.h"
-#include "app/resultfiles.h"
+#include "app/exportactions.h"
 #include "app/windowkeys.h"
 #include "chart/chartwidget.h"
 #include "chart/lineseries.h"
 #include "chart/markseries.h"
-#include "chart/svgcanvas.h"
 #include "model/properties.h"
 #include "numtext/numtext.h"
 
@@ -287,31 +283,17 @@ void TXyForm::ShowAllClick() {
   }
 }
 
-std::string TXyForm::ShownChartSvg() const {
-  chart::TChart& chart = ShownChart();
-  return chart::ChartSvg(chart, chart.width(), chart.height());
-}
-
 void TXyForm::SavePictureClick() {
-  const QString file = ChooseSaveFile(this, "Сохранить рисунок", "Рисунок PNG (*.png);;Рисунок SVG (*.svg)",
-                                      "png", Tabs->currentIndex() == 0 ? "stillwise-xy.png" : "stillwise-profile.png");
-  if (file.isEmpty()) return;
-  SaveOrThrow(file, IsSvgName(file.toStdString()) ? ShownChartSvg() : PngBytes(ShownChart().grab().toImage()));
+  SaveChartPicture(this, ShownChart(), Tabs->currentIndex() == 0 ? "stillwise-xy.png" : "stillwise-profile.png");
 }
 
 void TXyForm::SaveCsvClick() {
   if (!column_) return;
-  const QString file = ChooseSaveFile(this, "Сохранить таблицу тарелок", "Таблица CSV (*.csv);;Все файлы (*)",
-                                      "csv", "stillwise-trays.csv");
-  if (!file.isEmpty()) SaveOrThrow(file, analysis::TrayTableCsv(*column_));
+  SaveCsvTable(this, "Сохранить таблицу тарелок", analysis::TrayTableCsv(*column_), "stillwise-trays.csv");
 }
 
 void TXyForm::CopyClick() {
-  auto* data = new QMimeData;
-  data->setImageData(ShownChart().grab().toImage());
-  data->setData("image/svg+xml", QByteArray::fromStdString(ShownChartSvg()));
-  if (column_) data->setText(QString::fromStdString(analysis::TrayTableCsv(*column_)));
-  QApplication::clipboard()->setMimeData(data);
+  CopyChartsAndTable({&ShownChart()}, column_ ? analysis::TrayTableCsv(*column_) : std::string());
 }
 
 std::string TXyForm::NearestStageText(int x, int y) const {

@@ -49,7 +49,6 @@ class TXyForm : public QWidget {
   // status line says it ("Тарелка 5: x = 12,34 %, y = 56,78 %"); empty when
   // nothing is shown.
   std::string NearestStageText(int x, int y) const;
-  std::string ShownChartSvg() const;
 
   QLabel* SourceLabel;
   QComboBox* UnitBox;

@@ -2,16 +2,22 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <sstream>
 
 #include "analysis/batchtable.h"
+#include "analysis/studycommand.h"
 #include "analysis/studypool.h"
 #include "app/batchform.h"
 #include "app/studyform.h"
@@ -50,10 +56,10 @@ class AnalysisFormTest : public test::GuiTest {
   }
 };
 
-// The study takes the main window's power, strength, tray count and reflux
-// ratio, and draws each tray count's points as the study calculates them.
+// The study takes the power, strength, tray count and reflux ratio of the
+// main window's calculation, and draws each tray count's points as the study calculates them.
 TEST_F(AnalysisFormTest, StudyDrawsTheLinesOfTheMainWindowsInputs) {
-  form.SetTexts({"1500", "5", "7", "4"});
+  Calculate({"1500", "5", "7", "4"});
   TStudyForm& study = OpenStudy();
   EXPECT_EQ(study.TraysEdit->text(), "1 2 5 10 20 40 7");
   const std::vector<analysis::StudyLine> lines = analysis::RunStudy({1500, 0.05L, {1, 2, 5, 7, 10, 20, 40}, {}}, 1);
@@ -83,7 +89,7 @@ TEST_F(AnalysisFormTest, StudyDrawsTheLinesOfTheMainWindowsInputs) {
 
 // Failed points are left out and counted; a refusal shows its message.
 TEST_F(AnalysisFormTest, StudyCountsFailedPointsAndShowsRefusals) {
-  form.SetTexts({"0", "1", "3", "15"});
+  Calculate({"0", "1", "3", "15"});
   TStudyForm& study = OpenStudy();
   Type({{study.TraysEdit, "3"}, {study.FromEdit, "0"}, {study.ToEdit, "2"}, {study.PointsEdit, "3"}});
   EXPECT_EQ(ClickAndWait(study, study.StartButton), QStringList());
@@ -97,12 +103,12 @@ TEST_F(AnalysisFormTest, StudyCountsFailedPointsAndShowsRefusals) {
 
 // The answers hold when calculated at them and fail one step below.
 TEST_F(AnalysisFormTest, StudyAnswersWhatATargetStrengthNeeds) {
-  form.SetTexts({"1000", "5", "10", "3"});
+  Calculate({"1000", "5", "10", "3"});
   TStudyForm& study = OpenStudy();
   study.TargetEdit->setText("85");
   ClickAndWait(study, study.FindButton);
   const QString answers = study.RefluxAnswer->text() + "|" + study.TrayAnswer->text();
-  EXPECT_TRUE(answers.startsWith("Флегмовое число при N = 10: не меньше ") && answers.contains("|Тарелок при ФЧ = 3: "));
+  EXPECT_TRUE(answers.startsWith("Для 85 % при N = 10: флегмовое число не меньше ") && answers.contains("|Для 85 % при ФЧ = 3: "));
   model::TColumn column;
   for (const long double below : {0.0L, 0.01L}) {
     column.Calculate({1000, 0.05L, 10, study.RefluxAnswer->text().section(' ', -1).toDouble() - below + 1});
@@ -111,6 +117,79 @@ TEST_F(AnalysisFormTest, StudyAnswersWhatATargetStrengthNeeds) {
   study.TargetEdit->setText("99");
   ClickAndWait(study, study.FindButton);
   EXPECT_TRUE(study.RefluxAnswer->text().contains("азеотроп")) << study.RefluxAnswer->text().toStdString();
+}
+
+// The study shows the last calculation, not what the main window's fields
+// hold, clears its lines and answers as the next calculation comes, and
+// follows it at once. Both analysis windows save their table as --study and
+// --batch write it and each chart as PNG or SVG, and copy the table.
+TEST_F(AnalysisFormTest, StudyFollowsTheMainWindowsCalculationsAndExportsThem) {
+  TStudyForm& study = OpenStudy();
+  Calculate({"1500", "1", "20", "15"});
+  form.SetTexts({"1000", "10", "20", "4"});
+  Type({{study.TraysEdit, "20"}, {study.TargetEdit, "80"}});
+  ClickAndWait(study, study.StartButton);
+  ClickAndWait(study, study.FindButton);
+  EXPECT_EQ(study.SourceLabel->text(), "Расчёт главного окна: мощность 1500 Вт, крепость в кубе 1 %масс, тарелок 20, флегмовое число 15 (черта на графиках).");
+  EXPECT_TRUE(study.MainChart->Series(0).XValues[0] == 15 && study.RefluxAnswer->text().startsWith("Для 80 % при N = 20: "));
+  form.Button1Click();
+  EXPECT_TRUE(Lines(*study.MainChart).empty() && study.RefluxAnswer->text() + study.TrayAnswer->text() == "");
+  ASSERT_TRUE(test::WaitUntil([&] { return !study.Busy(); }));
+  std::ostringstream studyCsv, batchCsv;
+  analysis::WriteStudyCsv(studyCsv, analysis::RunStudy({1000, 0.1L, {20}, {}}, 1));
+  form.ActionBatch->trigger();
+  TBatchForm& batch = *form.BatchWindow();
+  batch.HoursEdit->setText("1");
+  ClickAndWait(batch, batch.StartButton);
+  analysis::WriteBatchCsv(batchCsv, batch.LastRun().rows);
+  const QTemporaryDir dir;
+  const struct { ExportButtons buttons; int chart; QString file; std::string starts; } saves[] = {
+      {study.Export, -1, "s.csv", studyCsv.str()}, {batch.Export, -1, "b.csv", batchCsv.str()},
+      {study.Export, 1, "s.svg", "<?xml"}, {batch.Export, 0, "b.png", "\x89PNG"}};
+  for (const auto& save : saves) {
+    test::AnswerDialogs([&] { save.chart < 0 ? save.buttons.csv->click() : save.buttons.picture->menu()->actions()[save.chart]->trigger(); },
+                        dir.filePath(save.file));
+    QFile saved(dir.filePath(save.file));
+    EXPECT_TRUE(saved.open(QIODevice::ReadOnly) && saved.readAll().toStdString().starts_with(save.starts)) << save.file.toStdString();
+  }
+  study.Export.copy->click();
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), studyCsv.str());
+}
+
+// Return runs the command of the focused field, Escape closes the window;
+// every control and chart is named, every field has a label as its buddy,
+// and the charts grow with the window. The study counts the lines done of
+// those asked for, and a cancel keeps what is done.
+TEST_F(AnalysisFormTest, StudyWindowAnswersTheKeyboardAndScreenReadersAndCounts) {
+  Calculate({"1000", "5", "10", "3"});
+  TStudyForm& study = OpenStudy();
+  for (QLineEdit* field : {study.PointsEdit, study.TargetEdit}) {
+    Type({{study.PointsEdit, "5"}, {study.TargetEdit, "90"}});
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Return);
+    ASSERT_TRUE(test::WaitUntil([&] { return !study.Busy(); }));
+  }
+  EXPECT_TRUE(Lines(*study.MainChart)[0]->Count() == 5 && study.TrayAnswer->text().startsWith("Для 90 % "));
+  QSet<QWidget*> labelled;
+  for (const QLabel* label : study.findChildren<QLabel*>()) labelled << label->buddy();
+  for (QWidget* control : study.findChildren<QWidget*>()) {
+    const bool field = qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control);
+    EXPECT_TRUE(!field || labelled.contains(control)) << control->accessibleName().toStdString();
+    const bool named = field || qobject_cast<QAbstractButton*>(control) || qobject_cast<chart::TChart*>(control);
+    EXPECT_TRUE(!named || !control->accessibleName().isEmpty()) << control->metaObject()->className();
+  }
+  study.SecondQuantity->setCurrentIndex(1);
+  EXPECT_TRUE(study.SecondChart->accessibleDescription().startsWith("КПД по этанолу, % — по флегмовому числу. Одна линия на каждое число тарелок N: 1, 2, 5, 10"));
+  const int width = study.MainChart->width();
+  study.resize(study.width() + 300, study.height());
+  EXPECT_TRUE(test::WaitUntil([&] { return study.MainChart->width() == width + 300; }));
+  Type({{study.TraysEdit, "1 60 70 80 90 100"}, {study.PointsEdit, "2000"}});
+  QTest::mouseClick(study.StartButton, Qt::LeftButton);
+  ASSERT_TRUE(test::WaitUntil([&] { return study.ProgressLabel->text() == "Считаю… готово линий: 1 из 6"; }));
+  ClickAndWait(study, study.CancelButton);
+  EXPECT_TRUE(study.ProgressLabel->text() == "Остановлено, готово линий: 1 из 6" && !study.Export.csv->isEnabled());
+  QTest::keyClick(study.TargetEdit, Qt::Key_Escape);
+  EXPECT_FALSE(study.isVisible());
 }
 
 // The batch run takes the inputs of the main window's calculation when it

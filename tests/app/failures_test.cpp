@@ -161,6 +161,7 @@ TEST(ClosingAWindow, StopsItsWork) {
   TForm1& form = windows.Form1;
   form.show();
   form.SetTexts({"1000", "1", "100", "15"});
+  form.Button1Click();
   form.ActionStudy->trigger();
   TStudyForm& study = *form.StudyWindow();
   study.TraysEdit->setText("60 70 80 90 100");  // seconds of work
