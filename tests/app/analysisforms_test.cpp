@@ -46,10 +46,10 @@ class AnalysisFormTest : public test::GuiTest {
   static void Type(std::initializer_list<std::pair<QLineEdit*, const char*>> fields) {
     for (const auto& [field, text] : fields) field->setText(text);
   }
-  // The lines a chart shows, in series order.
+  // The lines a study chart shows, in series order; series 0 is the marker.
   static std::vector<const chart::TChartSeries*> Lines(const chart::TChart& chart) {
     std::vector<const chart::TChartSeries*> lines;
-    for (int s = 0; s < chart.SeriesCount(); ++s) {
+    for (int s = 1; s < chart.SeriesCount(); ++s) {
       if (chart.Series(s).Active && chart.Series(s).ShowInLegend) lines.push_back(&chart.Series(s));
     }
     return lines;
@@ -75,8 +75,9 @@ TEST_F(AnalysisFormTest, StudyDrawsTheLinesOfTheMainWindowsInputs) {
   EXPECT_EQ(Lines(*study.SecondChart)[0]->YValues[3], static_cast<double>(lines[0].points[3].product));
   study.SecondQuantity->setCurrentIndex(1);
   EXPECT_EQ(Lines(*study.SecondChart)[0]->YValues[3], static_cast<double>(lines[0].points[3].efficiencypercent));
-  // The marker stands at the reflux ratio.
+  // The marker stands at the reflux ratio, and the legend says what it is.
   EXPECT_EQ(study.MainChart->Series(0).XValues[0], 4.0);
+  EXPECT_EQ(study.MainChart->Series(0).Title, "R = 4 главного окна");
   // The status line names the point nearest to the mouse.
   study.MainChart->repaint();
   const auto& first = dynamic_cast<const chart::TLineSeries&>(*shown[0]);
@@ -85,6 +86,17 @@ TEST_F(AnalysisFormTest, StudyDrawsTheLinesOfTheMainWindowsInputs) {
   QCoreApplication::sendEvent(study.MainChart, &move);
   EXPECT_TRUE(study.StatusLine->text().startsWith("ФЧ 1: ")) << study.StatusLine->text().toStdString();
   EXPECT_TRUE(study.StatusLine->text().endsWith(" % при N = 1")) << study.StatusLine->text().toStdString();
+  // Arrow keys step the readout: a hundredth of a line's points along it,
+  // a line across, held at the ends; the first key tells the first point.
+  const int step = std::max(1, first.Count() / 100);
+  for (const auto& [key, line, point] : {std::tuple{Qt::Key_Up, 0, 0}, {Qt::Key_Down, 1, 0}, {Qt::Key_Right, 1, step},
+                                         {Qt::Key_Up, 0, step}, {Qt::Key_Left, 0, 0}, {Qt::Key_Left, 0, 0}}) {
+    QTest::keyClick(study.MainChart, key);
+    const QString text = study.StatusLine->text();
+    const std::string x = numtext::FormatFloat("0.##", shown[line]->XValues[point]);
+    EXPECT_TRUE(text.startsWith(QString::fromStdString("ФЧ " + x + ": "))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QString::fromStdString(" при " + shown[line]->Title))) << text.toStdString();
+  }
 }
 
 // Failed points are left out and counted; a refusal shows its message.
