@@ -16,6 +16,7 @@
 #include "app/application.h"
 #include "app/pushbutton.h"
 #include "app/windowfont.h"
+#include "app/windowsettings.h"
 #include "chart/chartwidget.h"
 #include "chart/labelvalues.h"
 #include "chart/lineseries.h"
@@ -245,7 +246,9 @@ TBatchForm::TBatchForm() {
             ShowCuts();
           }));
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] { close(); });
-  ShowCuts();
+  RememberWindow(*this, QStringLiteral("batch"));
+  // A remembered cut threshold counts as typed.
+  emit CutEdit->editingFinished();
 }
 
 TBatchForm::~TBatchForm() {

@@ -20,6 +20,7 @@
 #include "app/pushbutton.h"
 #include "app/windowfont.h"
 #include "app/windowkeys.h"
+#include "app/windowsettings.h"
 #include "chart/chartwidget.h"
 #include "model/strengthunits.h"
 #include "numtext/numtext.h"
@@ -199,6 +200,7 @@ TStudyForm::TStudyForm() {
   for (QPushButton* button : {StartButton, FindButton}) button->setEnabled(false);
   DescribeCharts();
   resize(888, 632);
+  RememberWindow(*this, QStringLiteral("study"));
 }
 
 TStudyForm::~TStudyForm() {

@@ -315,5 +315,29 @@ TEST_F(AnalysisFormTest, BatchServesTheKeyboardAndScreenReaders) {
   EXPECT_FALSE(batch.isVisible());
 }
 
+// What a secondary window held when it was hidden comes back in the next
+// one: a field, a choice and the window's place.
+template <class Window> void ExpectRemembered(TForm1& form, QLineEdit* Window::*field, QComboBox* Window::*box) {
+  QRect place;
+  {
+    Window window(form);
+    (window.*field)->setText("7");
+    (window.*box)->setCurrentIndex(1);
+    window.show();
+    window.move(33, 44);
+    place = window.geometry();
+    window.hide();
+  }
+  Window again(form);
+  EXPECT_EQ((again.*field)->text(), "7");
+  EXPECT_EQ((again.*box)->currentIndex(), 1);
+  EXPECT_EQ(again.geometry(), place);
+}
+
+TEST_F(AnalysisFormTest, StudyAndBatchRememberTheirInputsAndPlace) {
+  ExpectRemembered(form, &TStudyForm::PointsEdit, &TStudyForm::SecondQuantity);
+  ExpectRemembered(form, &TBatchForm::CutEdit, &TBatchForm::StrengthUnitBox);
+}
+
 }  // namespace
 }  // namespace app
