@@ -192,7 +192,7 @@ std::string TStudyChart::StepPoint(int along, int across) {
   } else {
     const auto moved = (at - shown.begin()) + across;
     at = shown.begin() + std::clamp<std::ptrdiff_t>(moved, 0, std::ssize(shown) - 1);
-    cursorPoint_ += along * std::max(1, lines_[static_cast<std::size_t>(*at)]->Count() / 100);
+    cursorPoint_ += along * std::max(1, lines_[static_cast<std::size_t>(*at)]->Count() / 50);
   }
   cursorLine_ = *at;
   const chart::TLineSeries& line = *lines_[static_cast<std::size_t>(cursorLine_)];

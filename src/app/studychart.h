@@ -44,7 +44,7 @@ class TStudyChart {
   // 93.41 % при N = 20"), or empty when no line has a point.
   std::string NearestPointText(int x, int y) const;
   // The keyboard's way to the same texts: steps `along` the line of the
-  // last step, a hundredth of its points a step (a study line may have ten
+  // last step, a fiftieth of its points a step (a study line may have ten
   // thousand), and `across` shown lines, both held at their ends, and tells
   // that point. The first step, and the first after a Reset, tells
   // the first point of the first line shown.

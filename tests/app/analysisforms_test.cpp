@@ -80,15 +80,24 @@ TEST_F(AnalysisFormTest, StudyDrawsTheLinesOfTheMainWindowsInputs) {
   EXPECT_EQ(study.MainChart->Series(0).Title, "R = 4 главного окна");
   // The status line names the point nearest to the mouse.
   study.MainChart->repaint();
+  // Every line lies inside the frame, even at its widest and its top, and
+  // is wider than the next, drawn over it, so that coinciding lines show.
+  const auto widthOf = [&shown](std::size_t l) { return dynamic_cast<const chart::TLineSeries&>(*shown[l]).LinePen.Width; };
+  for (std::size_t l = 0; l < shown.size(); ++l) {
+    const long double high = std::ranges::max(lines[l].points, {}, &analysis::StudyPoint::toppercent).toppercent;
+    const int top = study.MainChart->LeftAxis.ValueToPixel(static_cast<double>(high));
+    EXPECT_GT(top - widthOf(l) / 2, study.MainChart->ChartRect.Top) << shown[l]->Title;
+    EXPECT_TRUE(l == 0 || widthOf(l) < widthOf(l - 1)) << shown[l]->Title;
+  }
   const auto& first = dynamic_cast<const chart::TLineSeries&>(*shown[0]);
   QMouseEvent move(QEvent::MouseMove, QPointF(first.PointPixelX(5) + 2, first.PointPixelY(5) - 1),
                    study.MainChart->mapToGlobal(QPointF(0, 0)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QCoreApplication::sendEvent(study.MainChart, &move);
   EXPECT_TRUE(study.StatusLine->text().startsWith("ФЧ 1: ")) << study.StatusLine->text().toStdString();
   EXPECT_TRUE(study.StatusLine->text().endsWith(" % при N = 1")) << study.StatusLine->text().toStdString();
-  // Arrow keys step the readout: a hundredth of a line's points along it,
+  // Arrow keys step the readout: a fiftieth of a line's points along it,
   // a line across, held at the ends; the first key tells the first point.
-  const int step = std::max(1, first.Count() / 100);
+  const int step = std::max(1, first.Count() / 50);
   for (const auto& [key, line, point] : {std::tuple{Qt::Key_Up, 0, 0}, {Qt::Key_Down, 1, 0}, {Qt::Key_Right, 1, step},
                                          {Qt::Key_Up, 0, step}, {Qt::Key_Left, 0, 0}, {Qt::Key_Left, 0, 0}}) {
     QTest::keyClick(study.MainChart, key);
