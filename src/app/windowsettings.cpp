@@ -1,7 +1,6 @@
 #include "app/windowsettings.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QSettings>
@@ -10,14 +9,13 @@
 namespace app {
 namespace {
 
-// Saves the window's state when it hides; a child of the window, so it
-// goes with it.
+// Saves the window's state when it hides, as it does when closed and when
+// destroyed while shown (its fields still there); a child of the window, so
+// it goes with it.
 class TWindowMemory : public QObject {
  public:
   TWindowMemory(QWidget& window, const QString& key) : QObject(&window), window_(window), key_(key) {
     window.installEventFilter(this);
-    // A window still open when the program ends is never hidden.
-    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] { Save(); });
   }
 
   void Restore() const {

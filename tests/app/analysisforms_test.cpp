@@ -82,12 +82,11 @@ TEST_F(AnalysisFormTest, StudyDrawsTheLinesOfTheMainWindowsInputs) {
   study.MainChart->repaint();
   // Every line lies inside the frame, even at its widest and its top, and
   // is wider than the next, drawn over it, so that coinciding lines show.
-  const auto widthOf = [&shown](std::size_t l) { return dynamic_cast<const chart::TLineSeries&>(*shown[l]).LinePen.Width; };
   for (std::size_t l = 0; l < shown.size(); ++l) {
-    const long double high = std::ranges::max(lines[l].points, {}, &analysis::StudyPoint::toppercent).toppercent;
-    const int top = study.MainChart->LeftAxis.ValueToPixel(static_cast<double>(high));
-    EXPECT_GT(top - widthOf(l) / 2, study.MainChart->ChartRect.Top) << shown[l]->Title;
-    EXPECT_TRUE(l == 0 || widthOf(l) < widthOf(l - 1)) << shown[l]->Title;
+    const int width = dynamic_cast<const chart::TLineSeries&>(*shown[l]).LinePen.Width;
+    const auto& high = std::ranges::max(lines[l].points, {}, &analysis::StudyPoint::toppercent);
+    EXPECT_GT(study.MainChart->LeftAxis.ValueToPixel(static_cast<double>(high.toppercent)) - width / 2, study.MainChart->ChartRect.Top);
+    EXPECT_TRUE(l == 0 || width < dynamic_cast<const chart::TLineSeries&>(*shown[l - 1]).LinePen.Width);
   }
   const auto& first = dynamic_cast<const chart::TLineSeries&>(*shown[0]);
   QMouseEvent move(QEvent::MouseMove, QPointF(first.PointPixelX(5) + 2, first.PointPixelY(5) - 1),
@@ -95,16 +94,14 @@ TEST_F(AnalysisFormTest, StudyDrawsTheLinesOfTheMainWindowsInputs) {
   QCoreApplication::sendEvent(study.MainChart, &move);
   EXPECT_TRUE(study.StatusLine->text().startsWith("ФЧ 1: ")) << study.StatusLine->text().toStdString();
   EXPECT_TRUE(study.StatusLine->text().endsWith(" % при N = 1")) << study.StatusLine->text().toStdString();
-  // Arrow keys step the readout: a fiftieth of a line's points along it,
-  // a line across, held at the ends; the first key tells the first point.
-  const int step = std::max(1, first.Count() / 50);
-  for (const auto& [key, line, point] : {std::tuple{Qt::Key_Up, 0, 0}, {Qt::Key_Down, 1, 0}, {Qt::Key_Right, 1, step},
-                                         {Qt::Key_Up, 0, step}, {Qt::Key_Left, 0, 0}, {Qt::Key_Left, 0, 0}}) {
+  // Arrow keys step the readout: a fiftieth of a line's points along it
+  // (2 of 101), a line across, held at the ends; the first key tells the
+  // first point.
+  for (const auto& [key, line, point] : {std::tuple{Qt::Key_Up, 0, 0}, {Qt::Key_Down, 1, 0}, {Qt::Key_Right, 1, 2},
+                                         {Qt::Key_Up, 0, 2}, {Qt::Key_Left, 0, 0}, {Qt::Key_Left, 0, 0}}) {
     QTest::keyClick(study.MainChart, key);
-    const QString text = study.StatusLine->text();
-    const std::string x = numtext::FormatFloat("0.##", shown[line]->XValues[point]);
-    EXPECT_TRUE(text.startsWith(QString::fromStdString("ФЧ " + x + ": "))) << text.toStdString();
-    EXPECT_TRUE(text.endsWith(QString::fromStdString(" при " + shown[line]->Title))) << text.toStdString();
+    const std::string text = study.StatusLine->text().toStdString(), x = numtext::FormatFloat("0.##", shown[line]->XValues[point]);
+    EXPECT_TRUE(text.starts_with("ФЧ " + x + ": ") && text.ends_with(" при " + shown[line]->Title)) << text;
   }
 }
 
@@ -327,16 +324,13 @@ TEST_F(AnalysisFormTest, BatchServesTheKeyboardAndScreenReaders) {
 // What a secondary window held when it was hidden comes back in the next
 // one: a field, a choice and the window's place.
 template <class Window> void ExpectRemembered(TForm1& form, QLineEdit* Window::*field, QComboBox* Window::*box) {
-  QRect place;
-  {
-    Window window(form);
-    (window.*field)->setText("7");
-    (window.*box)->setCurrentIndex(1);
-    window.show();
-    window.move(33, 44);
-    place = window.geometry();
-    window.hide();
-  }
+  auto window = std::make_unique<Window>(form);
+  (window.get()->*field)->setText("7");
+  (window.get()->*box)->setCurrentIndex(1);
+  window->show();
+  window->move(33, 44);
+  const QRect place = window->geometry();
+  window = nullptr;
   Window again(form);
   EXPECT_EQ((again.*field)->text(), "7");
   EXPECT_EQ((again.*box)->currentIndex(), 1);

@@ -31,9 +31,7 @@ class TApplicationEnvironment : public testing::Environment {
     application_ = std::make_unique<TApplication>(argc_, argv_);
     // What the windows remember goes to a folder of the test's own, never
     // to the user's settings.
-    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-      QSettings::setPath(format, QSettings::UserScope, settings_.path());
-    }
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) QSettings::setPath(format, QSettings::UserScope, settings_.path());
   }
   void TearDown() override { application_.reset(); }
   int argc_ = 1;

@@ -42,10 +42,7 @@ void SetLocale(const char* locale);
 class GuiTest : public testing::Test {
  protected:
   // Every test starts from windows that remember nothing.
-  void SetUp() override {
-    QSettings().clear();
-    form.show();
-  }
+  void SetUp() override { QSettings().clear(); form.show(); }
 
   // Types the texts, clicks "Расчет" and returns the message boxes it brought up.
   QStringList Calculate(const InputTexts& texts);

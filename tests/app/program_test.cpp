@@ -95,9 +95,7 @@ TEST(Program, WritesTheChartOrSaysWhyNot) {
 // Qt's own texts (standard buttons, context menus) speak Russian wherever
 // Qt's translations are installed.
 TEST(Program, SpeaksRussianInQtsOwnTexts) {
-  if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ru.qm")) {
-    GTEST_SKIP() << "Qt's Russian translation is not installed";
-  }
+  if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ru.qm")) GTEST_SKIP();
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Отмена");
 }
 

@@ -27,8 +27,8 @@ TEST(XyForm, ShowsEachNewCalculationOfTheMainWindow) {
   // Arrow keys step the status line through the stages, held at the ends;
   // the first key tells the still.
   const TXyForm& xy = *form.XyWindow();
-  for (const auto& [key, text] : {std::pair{Qt::Key_Left, "Куб: "}, {Qt::Key_Down, "Тарелка 1: "},
-                                  {Qt::Key_Right, "Тарелка 2: "}, {Qt::Key_Up, "Тарелка 1: "}, {Qt::Key_Left, "Куб: "}, {Qt::Key_Up, "Куб: "}}) {
+  for (const auto& [key, text] : {std::pair{Qt::Key_Left, "Куб: "}, {Qt::Key_Down, "Тарелка 1: "}, {Qt::Key_Right, "Тарелка 2: "},
+                                  {Qt::Key_Up, "Тарелка 1: "}, {Qt::Key_Left, "Куб: "}, {Qt::Key_Up, "Куб: "}}) {
     QTest::keyClick(xy.XyChart, key);
     EXPECT_TRUE(xy.StatusLine->text().startsWith(text)) << xy.StatusLine->text().toStdString();
   }
