@@ -323,23 +323,23 @@ TEST_F(AnalysisFormTest, BatchServesTheKeyboardAndScreenReaders) {
 
 // What a secondary window held when it was hidden comes back in the next
 // one: a field, a choice and the window's place.
-template <class Window> void ExpectRemembered(TForm1& form, QLineEdit* Window::*field, QComboBox* Window::*box) {
-  auto window = std::make_unique<Window>(form);
+template <class Window, class... Made> void ExpectRemembered(QLineEdit* Window::*field, QComboBox* Window::*box, Made&... from) {
+  auto window = std::make_unique<Window>(from...);
   (window.get()->*field)->setText("7");
   (window.get()->*box)->setCurrentIndex(1);
   window->show();
   window->move(33, 44);
   const QRect place = window->geometry();
   window = nullptr;
-  Window again(form);
+  Window again(from...);
   EXPECT_EQ((again.*field)->text(), "7");
   EXPECT_EQ((again.*box)->currentIndex(), 1);
   EXPECT_EQ(again.geometry(), place);
 }
 
 TEST_F(AnalysisFormTest, StudyAndBatchRememberTheirInputsAndPlace) {
-  ExpectRemembered(form, &TStudyForm::PointsEdit, &TStudyForm::SecondQuantity);
-  ExpectRemembered(form, &TBatchForm::CutEdit, &TBatchForm::StrengthUnitBox);
+  ExpectRemembered(&TStudyForm::PointsEdit, &TStudyForm::SecondQuantity, form);
+  ExpectRemembered(&TBatchForm::CutEdit, &TBatchForm::StrengthUnitBox);
 }
 
 }  // namespace
