@@ -87,7 +87,7 @@ void TStudyChart::Reset(const std::vector<int>& traycounts) {
     // that coincide (as tray counts do at a weak still) show as bands of
     // their colours, the last one thinnest on top.
     line.LinePen.Width = static_cast<int>(traycounts.size() - i);
-    // Room for the widest line's half at the ends of the ranges, so that a
+    // Room for half the line's width at the ends of the ranges, so that a
     // line at the maximum lies inside the frame, not on it.
     line.EndMargin = line.LinePen.Width / 2 + 3;
   }
