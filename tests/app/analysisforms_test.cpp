@@ -323,22 +323,22 @@ TEST_F(AnalysisFormTest, BatchServesTheKeyboardAndScreenReaders) {
 
 // What a secondary window held when it was hidden comes back in the next
 // one: a field, a choice and the window's place.
-template <class Window, class... Made> void ExpectRemembered(QLineEdit* Window::*field, QComboBox* Window::*box, Made&... from) {
-  auto window = std::make_unique<Window>(from...);
+template <class Window> void ExpectRemembered(QLineEdit* Window::*field, QComboBox* Window::*box) {
+  auto window = std::make_unique<Window>();
   (window.get()->*field)->setText("7");
   (window.get()->*box)->setCurrentIndex(1);
   window->show();
   window->move(33, 44);
   const QRect place = window->geometry();
   window = nullptr;
-  Window again(from...);
+  Window again;
   EXPECT_EQ((again.*field)->text(), "7");
   EXPECT_EQ((again.*box)->currentIndex(), 1);
   EXPECT_EQ(again.geometry(), place);
 }
 
 TEST_F(AnalysisFormTest, StudyAndBatchRememberTheirInputsAndPlace) {
-  ExpectRemembered(&TStudyForm::PointsEdit, &TStudyForm::SecondQuantity, form);
+  ExpectRemembered(&TStudyForm::PointsEdit, &TStudyForm::SecondQuantity);
   ExpectRemembered(&TBatchForm::CutEdit, &TBatchForm::StrengthUnitBox);
 }
 
