@@ -17,6 +17,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # the Qt libraries only recommend.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-qpa-plugins")
+# Qt's own dialogs and context menus speak Russian with it, English without.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "model of an ethanol-water rectification column")
 # CPack indents these lines and marks the empty one as a paragraph break.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-liberation locales clang libclang-rt-14-dev
-          desktop-file-utils appstream man-db dpkg-dev file lintian)
+          desktop-file-utils appstream man-db dpkg-dev file lintian qt6-translations-l10n)
 
 missing=()
 for p in "${packages[@]}"; do

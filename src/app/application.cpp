@@ -1,10 +1,12 @@
 #include "app/application.h"
 
 #include <QEvent>
+#include <QLibraryInfo>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <QWidget>
 
 #include "app/errortext.h"
@@ -54,6 +56,18 @@ class TProgramStyle : public QProxyStyle {
   }
 };
 
+// Qt's own texts (standard buttons, file dialogs, the fields' context menus)
+// in the interface's language. Without the translation file they stay in
+// English, which is no reason to stop.
+void InstallQtTranslation(QApplication& application) {
+  auto* translator = new QTranslator(&application);
+  if (translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    application.installTranslator(translator);
+  } else {
+    delete translator;
+  }
+}
+
 }  // namespace
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
@@ -63,6 +77,11 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setStyle(new TProgramStyle);
   setWindowIcon(ProgramIcon());
   setDesktopFileName(QStringLiteral("org.stillwise.Stillwise"));
+  // Where QSettings keeps what the windows remember, under the program
+  // file's name, which stays the application name (window titles use it).
+  setOrganizationName(QStringLiteral("Stillwise"));
+  setOrganizationDomain(QStringLiteral("stillwise.org"));
+  InstallQtTranslation(*this);
   title_ = ApplicationTitle(applicationFilePath());
 }
 

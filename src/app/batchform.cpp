@@ -16,6 +16,7 @@
 #include "app/application.h"
 #include "app/pushbutton.h"
 #include "app/windowfont.h"
+#include "app/windowsettings.h"
 #include "chart/chartwidget.h"
 #include "chart/labelvalues.h"
 #include "chart/lineseries.h"
@@ -32,11 +33,21 @@ constexpr long double kTimeLabels = 10;
 // Wide enough for the longest number a field is meant for.
 constexpr int kEditWidth = 60;
 
-chart::TLineSeries* AddLine(chart::TChart& chart, const std::string& title, chart::TColor colour) {
+// Lines drawn earlier are wider, so that one lying on another (the top
+// strength on the product's mean while the top holds) shows at its sides;
+// the margin keeps the widest clear of the frame at a range's end.
+chart::TLineSeries* AddLine(chart::TChart& chart, const std::string& title, int colour, int width) {
   auto line = std::make_unique<chart::TLineSeries>();
   line->Title = title;
-  line->SeriesColor = colour;
+  line->SeriesColor = chart::kDistinctColours[colour];
+  line->LinePen.Width = width;
+  line->EndMargin = 4;
   return chart.AddSeries(std::move(line));
+}
+
+void TitleAxes(chart::TChart& chart, const std::string& values) {
+  chart.BottomAxis.Title = "время, ч";
+  chart.LeftAxis.Title = values;
 }
 
 QString Number(const char* pattern, long double value) {
@@ -186,12 +197,14 @@ TBatchForm::TBatchForm() {
   RunLabel->setAccessibleName("Входные данные показанной перегонки");
   StrengthChart = Chart(this, "Крепость, % — по времени, ч",
                         "Крепость отбора, в кубе и средняя крепость собранного продукта по времени перегонки");
-  top_ = AddLine(*StrengthChart, "отбор", chart::clRed);
-  still_ = AddLine(*StrengthChart, "куб", chart::clBlue);
-  mean_ = AddLine(*StrengthChart, "продукт, средняя", chart::RGB(0, 140, 0));
+  top_ = AddLine(*StrengthChart, "отбор", 0, 3);
+  still_ = AddLine(*StrengthChart, "куб", 1, 2);
+  mean_ = AddLine(*StrengthChart, "продукт, средняя", 2, 1);
+  TitleAxes(*StrengthChart, "крепость, %масс");
   ProductChart = Chart(this, "Собранный продукт, кг — по времени, ч",
                        "Масса собранного продукта, кг, по времени перегонки");
-  product_ = AddLine(*ProductChart, "продукт", chart::RGB(140, 0, 160));
+  product_ = AddLine(*ProductChart, "продукт", 4, 2);
+  TitleAxes(*ProductChart, "продукт, кг");
   Export = MakeExportButtons(this, {{{StrengthChart, "&Крепость…", "stillwise-batch-strength.png"},
                                      {ProductChart, "&Продукт…", "stillwise-batch-product.png"}},
                                     [this] {
@@ -233,7 +246,9 @@ TBatchForm::TBatchForm() {
             ShowCuts();
           }));
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] { close(); });
-  ShowCuts();
+  RememberWindow(*this, QStringLiteral("batch"));
+  // A remembered cut threshold counts as typed.
+  emit CutEdit->editingFinished();
 }
 
 TBatchForm::~TBatchForm() {
@@ -351,6 +366,7 @@ void TBatchForm::DrawRun() {
   const char* title = byVolume ? "Крепость, %об. — по времени, ч" : "Крепость, % — по времени, ч";
   StrengthChart->Title.Text = {title};
   StrengthChart->setAccessibleName(title);
+  StrengthChart->LeftAxis.Title = byVolume ? "крепость, %об." : "крепость, %масс";
   const analysis::BatchRun& run = run_;
   for (chart::TLineSeries* line : {top_, still_, mean_, product_}) {
     line->BeginUpdate();

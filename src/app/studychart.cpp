@@ -24,15 +24,20 @@ std::string StudyQuantityTitle(StudyQuantity quantity, model::StrengthUnit unit)
 
 namespace {
 
-// Colours that read well on the white plot, one per line in turn.
-constexpr chart::TColor kLineColours[] = {
-    chart::clRed,           chart::clBlue,           chart::RGB(0, 140, 0),   chart::RGB(230, 120, 0),
-    chart::RGB(140, 0, 160), chart::RGB(0, 140, 140), chart::clMaroon,         chart::clNavy,
-    chart::clBlack,         chart::RGB(128, 128, 0)};
-
 std::string UnitOf(StudyQuantity quantity, model::StrengthUnit unit) {
   if (quantity == StudyQuantity::kProduct) return " г/ч";
   return quantity == StudyQuantity::kTopStrength && unit == model::StrengthUnit::kVolume ? " %об." : " %";
+}
+
+// The values axis's title, with its unit.
+std::string ValueAxisTitle(StudyQuantity quantity, model::StrengthUnit unit) {
+  switch (quantity) {
+    case StudyQuantity::kTopStrength:
+      return unit == model::StrengthUnit::kVolume ? "крепость, %об." : "крепость, %масс";
+    case StudyQuantity::kProduct: return "отбор, г/ч";
+    case StudyQuantity::kEfficiency: return "КПД, %";
+  }
+  return {};
 }
 
 }  // namespace
@@ -42,10 +47,13 @@ TStudyChart::TStudyChart(chart::TCustomChart& chart, StudyQuantity quantity)
   chart_.Title.Text = {StudyQuantityTitle(quantity)};
   // One row per tray count, whatever the number of lines shown.
   chart_.Legend.LegendStyle = chart::lsSeries;
+  chart_.BottomAxis.Title = "флегмовое число R";
+  chart_.LeftAxis.Title = ValueAxisTitle(quantity, unit_);
+  // Black and dashed, so that it differs from the dotted grey grid; added
+  // first, so that the lines are drawn over it.
   auto marker = std::make_unique<chart::TLineSeries>();
-  marker->SeriesColor = chart::clGray;
+  marker->SeriesColor = chart::clBlack;
   marker->LinePen.Style = chart::psDash;
-  marker->ShowInLegend = false;
   marker->Active = false;
   marker_ = chart_.AddSeries(std::move(marker));
 }
@@ -64,7 +72,7 @@ void TStudyChart::Reset(const std::vector<int>& traycounts) {
   // place; those the new study does not need are hidden.
   while (lines_.size() < traycounts.size()) {
     auto line = std::make_unique<chart::TLineSeries>();
-    line->SeriesColor = kLineColours[lines_.size() % std::size(kLineColours)];
+    line->SeriesColor = chart::kDistinctColours[lines_.size() % std::size(chart::kDistinctColours)];
     lines_.push_back(chart_.AddSeries(std::move(line)));
   }
   data_.assign(traycounts.size(), std::nullopt);
@@ -73,8 +81,17 @@ void TStudyChart::Reset(const std::vector<int>& traycounts) {
     line.Clear();
     line.Active = false;
     line.ShowInLegend = i < traycounts.size();
-    if (i < traycounts.size()) line.Title = "N = " + std::to_string(traycounts[i]);
+    if (i >= traycounts.size()) continue;
+    line.Title = "N = " + std::to_string(traycounts[i]);
+    // Each line is a pixel wider than the one drawn after it, so that lines
+    // that coincide (as tray counts do at a weak still) show as bands of
+    // their colours, the last one thinnest on top.
+    line.LinePen.Width = static_cast<int>(traycounts.size() - i);
+    // Room for half the line's width at the ends of the ranges, so that a
+    // line at the maximum lies inside the frame, not on it.
+    line.EndMargin = line.LinePen.Width / 2 + 3;
   }
+  cursorLine_ = cursorPoint_ = -1;
   PlaceMarker();
 }
 
@@ -106,6 +123,7 @@ void TStudyChart::SetStrengthUnit(model::StrengthUnit unit) {
 void TStudyChart::SetQuantity(StudyQuantity quantity) {
   quantity_ = quantity;
   chart_.Title.Text = {StudyQuantityTitle(quantity, unit_)};
+  chart_.LeftAxis.Title = ValueAxisTitle(quantity, unit_);
   for (std::size_t i = 0; i < data_.size(); ++i) {
     if (data_[i]) Fill(i);
   }
@@ -129,6 +147,7 @@ void TStudyChart::PlaceMarker() {
   marker_->Clear();
   const bool shown = markerAt_ && std::isfinite(static_cast<double>(*markerAt_)) && low <= high;
   if (shown) {
+    marker_->Title = "R = " + numtext::FormatFloat("0.##", static_cast<double>(*markerAt_)) + " главного окна";
     marker_->AddXY(static_cast<double>(*markerAt_), low);
     marker_->AddXY(static_cast<double>(*markerAt_), high);
   }
@@ -147,12 +166,38 @@ std::string TStudyChart::NearestPointText(int x, int y) const {
       const long long dy = line.PointPixelY(p) - y;
       if (dx * dx + dy * dy >= best) continue;
       best = dx * dx + dy * dy;
-      text = "ФЧ " + numtext::FormatFloat("0.##", line.XValues[p]) + ": " +
-             numtext::FormatFloat(quantity_ == StudyQuantity::kProduct ? "0" : "0.00", line.YValues[p]) +
-             UnitOf(quantity_, unit_) + " при " + line.Title;
+      text = PointText(line, p);
     }
   }
   return text;
+}
+
+std::string TStudyChart::PointText(const chart::TLineSeries& line, int point) const {
+  return "ФЧ " + numtext::FormatFloat("0.##", line.XValues[point]) + ": " +
+         numtext::FormatFloat(quantity_ == StudyQuantity::kProduct ? "0" : "0.00", line.YValues[point]) +
+         UnitOf(quantity_, unit_) + " при " + line.Title;
+}
+
+std::string TStudyChart::StepPoint(int along, int across) {
+  std::vector<int> shown;
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    if (lines_[i]->Active && lines_[i]->Count() > 0) shown.push_back(static_cast<int>(i));
+  }
+  if (shown.empty()) return {};
+  // A line that is no longer shown gives way to the first that is.
+  auto at = std::find(shown.begin(), shown.end(), cursorLine_);
+  if (at == shown.end()) {
+    at = shown.begin();
+    cursorPoint_ = 0;
+  } else {
+    const auto moved = (at - shown.begin()) + across;
+    at = shown.begin() + std::clamp<std::ptrdiff_t>(moved, 0, std::ssize(shown) - 1);
+    cursorPoint_ += along * std::max(1, lines_[static_cast<std::size_t>(*at)]->Count() / 50);
+  }
+  cursorLine_ = *at;
+  const chart::TLineSeries& line = *lines_[static_cast<std::size_t>(cursorLine_)];
+  cursorPoint_ = std::clamp(cursorPoint_, 0, line.Count() - 1);
+  return PointText(line, cursorPoint_);
 }
 
 std::vector<std::string> TStudyChart::FailureNotes() const {

@@ -18,8 +18,9 @@ namespace app {
 enum class StudyQuantity { kTopStrength, kProduct, kEfficiency };
 
 // A chart of one quantity of a study against the reflux ratio: one line per
-// tray count in the palette's colours, titled "N = 5" in the legend, and a
-// dashed vertical marker at the main window's reflux ratio. Lines are shown
+// tray count in colours told apart with colour-vision deficiencies, titled
+// "N = 5" in the legend, and a dashed vertical marker at the main window's
+// reflux ratio, labelled in the legend. Lines are shown
 // as they come; a tray count whose line has not come yet is not drawn.
 class TStudyChart {
  public:
@@ -42,6 +43,12 @@ class TStudyChart {
   // on the chart's last paint: its text for a status line ("ФЧ 4.2:
   // 93.41 % при N = 20"), or empty when no line has a point.
   std::string NearestPointText(int x, int y) const;
+  // The keyboard's way to the same texts: steps `along` the line of the
+  // last step, a fiftieth of its points a step (a study line may have ten
+  // thousand), and `across` shown lines, both held at their ends, and tells
+  // that point. The first step, and the first after a Reset, tells
+  // the first point of the first line shown.
+  std::string StepPoint(int along, int across);
 
   // The notes under the chart: for each line with failed points, "N = 5: 3
   // точки не рассчитаны: Floating point overflow".
@@ -51,6 +58,7 @@ class TStudyChart {
   long double ValueOf(const analysis::StudyPoint& point) const;
   void Fill(std::size_t index);
   void PlaceMarker();
+  std::string PointText(const chart::TLineSeries& line, int point) const;
 
   chart::TCustomChart& chart_;
   StudyQuantity quantity_;
@@ -59,6 +67,9 @@ class TStudyChart {
   std::vector<std::optional<analysis::StudyLine>> data_;
   chart::TLineSeries* marker_ = nullptr;
   std::optional<long double> markerAt_;
+  // Where the keyboard's steps stand; -1 before the first.
+  int cursorLine_ = -1;
+  int cursorPoint_ = -1;
 };
 
 // The title of a quantity's chart, top strengths in `unit`.

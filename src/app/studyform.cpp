@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 #include "app/pushbutton.h"
 #include "app/windowfont.h"
 #include "app/windowkeys.h"
+#include "app/windowsettings.h"
 #include "chart/chartwidget.h"
 #include "model/strengthunits.h"
 #include "numtext/numtext.h"
@@ -77,6 +79,8 @@ chart::TChart* StudyChart(QWidget* parent, const QString& name) {
   chart->setAccessibleName(name);
   chart->setMinimumSize(400, 200);
   chart->setMouseTracking(true);
+  // Arrow keys step the readout through the points.
+  chart->setFocusPolicy(Qt::StrongFocus);
   return chart;
 }
 
@@ -196,6 +200,7 @@ TStudyForm::TStudyForm() {
   for (QPushButton* button : {StartButton, FindButton}) button->setEnabled(false);
   DescribeCharts();
   resize(888, 632);
+  RememberWindow(*this, QStringLiteral("study"));
 }
 
 TStudyForm::~TStudyForm() {
@@ -419,10 +424,19 @@ void TStudyForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TStudyForm::eventFilter(QObject* watched, QEvent* event) {
+  TStudyChart& study = watched == MainChart ? *mainStudy_ : *secondStudy_;
   if (event->type() == QEvent::MouseMove) {
     const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-    const TStudyChart& study = watched == MainChart ? *mainStudy_ : *secondStudy_;
     StatusLine->setText(QString::fromStdString(study.NearestPointText(at.x(), at.y())));
+  }
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const int along = key == Qt::Key_Right ? 1 : key == Qt::Key_Left ? -1 : 0;
+    const int across = key == Qt::Key_Down ? 1 : key == Qt::Key_Up ? -1 : 0;
+    if (along != 0 || across != 0) {
+      StatusLine->setText(QString::fromStdString(study.StepPoint(along, across)));
+      return true;
+    }
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -3,11 +3,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <limits>
 #include <memory>
 
@@ -154,6 +156,8 @@ TXyForm::TXyForm() {
   profileLines_[0] = AddLine(*ProfileChart, "", kVermillion, 2);
   profileLines_[1] = AddLine(*ProfileChart, "", kBlue, 2);
   XyChart->installEventFilter(this);
+  // Arrow keys step the readout through the stages.
+  XyChart->setFocusPolicy(Qt::StrongFocus);
 
   connect(UnitBox, &QComboBox::currentIndexChanged, this, [this] { Redraw(); });
   connect(ProfileBox, &QComboBox::currentIndexChanged, this, [this] { DrawProfile(); });
@@ -296,26 +300,46 @@ void TXyForm::CopyClick() {
   CopyChartsAndTable({&ShownChart()}, column_ ? analysis::TrayTableCsv(*column_) : std::string());
 }
 
+std::string TXyForm::StageText(const analysis::XyStage& stage) const {
+  const char* unit = kUnitNames[UnitBox->currentIndex()];
+  return (stage.number == 0 ? std::string("Куб") : "Тарелка " + std::to_string(stage.number)) +
+         ": x = " + numtext::FormatFloat("0.00", stage.point.x) + " " + unit +
+         ", y = " + numtext::FormatFloat("0.00", stage.point.y) + " " + unit;
+}
+
 std::string TXyForm::NearestStageText(int x, int y) const {
   long long best = std::numeric_limits<long long>::max();
   std::string text;
-  const char* unit = kUnitNames[UnitBox->currentIndex()];
   for (const analysis::XyStage& stage : diagram_.stages) {
     const long long dx = XyChart->BottomAxis.ValueToPixel(static_cast<double>(stage.point.x)) - x;
     const long long dy = XyChart->LeftAxis.ValueToPixel(static_cast<double>(stage.point.y)) - y;
     if (dx * dx + dy * dy >= best) continue;
     best = dx * dx + dy * dy;
-    text = (stage.number == 0 ? std::string("Куб") : "Тарелка " + std::to_string(stage.number)) +
-           ": x = " + numtext::FormatFloat("0.00", stage.point.x) + " " + unit +
-           ", y = " + numtext::FormatFloat("0.00", stage.point.y) + " " + unit;
+    text = StageText(stage);
   }
   return text;
+}
+
+std::string TXyForm::SteppedStageText(int step) {
+  if (diagram_.stages.empty()) return {};
+  const int last = static_cast<int>(diagram_.stages.size()) - 1;
+  stageCursor_ = std::clamp(stageCursor_ + step, 0, last);
+  return StageText(diagram_.stages[static_cast<std::size_t>(stageCursor_)]);
 }
 
 bool TXyForm::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseMove && watched == XyChart) {
     const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
     StatusLine->setText(QString::fromStdString(NearestStageText(at.x(), at.y())));
+  }
+  if (event->type() == QEvent::KeyPress && watched == XyChart) {
+    // Right and down go up the column, left and up back towards the still.
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const int step = key == Qt::Key_Right || key == Qt::Key_Down ? 1 : key == Qt::Key_Left || key == Qt::Key_Up ? -1 : 0;
+    if (step != 0) {
+      StatusLine->setText(QString::fromStdString(SteppedStageText(step)));
+      return true;
+    }
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -49,6 +49,10 @@ class TXyForm : public QWidget {
   // status line says it ("Тарелка 5: x = 12,34 %, y = 56,78 %"); empty when
   // nothing is shown.
   std::string NearestStageText(int x, int y) const;
+  // The keyboard's way to the same texts: the stage `step` stages on from
+  // the last one told, held at the ends, so that the first step, either
+  // way, tells the still.
+  std::string SteppedStageText(int step);
 
   QLabel* SourceLabel;
   QComboBox* UnitBox;
@@ -68,6 +72,7 @@ class TXyForm : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  std::string StageText(const analysis::XyStage& stage) const;
   model::StrengthUnit Unit() const;
   void Redraw();
   void DrawDiagram();
@@ -75,6 +80,9 @@ class TXyForm : public QWidget {
 
   std::optional<model::TColumn> column_;
   analysis::XyDiagram diagram_;
+  // The stage the keyboard's steps stand at; -1 before the first. A new
+  // diagram keeps it, held to the new diagram's stages at the next step.
+  int stageCursor_ = -1;
   chart::TLineSeries* equilibrium_;
   chart::TLineSeries* diagonal_;
   chart::TLineSeries* operating_;

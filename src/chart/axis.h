@@ -29,6 +29,11 @@ struct TAxisSettings {
   TChartPen Ticks = DarkGrayPen();
   TChartPen MinorTicks = DarkGrayPen();
   TChartPen Grid = DottedGrayPen();
+  // What the axis measures, with its unit, in the labels' font: centred
+  // beyond the labels of a horizontal axis, and above the plot over the
+  // labels of a vertical one, which reads without turning the head. Empty
+  // takes no room.
+  std::string Title;
 };
 
 // One axis of the chart: its settings, its range (automatic from the series
@@ -113,6 +118,7 @@ class TChartAxis : public TAxisSettings {
   void DrawLabel(TChartCanvas3D& canvas, int x, int y, const std::string& text);
   void DrawTicksAndGrid(TChartCanvas3D& canvas);
   void DrawTick(TChartCanvas3D& canvas, int p, int length);
+  void DrawTitle(TChartCanvas3D& canvas);
   void Changed();
 
   TCustomChart& chart_;

@@ -87,6 +87,14 @@ void TChartAxis::TakeOff(TRect& rect, int size) const {
 }
 
 void TChartAxis::ReserveSpace(TChartCanvas3D& canvas, TRect& rect) {
+  if (!Title.empty()) {
+    canvas.AssignFont(LabelsFont);
+    const int line = canvas.FontHeight();
+    // A vertical axis's title stands clear of its top label, which reaches
+    // half a line above the plot.
+    if (horizontal_) TakeOff(rect, line);
+    else rect.Top += line + line / 2 + 1;
+  }
   labelBand_ = LabelsExtent(canvas);
   TakeOff(rect, labelBand_);
   labelsPosition_ = SideOf(rect);
@@ -114,7 +122,25 @@ void TChartAxis::DrawAxis(TChartCanvas3D& canvas) {
   // LabelStep selects the labels' font, which they are then drawn in.
   const double step = LabelStep(canvas);
   if (HasValueLabels()) DrawLabels(canvas, LabelValues(scale_.Low(), scale_.High(), step));
+  DrawTitle(canvas);
   DrawTicksAndGrid(canvas);
+}
+
+void TChartAxis::DrawTitle(TChartCanvas3D& canvas) {
+  if (Title.empty()) return;
+  canvas.AssignFont(LabelsFont);
+  canvas.ClearBrush();
+  const TRect& plot = chart_.ChartRect;
+  // The labels' outer edge, where the label band ends away from the plot.
+  const int outer = labelsPosition_ + ((horizontal_ ? otherSide_ : !otherSide_) ? -labelBand_ : labelBand_);
+  if (horizontal_) {
+    canvas.SetTextAlign(otherSide_ ? taCenterAlign | taBottom : taCenterAlign);
+    canvas.TextOutAt((plot.Left + plot.Right) / 2, outer, Title);
+  } else {
+    canvas.SetTextAlign((otherSide_ ? taRight : taLeft) | taBottom);
+    canvas.TextOutAt(outer, plot.Top - canvas.FontHeight() / 2 - 1, Title);
+  }
+  canvas.SetTextAlign(taLeft | taTop);
 }
 
 void TChartAxis::DrawLabels(TChartCanvas3D& canvas, const std::vector<double>& values) {

@@ -44,4 +44,11 @@ inline constexpr TColor RGB(int r, int g, int b) {
   return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
 
+// Okabe and Ito's eight colours, which people with the common colour-vision
+// deficiencies still tell apart; those that stand out best on white come
+// first, as lines take them in turn.
+inline constexpr TColor kDistinctColours[] = {
+    RGB(213, 94, 0),  RGB(0, 114, 178),  RGB(0, 158, 115), RGB(230, 159, 0),
+    RGB(204, 121, 167), RGB(86, 180, 233), clBlack,          RGB(240, 228, 66)};
+
 }  // namespace chart

@@ -46,10 +46,10 @@ class AnalysisFormTest : public test::GuiTest {
   static void Type(std::initializer_list<std::pair<QLineEdit*, const char*>> fields) {
     for (const auto& [field, text] : fields) field->setText(text);
   }
-  // The lines a chart shows, in series order.
+  // The lines a study chart shows, in series order; series 0 is the marker.
   static std::vector<const chart::TChartSeries*> Lines(const chart::TChart& chart) {
     std::vector<const chart::TChartSeries*> lines;
-    for (int s = 0; s < chart.SeriesCount(); ++s) {
+    for (int s = 1; s < chart.SeriesCount(); ++s) {
       if (chart.Series(s).Active && chart.Series(s).ShowInLegend) lines.push_back(&chart.Series(s));
     }
     return lines;
@@ -75,16 +75,34 @@ TEST_F(AnalysisFormTest, StudyDrawsTheLinesOfTheMainWindowsInputs) {
   EXPECT_EQ(Lines(*study.SecondChart)[0]->YValues[3], static_cast<double>(lines[0].points[3].product));
   study.SecondQuantity->setCurrentIndex(1);
   EXPECT_EQ(Lines(*study.SecondChart)[0]->YValues[3], static_cast<double>(lines[0].points[3].efficiencypercent));
-  // The marker stands at the reflux ratio.
+  // The marker stands at the reflux ratio, and the legend says what it is.
   EXPECT_EQ(study.MainChart->Series(0).XValues[0], 4.0);
+  EXPECT_EQ(study.MainChart->Series(0).Title, "R = 4 главного окна");
   // The status line names the point nearest to the mouse.
   study.MainChart->repaint();
+  // Every line lies inside the frame, even at its widest and its top, and
+  // is wider than the next, drawn over it, so that coinciding lines show.
+  for (std::size_t l = 0; l < shown.size(); ++l) {
+    const int width = dynamic_cast<const chart::TLineSeries&>(*shown[l]).LinePen.Width;
+    const auto& high = std::ranges::max(lines[l].points, {}, &analysis::StudyPoint::toppercent);
+    EXPECT_GT(study.MainChart->LeftAxis.ValueToPixel(static_cast<double>(high.toppercent)) - width / 2, study.MainChart->ChartRect.Top);
+    EXPECT_TRUE(l == 0 || width < dynamic_cast<const chart::TLineSeries&>(*shown[l - 1]).LinePen.Width);
+  }
   const auto& first = dynamic_cast<const chart::TLineSeries&>(*shown[0]);
   QMouseEvent move(QEvent::MouseMove, QPointF(first.PointPixelX(5) + 2, first.PointPixelY(5) - 1),
                    study.MainChart->mapToGlobal(QPointF(0, 0)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QCoreApplication::sendEvent(study.MainChart, &move);
   EXPECT_TRUE(study.StatusLine->text().startsWith("ФЧ 1: ")) << study.StatusLine->text().toStdString();
   EXPECT_TRUE(study.StatusLine->text().endsWith(" % при N = 1")) << study.StatusLine->text().toStdString();
+  // Arrow keys step the readout: a fiftieth of a line's points along it
+  // (2 of 101), a line across, held at the ends; the first key tells the
+  // first point.
+  for (const auto& [key, line, point] : {std::tuple{Qt::Key_Up, 0, 0}, {Qt::Key_Down, 1, 0}, {Qt::Key_Right, 1, 2},
+                                         {Qt::Key_Up, 0, 2}, {Qt::Key_Left, 0, 0}, {Qt::Key_Left, 0, 0}}) {
+    QTest::keyClick(study.MainChart, key);
+    const std::string text = study.StatusLine->text().toStdString(), x = numtext::FormatFloat("0.##", shown[line]->XValues[point]);
+    EXPECT_TRUE(text.starts_with("ФЧ " + x + ": ") && text.ends_with(" при " + shown[line]->Title)) << text;
+  }
 }
 
 // Failed points are left out and counted; a refusal shows its message.
@@ -301,6 +319,27 @@ TEST_F(AnalysisFormTest, BatchServesTheKeyboardAndScreenReaders) {
   EXPECT_TRUE(grown.width() > 0 && grown.height() > 0) << grown.width() << " " << grown.height();
   QTest::keyClick(batch.ChargeEdit, Qt::Key_Escape);
   EXPECT_FALSE(batch.isVisible());
+}
+
+// What a secondary window held when it was hidden comes back in the next
+// one: a field, a choice and the window's place.
+template <class Window> void ExpectRemembered(QLineEdit* Window::*field, QComboBox* Window::*box) {
+  auto window = std::make_unique<Window>();
+  (window.get()->*field)->setText("7");
+  (window.get()->*box)->setCurrentIndex(1);
+  window->show();
+  window->move(33, 44);
+  const QRect place = window->geometry();
+  window = nullptr;
+  Window again;
+  EXPECT_EQ((again.*field)->text(), "7");
+  EXPECT_EQ((again.*box)->currentIndex(), 1);
+  EXPECT_EQ(again.geometry(), place);
+}
+
+TEST_F(AnalysisFormTest, StudyAndBatchRememberTheirInputsAndPlace) {
+  ExpectRemembered(&TStudyForm::PointsEdit, &TStudyForm::SecondQuantity);
+  ExpectRemembered(&TBatchForm::CutEdit, &TBatchForm::StrengthUnitBox);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -27,12 +29,16 @@ class TApplicationEnvironment : public testing::Environment {
     // machine's locale; those that need another set it themselves.
     qputenv("LC_ALL", "C.UTF-8");
     application_ = std::make_unique<TApplication>(argc_, argv_);
+    // What the windows remember goes to a folder of the test's own, never
+    // to the user's settings.
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) QSettings::setPath(format, QSettings::UserScope, settings_.path());
   }
   void TearDown() override { application_.reset(); }
   int argc_ = 1;
   char name_[10] = "app_tests";
   char* argv_[2] = {name_, nullptr};
   std::unique_ptr<TApplication> application_;
+  QTemporaryDir settings_;
 };
 
 testing::Environment* const environment = testing::AddGlobalTestEnvironment(new TApplicationEnvironment);

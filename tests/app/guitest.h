@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QSettings>
 #include <QStringList>
 #include <functional>
 #include <string>
@@ -40,7 +41,8 @@ void SetLocale(const char* locale);
 // The program's windows with the main window shown.
 class GuiTest : public testing::Test {
  protected:
-  void SetUp() override { form.show(); }
+  // Every test starts from windows that remember nothing.
+  void SetUp() override { QSettings().clear(); form.show(); }
 
   // Types the texts, clicks "Расчет" and returns the message boxes it brought up.
   QStringList Calculate(const InputTexts& texts);

@@ -2,8 +2,10 @@
 // the options, for missing or unreachable screens, and the pictures it writes.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <fstream>
@@ -88,6 +90,13 @@ TEST(Program, WritesTheChartOrSaysWhyNot) {
   const auto [status, out, err] = RunProgram({"--chart", "/dev/full", "1000", "1", "20", "15"});
   EXPECT_EQ(status, 1);
   EXPECT_TRUE(err.contains("stillwise: cannot write '/dev/full': No space left on device")) << err.toStdString();
+}
+
+// Qt's own texts (standard buttons, context menus) speak Russian wherever
+// Qt's translations are installed.
+TEST(Program, SpeaksRussianInQtsOwnTexts) {
+  if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ru.qm")) GTEST_SKIP();
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Отмена");
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QTest>
 
 #include "app/program.h"
+#include "chart/chartwidget.h"
 
 namespace app {
 namespace {
@@ -21,6 +23,14 @@ TEST(XyForm, ShowsEachNewCalculationOfTheMainWindow) {
     const TXyForm& xy = *form.XyWindow();
     EXPECT_TRUE(xy.SourceLabel->text().contains(QString::fromStdString(", тарелок " + texts.trays + ",")));
     EXPECT_EQ(xy.Diagram().stages.size(), std::stoul(texts.trays) + 1);
+  }
+  // Arrow keys step the status line through the stages, held at the ends;
+  // the first key tells the still.
+  const TXyForm& xy = *form.XyWindow();
+  for (const auto& [key, text] : {std::pair{Qt::Key_Left, "Куб: "}, {Qt::Key_Down, "Тарелка 1: "}, {Qt::Key_Right, "Тарелка 2: "},
+                                  {Qt::Key_Up, "Тарелка 1: "}, {Qt::Key_Left, "Куб: "}, {Qt::Key_Up, "Куб: "}}) {
+    QTest::keyClick(xy.XyChart, key);
+    EXPECT_TRUE(xy.StatusLine->text().startsWith(text)) << xy.StatusLine->text().toStdString();
   }
 }
 

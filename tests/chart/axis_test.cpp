@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "form_chart.h"
@@ -37,6 +38,29 @@ TEST(DrawAxis, LeftLabelsStayInTheBandWhenTheFinalLengthTakesAnotherStep) {
   EXPECT_GT(labels, 20);
   EXPECT_TRUE(decimals) << "the step of the final length";
   EXPECT_EQ(left.AxisPosition() - left.LabelsPosition(), left.TickAreaSize()) << "ticks right beside the band";
+}
+
+// Axis titles take room of their own, with no margins to lean on: inside
+// the chart, clear of the plot and of every other text.
+TEST(DrawAxis, TitlesStandClearOfThePlotAndTheLabels) {
+  FormChart form;
+  form.Chart.MarginLeft = form.Chart.MarginTop = form.Chart.MarginRight = form.Chart.MarginBottom = 0;
+  form.AddPoints(11);
+  const std::string titles[] = {form.Chart.BottomAxis.Title = "крепость, %масс",
+                                form.Chart.LeftAxis.Title = "номер тарелки, считая от куба"};
+  form.Chart.PaintTo(form.Canvas, {0, 0, 400, 300});
+  std::map<std::string, TRect> boxes{{"plot", form.Chart.ChartRect}};
+  for (const CanvasCall& c : form.Canvas.Calls("TextOutAt")) {
+    boxes[c.Text] = AlignedTextBox(c.TextAlign, c.Args[0], c.Args[1], form.Canvas.TextWidth(c.Text), form.Canvas.FontHeight());
+  }
+  for (const std::string& title : titles) {
+    const TRect t = boxes.at(title);  // throws when the title is not drawn
+    EXPECT_TRUE(t.Left >= 0 && t.Top >= 0 && t.Right <= 400 && t.Bottom <= 300) << title;
+    for (const auto& [text, b] : boxes) {
+      const bool apart = t.Right <= b.Left || b.Right <= t.Left || t.Bottom <= b.Top || b.Bottom <= t.Top;
+      EXPECT_TRUE(text == title || apart) << title << " over " << text;
+    }
+  }
 }
 
 }  // namespace
