@@ -83,15 +83,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       line.texts = TextsFrom(arguments, 2);
       line.textsGiven = true;
     }
-  } else if (option == "--chart") {
-    if (rest != 5) return Error("--chart needs FILE.png POWER STRENGTH TRAYS REFLUX");
-    line.mode = CommandLine::Mode::kChart;
-    line.file = arguments[1];
-    line.texts = TextsFrom(arguments, 2);
-    line.textsGiven = true;
-  } else if (option == "--xy-chart") {
-    if (rest != 5) return Error("--xy-chart needs FILE.png POWER STRENGTH TRAYS REFLUX");
-    line.mode = CommandLine::Mode::kXyChart;
+  } else if (option == "--chart" || option == "--xy-chart") {
+    if (rest != 5) return Error(option + " needs FILE.png POWER STRENGTH TRAYS REFLUX");
+    line.mode = option == "--chart" ? CommandLine::Mode::kChart : CommandLine::Mode::kXyChart;
     line.file = arguments[1];
     line.texts = TextsFrom(arguments, 2);
     line.textsGiven = true;
