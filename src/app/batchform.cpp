@@ -14,6 +14,7 @@
 
 #include "analysis/batchtable.h"
 #include "app/application.h"
+#include "app/controls.h"
 #include "app/pushbutton.h"
 #include "app/windowfont.h"
 #include "app/windowsettings.h"
@@ -50,16 +51,6 @@ void TitleAxes(chart::TChart& chart, const std::string& values) {
   chart.LeftAxis.Title = values;
 }
 
-QString Number(const char* pattern, long double value) {
-  return QString::fromStdString(numtext::FormatFloat(pattern, value));
-}
-
-QLabel* TextLabel(QWidget* parent, const QString& text) {
-  auto* label = new QLabel(text, parent);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
 // A field on a row of its own: the label, the mnemonic of which moves the
 // focus to it, the field and its unit.
 struct FieldRow {
@@ -83,7 +74,7 @@ void AddFieldRow(QWidget* parent, QGridLayout& grid, const FieldRow& row) {
   const int at = grid.rowCount();
   grid.addWidget(label, at, 0);
   grid.addWidget(edit, at, 1);
-  grid.addWidget(TextLabel(parent, row.unit), at, 2);
+  grid.addWidget(PlainLabel(parent, row.unit), at, 2);
 }
 
 TPushButton* Button(QWidget* parent, const QString& text, const QString& name) {
@@ -120,7 +111,7 @@ TBatchForm::TBatchForm() {
       {"&Шаг по времени", &StepEdit, "мин", "Шаг по времени, мин", "Время между строками расчёта"},
   };
   for (const FieldRow& row : inputs) AddFieldRow(this, *fields, row);
-  fields->addWidget(TextLabel(this, "Остановить, когда:"), fields->rowCount(), 0, 1, 3);
+  fields->addWidget(PlainLabel(this, "Остановить, когда:"), fields->rowCount(), 0, 1, 3);
   const FieldRow stops[] = {
       {"крепость &отбора ниже", &StopTopEdit, "%масс", "Остановить, когда крепость отбора ниже, % по массе",
        "0 — не останавливать по крепости отбора", 8},
@@ -133,15 +124,15 @@ TBatchForm::TBatchForm() {
   // column are the main window's defaults too, until a calculation there
   // gives others.
   const analysis::BatchInputs defaults;
-  ChargeEdit->setText(Number("0.##", defaults.chargekg));
-  StrengthEdit->setText(Number("0.##", defaults.chargepercent));
+  ChargeEdit->setText(NumberText("0.##", defaults.chargekg));
+  StrengthEdit->setText(NumberText("0.##", defaults.chargepercent));
   PowerEdit->setText(QString::fromStdString(numtext::IntToStr(defaults.power)));
   TraysEdit->setText(QString::fromStdString(numtext::IntToStr(defaults.traycount)));
-  RefluxEdit->setText(Number("0.##", defaults.refluxratio));
-  StepEdit->setText(Number("0.##", defaults.stepminutes));
-  StopTopEdit->setText(Number("0.##", defaults.stoptoppercent));
-  StopStillEdit->setText(Number("0.##", defaults.stopstillpercent));
-  HoursEdit->setText(Number("0.##", defaults.hours));
+  RefluxEdit->setText(NumberText("0.##", defaults.refluxratio));
+  StepEdit->setText(NumberText("0.##", defaults.stepminutes));
+  StopTopEdit->setText(NumberText("0.##", defaults.stoptoppercent));
+  StopStillEdit->setText(NumberText("0.##", defaults.stopstillpercent));
+  HoursEdit->setText(NumberText("0.##", defaults.hours));
 
   TakeButton = Button(this, "Взять из &главного окна", "Взять из главного окна");
   TakeButton->setToolTip("Крепость, мощность, тарелки и флегмовое число\nпоследнего расчёта главного окна");
@@ -163,9 +154,9 @@ TBatchForm::TBatchForm() {
   unitRow->addWidget(unitLabel);
   unitRow->addWidget(StrengthUnitBox);
 
-  ProgressLabel = TextLabel(this, "");
+  ProgressLabel = PlainLabel(this, "");
   ProgressLabel->setAccessibleName("Ход перегонки");
-  StopLabel = TextLabel(this, "");
+  StopLabel = PlainLabel(this, "");
   StopLabel->setWordWrap(true);
   StopLabel->setAccessibleName("Чем кончилась перегонка");
 
@@ -173,7 +164,7 @@ TBatchForm::TBatchForm() {
   AddFieldRow(this, *cutRow,
               {"&Своя граница отбора", &CutEdit, "%масс", "Своя граница отбора, % по массе",
                "Последняя строка таблицы: отбор, пока крепость отбора не ниже этой границы"});
-  CutEdit->setText(Number("0", cutThreshold_));
+  CutEdit->setText(NumberText("0", cutThreshold_));
   CutTable = new QTableWidget(4, 5, this);
   CutTable->verticalHeader()->hide();
   CutTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -192,7 +183,7 @@ TBatchForm::TBatchForm() {
   left->addLayout(cutRow);
   left->addWidget(CutTable, 1);
 
-  RunLabel = TextLabel(this, "Перегонка ещё не рассчитана");
+  RunLabel = PlainLabel(this, "Перегонка ещё не рассчитана");
   RunLabel->setWordWrap(true);
   RunLabel->setAccessibleName("Входные данные показанной перегонки");
   StrengthChart = Chart(this, "Крепость, % — по времени, ч",
@@ -265,9 +256,7 @@ BatchTexts TBatchForm::Texts() const {
 void TBatchForm::Open() {
   if (!opened_) TakeMainClick();
   opened_ = true;
-  show();
-  raise();
-  activateWindow();
+  ShowInFront(*this);
 }
 
 void TBatchForm::MainCalculated(const model::TColumn& column) {
@@ -348,8 +337,8 @@ void TBatchForm::ShowRun(std::uint64_t request, const analysis::BatchRun& run) {
 // The time simulated and the still's strength: how far a run has come is
 // known, how far it will go is not, so no share of it is shown.
 void TBatchForm::ShowMoment() {
-  ProgressLabel->setText(moment_ ? "Время " + Number("0.00", moment_->time_h) + " ч, в кубе " +
-                                       Number("0.00", Shown(moment_->still_percent)) + " " + ShownUnit()
+  ProgressLabel->setText(moment_ ? "Время " + NumberText("0.00", moment_->time_h) + " ч, в кубе " +
+                                       NumberText("0.00", Shown(moment_->still_percent)) + " " + ShownUnit()
                                  : QString());
 }
 
@@ -404,9 +393,9 @@ void TBatchForm::ShowCuts() {
     // Litres at 20 °C; none before there is product.
     const long double litres =
         cut.product_kg > 0 ? cut.product_kg / model::densityat20(cut.product_mean_percent / 100) * 1000 : 0;
-    const QString cells[] = {Number("0.##", Shown(cut.threshold_percent)), bound + Number("0.00", cut.time_h),
-                             bound + Number("0.000", cut.product_kg), bound + Number("0.000", litres),
-                             unfinished ? "—" : Number("0.00", Shown(cut.product_mean_percent))};
+    const QString cells[] = {NumberText("0.##", Shown(cut.threshold_percent)), bound + NumberText("0.00", cut.time_h),
+                             bound + NumberText("0.000", cut.product_kg), bound + NumberText("0.000", litres),
+                             unfinished ? "—" : NumberText("0.00", Shown(cut.product_mean_percent))};
     for (int c = 0; c < 5; ++c) {
       auto* item = new QTableWidgetItem(run_.rows.empty() ? QString() : cells[c]);
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

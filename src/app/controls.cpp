@@ -1,21 +1,25 @@
 #include "app/controls.h"
 
 #include <QLabel>
-#include <QLineEdit>
+
+#include "numtext/numtext.h"
 
 namespace app {
 
-QLabel* PlacedLabel(QWidget* parent, const QString& text, const QRect& geometry) {
+QLabel* PlainLabel(QWidget* parent, const QString& text) {
   auto* label = new QLabel(text, parent);
   label->setTextFormat(Qt::PlainText);
-  label->setGeometry(geometry);
   return label;
 }
 
-QLineEdit* PlacedEdit(QWidget* parent, const QString& text, const QRect& geometry) {
-  auto* edit = new QLineEdit(text, parent);
-  edit->setGeometry(geometry);
-  return edit;
+QString NumberText(const char* pattern, long double value) {
+  return QString::fromStdString(numtext::FormatFloat(pattern, value));
+}
+
+void ShowInFront(QWidget& window) {
+  window.show();
+  window.raise();
+  window.activateWindow();
 }
 
 }  // namespace app

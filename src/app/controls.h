@@ -1,19 +1,21 @@
 #pragma once
 
-#include <QRect>
 #include <QString>
 
 class QLabel;
-class QLineEdit;
 class QWidget;
 
 namespace app {
 
-// A label of plain text at a fixed place, as the analysis windows lay
-// theirs out.
-QLabel* PlacedLabel(QWidget* parent, const QString& text, const QRect& geometry);
+// A label that shows its text as typed, never as markup: the analysis
+// windows' labels repeat numbers and texts the user gave.
+QLabel* PlainLabel(QWidget* parent, const QString& text = {});
 
-// An edit field at a fixed place.
-QLineEdit* PlacedEdit(QWidget* parent, const QString& text, const QRect& geometry);
+// A number in the user's separators, by a picture pattern.
+QString NumberText(const char* pattern, long double value);
+
+// Shows a secondary window, or brings it to the front when it is open, so
+// that its menu entry always finds it.
+void ShowInFront(QWidget& window);
 
 }  // namespace app

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/controls.h"
 #include "app/errortext.h"
 #include "app/windowkeys.h"
 #include "numtext/numtext.h"
@@ -61,11 +62,9 @@ TConvertForm::TConvertForm() {
   ConvertButton = new QPushButton("П&ересчитать", this);
   ConvertButton->setAccessibleName("Пересчитать");
   connect(ConvertButton, &QPushButton::clicked, this, [this] { ConvertClick(); });
-  SourceLabel = new QLabel(this);
-  SourceLabel->setTextFormat(Qt::PlainText);
+  SourceLabel = PlainLabel(this);
   SourceLabel->setAccessibleName("Из чего пересчитано");
-  StatusLine = new QLabel(this);
-  StatusLine->setTextFormat(Qt::PlainText);
+  StatusLine = PlainLabel(this);
   StatusLine->setWordWrap(true);
   StatusLine->setAccessibleName("Сообщение");
   auto* layout = new QVBoxLayout(this);
@@ -92,7 +91,7 @@ void TConvertForm::ConvertClick() {
     strengths = model::StrengthsFrom(numtext::StrToFloat(typed.toStdString()), source_);
   } catch (const runtime::EConvertError&) {
     StatusLine->setText("«" + typed + "» — не число. Введите число, например " +
-                        QString::fromStdString(numtext::FormatFloat("0.0", 40.5L)) + ".");
+                        NumberText("0.0", 40.5L) + ".");
     return;
   } catch (const runtime::EStrengthRangeError& error) {
     StatusLine->setText(QString::fromStdString(ErrorBoxText(error.what())));
@@ -100,7 +99,7 @@ void TConvertForm::ConvertClick() {
   }
   for (const UnitField& field : kFields) {
     if (field.unit == source_) continue;
-    Edit(field.unit)->setText(QString::fromStdString(numtext::FormatFloat("0.00", ValueIn(strengths, field.unit))));
+    Edit(field.unit)->setText(NumberText("0.00", ValueIn(strengths, field.unit)));
   }
   SourceLabel->setText("Пересчитано из " + typed + " " + source.sourceText + ".");
 }

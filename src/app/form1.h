@@ -131,6 +131,8 @@ class TForm1 : public QWidget {
   void CreateMenus();
   // Entries that need results are enabled once a report has been written.
   void EnableResultActions(bool enabled);
+  // The calculation whose report was written last; null before the first.
+  const model::TColumn* LastCalculation() const;
 
   QWidget& informationWindow_;
   model::TColumn column_;

@@ -14,6 +14,7 @@
 #include "app/application.h"
 #include "app/form1.h"
 #include "app/batchform.h"
+#include "app/controls.h"
 #include "app/convertform.h"
 #include "app/resultfiles.h"
 #include "app/studyform.h"
@@ -116,44 +117,49 @@ void TForm1::CopyChartClick() {
   QApplication::clipboard()->setMimeData(data);
 }
 
-void TForm1::StudyClick() {
-  if (!studyForm_) {
-    studyForm_ = std::make_unique<TStudyForm>();
-    connect(this, &TForm1::Calculated, studyForm_.get(),
-            [this](const model::TColumn& column) { studyForm_->ShowInputs(column.inputs); });
-    // Before the first calculation there is nothing to study yet.
-    if (ActionExportCsv->isEnabled()) studyForm_->ShowInputs(tableColumn_.inputs);
+namespace {
+
+// Makes a window that follows the main window's calculations on its first
+// opening, handing it the last calculation at once when there is one.
+template <class Window, class Take>
+Window& Following(TForm1& form, std::unique_ptr<Window>& window, const model::TColumn* last, Take take) {
+  if (!window) {
+    window = std::make_unique<Window>();
+    Window* shown = window.get();
+    QObject::connect(&form, &TForm1::Calculated, shown,
+                     [shown, take](const model::TColumn& column) { take(*shown, column); });
+    if (last) take(*shown, *last);
   }
-  studyForm_->Open();
+  return *window;
+}
+
+}  // namespace
+
+const model::TColumn* TForm1::LastCalculation() const {
+  // The results' entries turn on with the first report written whole.
+  return ActionExportCsv->isEnabled() ? &tableColumn_ : nullptr;
+}
+
+void TForm1::StudyClick() {
+  Following(*this, studyForm_, LastCalculation(), [](TStudyForm& study, const model::TColumn& column) {
+    study.ShowInputs(column.inputs);
+  }).Open();
 }
 
 void TForm1::BatchClick() {
-  if (!batchForm_) {
-    batchForm_ = std::make_unique<TBatchForm>();
-    connect(this, &TForm1::Calculated, batchForm_.get(), &TBatchForm::MainCalculated);
-    // Before the first calculation there is nothing to take yet.
-    if (ActionExportCsv->isEnabled()) batchForm_->MainCalculated(tableColumn_);
-  }
-  batchForm_->Open();
+  Following(*this, batchForm_, LastCalculation(), [](TBatchForm& batch, const model::TColumn& column) {
+    batch.MainCalculated(column);
+  }).Open();
 }
 
 void TForm1::XyClick() {
-  if (!xyForm_) {
-    xyForm_ = std::make_unique<TXyForm>();
-    connect(this, &TForm1::Calculated, xyForm_.get(), &TXyForm::ShowColumn);
-    // Before the first calculation there is nothing to show yet.
-    if (ActionExportCsv->isEnabled()) xyForm_->ShowColumn(tableColumn_);
-  }
-  xyForm_->show();
-  xyForm_->raise();
-  xyForm_->activateWindow();
+  ShowInFront(Following(*this, xyForm_, LastCalculation(),
+                        [](TXyForm& xy, const model::TColumn& column) { xy.ShowColumn(column); }));
 }
 
 void TForm1::ConvertClick() {
   if (!convertForm_) convertForm_ = std::make_unique<TConvertForm>();
-  convertForm_->show();
-  convertForm_->raise();
-  convertForm_->activateWindow();
+  ShowInFront(*convertForm_);
 }
 
 void TForm1::AboutClick() {

@@ -17,6 +17,7 @@
 #include "analysis/inverse.h"
 #include "analysis/studycommand.h"
 #include "app/application.h"
+#include "app/controls.h"
 #include "app/pushbutton.h"
 #include "app/windowfont.h"
 #include "app/windowkeys.h"
@@ -52,8 +53,7 @@ std::string TrayText(const std::string& target, const analysis::TrayAnswer& answ
 }
 
 QLabel* WrappedLabel(QWidget* parent, const QString& accessibleName) {
-  auto* label = new QLabel(parent);
-  label->setTextFormat(Qt::PlainText);
+  QLabel* label = PlainLabel(parent);
   label->setWordWrap(true);
   label->setAccessibleName(accessibleName);
   return label;
@@ -229,9 +229,7 @@ void TStudyForm::ShowInputs(const model::ColumnInputs& inputs) {
 }
 
 void TStudyForm::Open() {
-  show();
-  raise();
-  activateWindow();
+  ShowInFront(*this);
   StartClick();
 }
 

@@ -15,6 +15,7 @@
 
 #include "analysis/traytable.h"
 #include "app/application.h"
+#include "app/controls.h"
 #include "app/exportactions.h"
 #include "app/windowkeys.h"
 #include "chart/chartwidget.h"
@@ -59,10 +60,6 @@ chart::TChart* NewChart(QWidget* parent, const QString& name) {
   return chart;
 }
 
-QString Shown(const char* pattern, long double value) {
-  return QString::fromStdString(numtext::FormatFloat(pattern, value));
-}
-
 std::string ProfileTitle(ProfileQuantity quantity, const char* unit) {
   switch (quantity) {
     case ProfileQuantity::kTemperature: return "Температура, °C — по номеру тарелки (куб — 0)";
@@ -80,8 +77,7 @@ TXyForm::TXyForm() {
   // Closing it only hides it; closing the main window ends the program.
   setAttribute(Qt::WA_QuitOnClose, false);
 
-  SourceLabel = new QLabel("Нет расчёта: нажмите «Расчет» в главном окне.", this);
-  SourceLabel->setTextFormat(Qt::PlainText);
+  SourceLabel = PlainLabel(this, "Нет расчёта: нажмите «Расчет» в главном окне.");
   SourceLabel->setWordWrap(true);
   SourceLabel->setAccessibleName("Исходные данные расчёта");
 
@@ -130,12 +126,10 @@ TXyForm::TXyForm() {
   profileLayout->addWidget(ProfileChart, 1);
   Tabs->addTab(profilePage, "Профиль &колонны");
 
-  NoteLine = new QLabel(this);
-  NoteLine->setTextFormat(Qt::PlainText);
+  NoteLine = PlainLabel(this);
   NoteLine->setWordWrap(true);
   NoteLine->setAccessibleName("Замечание к расчёту");
-  StatusLine = new QLabel(this);
-  StatusLine->setTextFormat(Qt::PlainText);
+  StatusLine = PlainLabel(this);
   StatusLine->setAccessibleName("Точка под указателем");
 
   auto* layout = new QVBoxLayout(this);
@@ -187,9 +181,9 @@ void TXyForm::ShowColumn(const model::TColumn& column) {
   SourceLabel->setText(QString("Последний расчёт главного окна: мощность %1 Вт, крепость в кубе %2 %масс, "
                                "тарелок %3, флегмовое число %4.")
                            .arg(in.power)
-                           .arg(Shown("0.##", in.stillstrength * 100))
+                           .arg(NumberText("0.##", in.stillstrength * 100))
                            .arg(in.traycount)
-                           .arg(Shown("0.##", in.refluxplusone - 1)));
+                           .arg(NumberText("0.##", in.refluxplusone - 1)));
   for (QPushButton* button : {SavePictureButton, SaveCsvButton, CopyButton}) button->setEnabled(true);
   Redraw();
 }
