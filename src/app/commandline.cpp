@@ -228,9 +228,9 @@ Without options it opens its window.
       volume and litres are at 20 °C. It stops when the top strength falls
       below --stop-top (default 0: never), the still's strength below
       --stop-still (default 0.1), after --hours (default 24), or when the
-      still is empty, with a last row at that moment. All texts are read as typed into
-      the window's fields, with the locale's decimal separator. FILE "-" is
-      standard output.
+      still is empty, with a last row at that moment. All texts are read
+      as typed into the window's fields, with the locale's decimal
+      separator. FILE "-" is standard output.
 
   --convert VALUE UNIT
       Prints the strength VALUE, given in UNIT (mass: per cent by mass,
