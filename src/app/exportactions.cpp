@@ -42,9 +42,9 @@ QImage Stacked(const std::vector<chart::TChart*>& charts) {
 
 }  // namespace
 
-void SaveChartPicture(QWidget* parent, chart::TChart& chart, const QString& suggestedName) {
+void SaveChartPicture(QWidget* parent, chart::TChart& chart, const QString& suggestedName, const QString& caption) {
   const QString file =
-      ChooseSaveFile(parent, "Сохранить рисунок", "Рисунок PNG (*.png);;Рисунок SVG (*.svg)", "png", suggestedName);
+      ChooseSaveFile(parent, caption, "Рисунок PNG (*.png);;Рисунок SVG (*.svg)", "png", suggestedName);
   if (file.isEmpty()) return;
   SaveOrThrow(file, IsSvgName(file.toStdString()) ? SvgOf(chart) : PngBytes(chart.grab().toImage()));
 }

@@ -17,7 +17,8 @@ namespace app {
 // Asks where to save the chart's picture and saves it, as SVG when the name
 // ends in ".svg" and as PNG otherwise, whole or not at all. A failure is
 // thrown with the file's name and the system's reason.
-void SaveChartPicture(QWidget* parent, chart::TChart& chart, const QString& suggestedName);
+void SaveChartPicture(QWidget* parent, chart::TChart& chart, const QString& suggestedName,
+                      const QString& caption = "Сохранить рисунок");
 
 // Asks where to save the CSV table and saves it, as SaveChartPicture does.
 void SaveCsvTable(QWidget* parent, const QString& caption, const std::string& csv, const QString& suggestedName);

@@ -71,8 +71,6 @@ class TForm1 : public QWidget {
 
   // The report as the lists show it, as one text.
   std::string ShownReport() const;
-  // The chart as it shows, as an SVG document.
-  std::string ChartSvgText();
 
   InputTexts Texts() const;
   // Puts the texts into the four fields, as if typed.

@@ -2,13 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QMimeData>
 
 #include "analysis/traytable.h"
 #include "app/application.h"
@@ -16,11 +14,11 @@
 #include "app/batchform.h"
 #include "app/controls.h"
 #include "app/convertform.h"
+#include "app/exportactions.h"
 #include "app/resultfiles.h"
 #include "app/studyform.h"
 #include "app/xyform.h"
 #include "chart/chartwidget.h"
-#include "chart/svgcanvas.h"
 
 namespace app {
 namespace {
@@ -98,24 +96,11 @@ void TForm1::ExportCsvClick() {
   if (!file.isEmpty()) SaveOrThrow(file, analysis::TrayTableCsv(tableColumn_));
 }
 
-void TForm1::SaveChartClick() {
-  const QString file = ChooseSaveFile(this, "Сохранить график",
-                                      "Рисунок PNG (*.png);;Рисунок SVG (*.svg)", "png",
-                                      "stillwise-chart.png");
-  if (file.isEmpty()) return;
-  SaveOrThrow(file, IsSvgName(file.toStdString()) ? ChartSvgText() : PngBytes(Chart1->grab().toImage()));
-}
-
-std::string TForm1::ChartSvgText() { return chart::ChartSvg(*Chart1, Chart1->width(), Chart1->height()); }
+void TForm1::SaveChartClick() { SaveChartPicture(this, *Chart1, "stillwise-chart.png", "Сохранить график"); }
 
 void TForm1::CopyReportClick() { QApplication::clipboard()->setText(QString::fromStdString(ShownReport())); }
 
-void TForm1::CopyChartClick() {
-  auto* data = new QMimeData;
-  data->setImageData(Chart1->grab().toImage());
-  data->setData("image/svg+xml", QByteArray::fromStdString(ChartSvgText()));
-  QApplication::clipboard()->setMimeData(data);
-}
+void TForm1::CopyChartClick() { CopyChartsAndTable({Chart1}, {}); }
 
 namespace {
 
