@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "model/column.h"
+
 class QLabel;
 class QWidget;
 
@@ -13,6 +15,11 @@ QLabel* PlainLabel(QWidget* parent, const QString& text = {});
 
 // A number in the user's separators, by a picture pattern.
 QString NumberText(const char* pattern, long double value);
+
+// The inputs of a calculation of the main window, as the windows that show
+// its results name them: "мощность 1000 Вт, крепость в кубе 1 %масс,
+// тарелок 20, флегмовое число 15".
+QString CalculationText(const model::ColumnInputs& inputs);
 
 // Shows a secondary window, or brings it to the front when it is open, so
 // that its menu entry always finds it.

@@ -266,11 +266,7 @@ void TStudyForm::StartClick() {
   analysis::CheckStudy(study);
 
   const long double refluxratio = inputs_->refluxplusone - 1;
-  SourceLabel->setText(QString::fromStdString(
-      "Расчёт главного окна: мощность " + std::to_string(inputs_->power) + " Вт, крепость в кубе " +
-      numtext::FormatFloat("0.##", inputs_->stillstrength * 100) + " %масс, тарелок " +
-      std::to_string(inputs_->traycount) + ", флегмовое число " + numtext::FormatFloat("0.##", refluxratio) +
-      " (черта на графиках)."));
+  SourceLabel->setText("Расчёт главного окна: " + CalculationText(*inputs_) + " (черта на графиках).");
   // The lines of the study before go at once: none of them may pass for
   // a line of these inputs.
   for (TStudyChart* chart : {mainStudy_.get(), secondStudy_.get()}) {

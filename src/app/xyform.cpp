@@ -177,13 +177,7 @@ chart::TChart& TXyForm::ShownChart() const { return Tabs->currentIndex() == 0 ? 
 
 void TXyForm::ShowColumn(const model::TColumn& column) {
   column_ = column;
-  const model::ColumnInputs& in = column.inputs;
-  SourceLabel->setText(QString("Последний расчёт главного окна: мощность %1 Вт, крепость в кубе %2 %масс, "
-                               "тарелок %3, флегмовое число %4.")
-                           .arg(in.power)
-                           .arg(NumberText("0.##", in.stillstrength * 100))
-                           .arg(in.traycount)
-                           .arg(NumberText("0.##", in.refluxplusone - 1)));
+  SourceLabel->setText("Последний расчёт главного окна: " + CalculationText(column.inputs) + ".");
   for (QPushButton* button : {SavePictureButton, SaveCsvButton, CopyButton}) button->setEnabled(true);
   Redraw();
 }
