@@ -5,18 +5,18 @@
 
 #include <QListWidget>
 
-#include "app/application.h"
 #include "app/program.h"
+#include "widgets/application.h"
 
 namespace {
 
-app::TApplication& Application() {
+widgets::TApplication& Application() {
   static int argc = 1;
   static char name[] = "app_bench";
   static char* argv[] = {name, nullptr};
-  static app::TApplication* application = [] {
+  static widgets::TApplication* application = [] {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new app::TApplication(argc, argv);
+    return new widgets::TApplication(argc, argv);
   }();
   return *application;
 }

@@ -10,7 +10,7 @@
 #include <QSvgGenerator>
 #include <cstdio>
 
-#include "app/programicon.h"
+#include "widgets/programicon.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ bool WritePng(const QString& folder, const QString& name, int side) {
   const QString dir = QStringLiteral("%1/%2x%2/apps").arg(folder).arg(side);
   if (!MakeFolder(dir)) return false;
   const QString file = dir + '/' + name + ".png";
-  if (app::ProgramIconImage(side).save(file, "PNG")) return true;
+  if (widgets::ProgramIconImage(side).save(file, "PNG")) return true;
   std::fprintf(stderr, "make_icons: cannot write %s\n", qPrintable(file));
   return false;
 }
@@ -35,7 +35,7 @@ bool WriteSvg(const QString& folder, const QString& name) {
   const QString dir = folder + "/scalable/apps";
   if (!MakeFolder(dir)) return false;
   const QString file = dir + '/' + name + ".svg";
-  const int side = app::kProgramIconDesignSide;
+  const int side = widgets::kProgramIconDesignSide;
   QSvgGenerator svg;
   svg.setFileName(file);
   svg.setSize(QSize(side, side));
@@ -47,7 +47,7 @@ bool WriteSvg(const QString& folder, const QString& name) {
     std::fprintf(stderr, "make_icons: cannot write %s\n", qPrintable(file));
     return false;
   }
-  app::PaintProgramIcon(painter, side);
+  widgets::PaintProgramIcon(painter, side);
   return painter.end();
 }
 

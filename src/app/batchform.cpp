@@ -13,16 +13,16 @@
 #include <sstream>
 
 #include "analysis/batchtable.h"
-#include "app/application.h"
-#include "app/controls.h"
-#include "app/pushbutton.h"
-#include "app/windowfont.h"
-#include "app/windowsettings.h"
 #include "chart/chartwidget.h"
 #include "chart/labelvalues.h"
 #include "chart/lineseries.h"
 #include "model/strengthunits.h"
 #include "numtext/numtext.h"
+#include "widgets/application.h"
+#include "widgets/controls.h"
+#include "widgets/pushbutton.h"
+#include "widgets/windowfont.h"
+#include "widgets/windowsettings.h"
 
 namespace app {
 namespace {
@@ -74,11 +74,11 @@ void AddFieldRow(QWidget* parent, QGridLayout& grid, const FieldRow& row) {
   const int at = grid.rowCount();
   grid.addWidget(label, at, 0);
   grid.addWidget(edit, at, 1);
-  grid.addWidget(PlainLabel(parent, row.unit), at, 2);
+  grid.addWidget(widgets::PlainLabel(parent, row.unit), at, 2);
 }
 
-TPushButton* Button(QWidget* parent, const QString& text, const QString& name) {
-  auto* button = new TPushButton(text, parent);
+widgets::TPushButton* Button(QWidget* parent, const QString& text, const QString& name) {
+  auto* button = new widgets::TPushButton(text, parent);
   button->setAccessibleName(name);
   return button;
 }
@@ -97,7 +97,7 @@ chart::TChart* Chart(QWidget* parent, const char* title, const QString& descript
 
 TBatchForm::TBatchForm() {
   setWindowTitle("Перегонка по времени");
-  setFont(WindowFont());
+  setFont(widgets::WindowFont());
   setAttribute(Qt::WA_QuitOnClose, false);
 
   auto* fields = new QGridLayout;
@@ -111,7 +111,7 @@ TBatchForm::TBatchForm() {
       {"&Шаг по времени", &StepEdit, "мин", "Шаг по времени, мин", "Время между строками расчёта"},
   };
   for (const FieldRow& row : inputs) AddFieldRow(this, *fields, row);
-  fields->addWidget(PlainLabel(this, "Остановить, когда:"), fields->rowCount(), 0, 1, 3);
+  fields->addWidget(widgets::PlainLabel(this, "Остановить, когда:"), fields->rowCount(), 0, 1, 3);
   const FieldRow stops[] = {
       {"крепость &отбора ниже", &StopTopEdit, "%масс", "Остановить, когда крепость отбора ниже, % по массе",
        "0 — не останавливать по крепости отбора", 8},
@@ -124,15 +124,15 @@ TBatchForm::TBatchForm() {
   // column are the main window's defaults too, until a calculation there
   // gives others.
   const analysis::BatchInputs defaults;
-  ChargeEdit->setText(NumberText("0.##", defaults.chargekg));
-  StrengthEdit->setText(NumberText("0.##", defaults.chargepercent));
+  ChargeEdit->setText(widgets::NumberText("0.##", defaults.chargekg));
+  StrengthEdit->setText(widgets::NumberText("0.##", defaults.chargepercent));
   PowerEdit->setText(QString::fromStdString(numtext::IntToStr(defaults.power)));
   TraysEdit->setText(QString::fromStdString(numtext::IntToStr(defaults.traycount)));
-  RefluxEdit->setText(NumberText("0.##", defaults.refluxratio));
-  StepEdit->setText(NumberText("0.##", defaults.stepminutes));
-  StopTopEdit->setText(NumberText("0.##", defaults.stoptoppercent));
-  StopStillEdit->setText(NumberText("0.##", defaults.stopstillpercent));
-  HoursEdit->setText(NumberText("0.##", defaults.hours));
+  RefluxEdit->setText(widgets::NumberText("0.##", defaults.refluxratio));
+  StepEdit->setText(widgets::NumberText("0.##", defaults.stepminutes));
+  StopTopEdit->setText(widgets::NumberText("0.##", defaults.stoptoppercent));
+  StopStillEdit->setText(widgets::NumberText("0.##", defaults.stopstillpercent));
+  HoursEdit->setText(widgets::NumberText("0.##", defaults.hours));
 
   TakeButton = Button(this, "Взять из &главного окна", "Взять из главного окна");
   TakeButton->setToolTip("Крепость, мощность, тарелки и флегмовое число\nпоследнего расчёта главного окна");
@@ -154,9 +154,9 @@ TBatchForm::TBatchForm() {
   unitRow->addWidget(unitLabel);
   unitRow->addWidget(StrengthUnitBox);
 
-  ProgressLabel = PlainLabel(this, "");
+  ProgressLabel = widgets::PlainLabel(this, "");
   ProgressLabel->setAccessibleName("Ход перегонки");
-  StopLabel = PlainLabel(this, "");
+  StopLabel = widgets::PlainLabel(this, "");
   StopLabel->setWordWrap(true);
   StopLabel->setAccessibleName("Чем кончилась перегонка");
 
@@ -164,7 +164,7 @@ TBatchForm::TBatchForm() {
   AddFieldRow(this, *cutRow,
               {"&Своя граница отбора", &CutEdit, "%масс", "Своя граница отбора, % по массе",
                "Последняя строка таблицы: отбор, пока крепость отбора не ниже этой границы"});
-  CutEdit->setText(NumberText("0", cutThreshold_));
+  CutEdit->setText(widgets::NumberText("0", cutThreshold_));
   CutTable = new QTableWidget(4, 5, this);
   CutTable->verticalHeader()->hide();
   CutTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -183,7 +183,7 @@ TBatchForm::TBatchForm() {
   left->addLayout(cutRow);
   left->addWidget(CutTable, 1);
 
-  RunLabel = PlainLabel(this, "Перегонка ещё не рассчитана");
+  RunLabel = widgets::PlainLabel(this, "Перегонка ещё не рассчитана");
   RunLabel->setWordWrap(true);
   RunLabel->setAccessibleName("Входные данные показанной перегонки");
   StrengthChart = Chart(this, "Крепость, % — по времени, ч",
@@ -196,7 +196,7 @@ TBatchForm::TBatchForm() {
                        "Масса собранного продукта, кг, по времени перегонки");
   product_ = AddLine(*ProductChart, "продукт", 4, 2);
   TitleAxes(*ProductChart, "продукт, кг");
-  Export = MakeExportButtons(this, {{{StrengthChart, "&Крепость…", "stillwise-batch-strength.png"},
+  Export = widgets::MakeExportButtons(this, {{{StrengthChart, "&Крепость…", "stillwise-batch-strength.png"},
                                      {ProductChart, "&Продукт…", "stillwise-batch-product.png"}},
                                     [this] {
                                       std::ostringstream csv;
@@ -224,20 +224,20 @@ TBatchForm::TBatchForm() {
     ShowMoment();
   });
   connect(TakeButton, &QPushButton::clicked, this, [this] { TakeMainClick(); });
-  connect(StartButton, &QPushButton::clicked, this, Guarded([this] { StartClick(); }));
-  connect(StopButton, &QPushButton::clicked, this, Guarded([this] { StopClick(); }));
+  connect(StartButton, &QPushButton::clicked, this, widgets::Guarded([this] { StartClick(); }));
+  connect(StopButton, &QPushButton::clicked, this, widgets::Guarded([this] { StopClick(); }));
   // Return in a field runs the batch; in the cut's field it only applies the
   // threshold, as the cuts come from the run shown.
   for (QLineEdit* edit : {ChargeEdit, StrengthEdit, PowerEdit, TraysEdit, RefluxEdit, StepEdit, StopTopEdit,
                           StopStillEdit, HoursEdit}) {
-    connect(edit, &QLineEdit::returnPressed, this, Guarded([this] { StartClick(); }));
+    connect(edit, &QLineEdit::returnPressed, this, widgets::Guarded([this] { StartClick(); }));
   }
-  connect(CutEdit, &QLineEdit::editingFinished, this, Guarded([this] {
+  connect(CutEdit, &QLineEdit::editingFinished, this, widgets::Guarded([this] {
             cutThreshold_ = numtext::StrToFloat(CutEdit->text().toStdString());
             ShowCuts();
           }));
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] { close(); });
-  RememberWindow(*this, QStringLiteral("batch"));
+  widgets::RememberWindow(*this, QStringLiteral("batch"));
   // A remembered cut threshold counts as typed.
   emit CutEdit->editingFinished();
 }
@@ -247,7 +247,7 @@ TBatchForm::~TBatchForm() {
   worker_ = {};
 }
 
-BatchTexts TBatchForm::Texts() const {
+commands::BatchTexts TBatchForm::Texts() const {
   const auto text = [](const QLineEdit* edit) { return edit->text().toStdString(); };
   return {text(ChargeEdit), text(StrengthEdit), text(PowerEdit), text(TraysEdit), text(RefluxEdit),
           text(StepEdit),   text(StopTopEdit),  text(StopStillEdit), text(HoursEdit)};
@@ -256,11 +256,11 @@ BatchTexts TBatchForm::Texts() const {
 void TBatchForm::Open() {
   if (!opened_) TakeMainClick();
   opened_ = true;
-  ShowInFront(*this);
+  widgets::ShowInFront(*this);
 }
 
 void TBatchForm::MainCalculated(const model::TColumn& column) {
-  mainTexts_ = TextsOf(column.inputs);
+  mainTexts_ = commands::TextsOf(column.inputs);
   TakeButton->setEnabled(true);
 }
 
@@ -273,7 +273,7 @@ void TBatchForm::TakeMainClick() {
 }
 
 void TBatchForm::StartClick() {
-  const analysis::BatchInputs inputs = ParseBatchTexts(Texts());
+  const analysis::BatchInputs inputs = commands::ParseBatchTexts(Texts());
   cutThreshold_ = numtext::StrToFloat(CutEdit->text().toStdString());
   const std::uint64_t request = ++request_;
   running_ = true;
@@ -287,7 +287,7 @@ void TBatchForm::StartClick() {
   DrawRun();
   ShowCuts();
   ShowMoment();
-  RunLabel->setText("Считаю для: " + QString::fromStdString(RunInputsText(inputs)));
+  RunLabel->setText("Считаю для: " + QString::fromStdString(commands::RunInputsText(inputs)));
   // A new run stops the one before; its rows are not shown.
   worker_ = std::jthread([this, request, inputs](std::stop_token stop) {
     int rows = 0;
@@ -326,7 +326,7 @@ void TBatchForm::ShowRun(std::uint64_t request, const analysis::BatchRun& run) {
   running_ = false;
   StopButton->setEnabled(false);
   StopLabel->setText(QString::fromStdString(analysis::StopText(run)));
-  RunLabel->setText("Показано для: " + QString::fromStdString(RunInputsText(run.inputs)));
+  RunLabel->setText("Показано для: " + QString::fromStdString(commands::RunInputsText(run.inputs)));
   if (!run.rows.empty()) moment_ = run.rows.back();
   ShowMoment();
   Export.SetEnabled(!run_.rows.empty());
@@ -337,8 +337,8 @@ void TBatchForm::ShowRun(std::uint64_t request, const analysis::BatchRun& run) {
 // The time simulated and the still's strength: how far a run has come is
 // known, how far it will go is not, so no share of it is shown.
 void TBatchForm::ShowMoment() {
-  ProgressLabel->setText(moment_ ? "Время " + NumberText("0.00", moment_->time_h) + " ч, в кубе " +
-                                       NumberText("0.00", Shown(moment_->still_percent)) + " " + ShownUnit()
+  ProgressLabel->setText(moment_ ? "Время " + widgets::NumberText("0.00", moment_->time_h) + " ч, в кубе " +
+                                       widgets::NumberText("0.00", Shown(moment_->still_percent)) + " " + ShownUnit()
                                  : QString());
 }
 
@@ -393,9 +393,9 @@ void TBatchForm::ShowCuts() {
     // Litres at 20 °C; none before there is product.
     const long double litres =
         cut.product_kg > 0 ? cut.product_kg / model::densityat20(cut.product_mean_percent / 100) * 1000 : 0;
-    const QString cells[] = {NumberText("0.##", Shown(cut.threshold_percent)), bound + NumberText("0.00", cut.time_h),
-                             bound + NumberText("0.000", cut.product_kg), bound + NumberText("0.000", litres),
-                             unfinished ? "—" : NumberText("0.00", Shown(cut.product_mean_percent))};
+    const QString cells[] = {widgets::NumberText("0.##", Shown(cut.threshold_percent)), bound + widgets::NumberText("0.00", cut.time_h),
+                             bound + widgets::NumberText("0.000", cut.product_kg), bound + widgets::NumberText("0.000", litres),
+                             unfinished ? "—" : widgets::NumberText("0.00", Shown(cut.product_mean_percent))};
     for (int c = 0; c < 5; ++c) {
       auto* item = new QTableWidgetItem(run_.rows.empty() ? QString() : cells[c]);
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -6,9 +6,9 @@
 #include <thread>
 
 #include "analysis/batchrun.h"
-#include "app/batchtexts.h"
+#include "commands/batchtexts.h"
 #include "model/column.h"
-#include "app/exportactions.h"
+#include "widgets/exportactions.h"
 
 class QComboBox;
 class QLabel;
@@ -51,7 +51,7 @@ class TBatchForm : public QWidget {
   // "Остановить": ends the run; what was computed stays.
   void StopClick();
 
-  BatchTexts Texts() const;
+  commands::BatchTexts Texts() const;
   bool Busy() const { return running_; }
   const analysis::BatchRun& LastRun() const { return run_; }
 
@@ -78,7 +78,7 @@ class TBatchForm : public QWidget {
   chart::TChart* StrengthChart;
   chart::TChart* ProductChart;
   QTableWidget* CutTable;
-  ExportButtons Export;
+  widgets::ExportButtons Export;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -92,7 +92,7 @@ class TBatchForm : public QWidget {
   long double Shown(long double masspercent) const;
   QString ShownUnit() const;
 
-  std::optional<InputTexts> mainTexts_;
+  std::optional<commands::InputTexts> mainTexts_;
   bool opened_ = false;
   // The row the run last reported, or the last of the run shown.
   std::optional<analysis::BatchRow> moment_;

@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/controls.h"
-#include "app/errortext.h"
-#include "app/windowkeys.h"
+#include "commands/errortext.h"
 #include "numtext/numtext.h"
 #include "runtime/errors.h"
+#include "widgets/controls.h"
+#include "widgets/windowkeys.h"
 
 namespace app {
 namespace {
@@ -62,9 +62,9 @@ TConvertForm::TConvertForm() {
   ConvertButton = new QPushButton("П&ересчитать", this);
   ConvertButton->setAccessibleName("Пересчитать");
   connect(ConvertButton, &QPushButton::clicked, this, [this] { ConvertClick(); });
-  SourceLabel = PlainLabel(this);
+  SourceLabel = widgets::PlainLabel(this);
   SourceLabel->setAccessibleName("Из чего пересчитано");
-  StatusLine = PlainLabel(this);
+  StatusLine = widgets::PlainLabel(this);
   StatusLine->setWordWrap(true);
   StatusLine->setAccessibleName("Сообщение");
   auto* layout = new QVBoxLayout(this);
@@ -73,7 +73,7 @@ TConvertForm::TConvertForm() {
   layout->addWidget(SourceLabel);
   layout->addWidget(StatusLine);
   layout->addStretch();
-  BindWindowKeys(*this, [this] { ConvertClick(); });
+  widgets::BindWindowKeys(*this, [this] { ConvertClick(); });
   resize(380, 210);
 }
 
@@ -91,15 +91,15 @@ void TConvertForm::ConvertClick() {
     strengths = model::StrengthsFrom(numtext::StrToFloat(typed.toStdString()), source_);
   } catch (const runtime::EConvertError&) {
     StatusLine->setText("«" + typed + "» — не число. Введите число, например " +
-                        NumberText("0.0", 40.5L) + ".");
+                        widgets::NumberText("0.0", 40.5L) + ".");
     return;
   } catch (const runtime::EStrengthRangeError& error) {
-    StatusLine->setText(QString::fromStdString(ErrorBoxText(error.what())));
+    StatusLine->setText(QString::fromStdString(commands::ErrorBoxText(error.what())));
     return;
   }
   for (const UnitField& field : kFields) {
     if (field.unit == source_) continue;
-    Edit(field.unit)->setText(NumberText("0.00", ValueIn(strengths, field.unit)));
+    Edit(field.unit)->setText(widgets::NumberText("0.00", ValueIn(strengths, field.unit)));
   }
   SourceLabel->setText("Пересчитано из " + typed + " " + source.sourceText + ".");
 }

@@ -9,18 +9,18 @@
 #include <QPushButton>
 #include <limits>
 
-#include "app/application.h"
-#include "app/fixedwindow.h"
-#include "chart/chartwidget.h"
-#include "chart/columnchart.h"
-#include "app/clicklabel.h"
-#include "app/pushbutton.h"
 #include "app/batchform.h"
 #include "app/convertform.h"
 #include "app/studyform.h"
 #include "app/xyform.h"
-#include "app/widgetsinks.h"
-#include "app/windowfont.h"
+#include "chart/chartwidget.h"
+#include "chart/columnchart.h"
+#include "widgets/application.h"
+#include "widgets/clicklabel.h"
+#include "widgets/fixedwindow.h"
+#include "widgets/pushbutton.h"
+#include "widgets/widgetsinks.h"
+#include "widgets/windowfont.h"
 
 namespace app {
 namespace {
@@ -50,7 +50,7 @@ QLineEdit* AddEdit(QWidget* parent, const QString& text, const QRect& geometry,
 }
 
 QPushButton* AddButton(QWidget* parent, const QString& caption, const QRect& geometry) {
-  auto* button = new TPushButton(caption, parent);
+  auto* button = new widgets::TPushButton(caption, parent);
   button->setGeometry(geometry);
   button->setAutoDefault(false);
   return button;
@@ -71,7 +71,7 @@ QListWidget* AddListBox(QWidget* parent, const QRect& geometry) {
   // Long lines are clipped at the right edge; a horizontal bar would cover
   // the second line of the two-line still output.
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  box->setItemDelegate(new TFixedRowHeight(kItemHeight, box));
+  box->setItemDelegate(new widgets::TFixedRowHeight(kItemHeight, box));
   return box;
 }
 
@@ -79,19 +79,19 @@ QListWidget* AddListBox(QWidget* parent, const QRect& geometry) {
 
 TForm1::TForm1(QWidget& informationWindow) : informationWindow_(informationWindow) {
   setWindowTitle("Stillwise (русифицировано)");
-  setFont(WindowFont());
+  setFont(widgets::WindowFont());
   move(270, 141);
   // The menu bar stands above the controls, whose area keeps the window's
   // classic client size; the window grows by the menu bar's height.
   CreateMenus();
   Client = new QWidget(this);
   Client->setGeometry(0, MenuBar->height(), 678, 500);
-  MakeFixedWindow(*this, {678, 500 + MenuBar->height()});
+  widgets::MakeFixedWindow(*this, {678, 500 + MenuBar->height()});
 
   Label5 = AddLabel(Client, "Отчет:", 128, 128);
-  Label8 = new TClickLabel("Stillwise 2004-01-20 BETA ", Client);
+  Label8 = new widgets::TClickLabel("Stillwise 2004-01-20 BETA ", Client);
   Label8->setTextFormat(Qt::PlainText);
-  Label8->setFont(VersionLabelFont());
+  Label8->setFont(widgets::VersionLabelFont());
   Label8->move(8, 464);
   Label8->adjustSize();
 
@@ -146,20 +146,20 @@ TForm1::TForm1(QWidget& informationWindow) : informationWindow_(informationWindo
     QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
   }
 
-  connect(Button1, &QPushButton::clicked, this, Guarded([this] { Button1Click(); }));
-  connect(Button2, &QPushButton::clicked, this, Guarded([this] { Button2Click(); }));
-  connect(Button4, &QPushButton::clicked, this, Guarded([this] { Button4Click(); }));
-  connect(Label8, &TClickLabel::clicked, this, Guarded([this] { Button4Click(); }));
+  connect(Button1, &QPushButton::clicked, this, widgets::Guarded([this] { Button1Click(); }));
+  connect(Button2, &QPushButton::clicked, this, widgets::Guarded([this] { Button2Click(); }));
+  connect(Button4, &QPushButton::clicked, this, widgets::Guarded([this] { Button4Click(); }));
+  connect(Label8, &widgets::TClickLabel::clicked, this, widgets::Guarded([this] { Button4Click(); }));
 }
 
 // Out of line: the secondary windows are complete types only here.
 TForm1::~TForm1() = default;
 
 void TForm1::Button1Click() {
-  TListBoxSink report(*ListBox1);
-  TListBoxSink stillOutput(*ListBox2);
-  TChartSeriesSink series(*Series1);
-  CalculateCommand(Texts(), Switches(), column_, report, stillOutput, series, [this] {
+  widgets::TListBoxSink report(*ListBox1);
+  widgets::TListBoxSink stillOutput(*ListBox2);
+  widgets::TChartSeriesSink series(*Series1);
+  commands::CalculateCommand(Texts(), Switches(), column_, report, stillOutput, series, [this] {
     tableColumn_ = column_;
     EnableResultActions(true);
     emit Calculated(tableColumn_);
@@ -170,19 +170,19 @@ void TForm1::Button2Click() { column_.SolveTopDown(); }
 
 void TForm1::Button4Click() { informationWindow_.setVisible(true); }
 
-InputTexts TForm1::Texts() const {
+commands::InputTexts TForm1::Texts() const {
   return {Edit1->text().toStdString(), Edit2->text().toStdString(), Edit3->text().toStdString(),
           Edit4->text().toStdString()};
 }
 
-void TForm1::SetTexts(const InputTexts& texts) {
+void TForm1::SetTexts(const commands::InputTexts& texts) {
   Edit1->setText(QString::fromStdString(texts.power));
   Edit2->setText(QString::fromStdString(texts.strength));
   Edit3->setText(QString::fromStdString(texts.trays));
   Edit4->setText(QString::fromStdString(texts.reflux));
 }
 
-ReportSwitches TForm1::Switches() const {
+commands::ReportSwitches TForm1::Switches() const {
   return {CheckBox7->isChecked(), CheckBox9->isChecked(), CheckBox8->isChecked(),
           CheckBox10->isChecked()};
 }

@@ -4,14 +4,17 @@
 #include <memory>
 #include <string>
 
-#include "app/calculatecommand.h"
-#include "app/report.h"
+#include "commands/calculatecommand.h"
+#include "commands/report.h"
 #include "model/column.h"
 
 namespace chart {
 class TChart;
 class THorizLineSeries;
 }  // namespace chart
+namespace widgets {
+class TClickLabel;
+}  // namespace widgets
 
 class QAction;
 class QCheckBox;
@@ -24,7 +27,6 @@ class QPushButton;
 
 namespace app {
 
-class TClickLabel;
 class TBatchForm;
 class TConvertForm;
 class TStudyForm;
@@ -72,10 +74,10 @@ class TForm1 : public QWidget {
   // The report as the lists show it, as one text.
   std::string ShownReport() const;
 
-  InputTexts Texts() const;
+  commands::InputTexts Texts() const;
   // Puts the texts into the four fields, as if typed.
-  void SetTexts(const InputTexts& texts);
-  ReportSwitches Switches() const;
+  void SetTexts(const commands::InputTexts& texts);
+  commands::ReportSwitches Switches() const;
 
   QMenuBar* MenuBar;
   // Below the menu bar: the area the controls are placed in.
@@ -93,7 +95,7 @@ class TForm1 : public QWidget {
   QAction* ActionInformation;
   QAction* ActionAbout;
   QLabel* Label5;
-  TClickLabel* Label8;
+  widgets::TClickLabel* Label8;
   QGroupBox* GroupBox1;
   QLabel* Label1;
   QLabel* Label2;

@@ -9,16 +9,16 @@
 #include <QMessageBox>
 
 #include "analysis/traytable.h"
-#include "app/application.h"
-#include "app/form1.h"
 #include "app/batchform.h"
-#include "app/controls.h"
 #include "app/convertform.h"
-#include "app/exportactions.h"
-#include "app/resultfiles.h"
+#include "app/form1.h"
 #include "app/studyform.h"
 #include "app/xyform.h"
 #include "chart/chartwidget.h"
+#include "widgets/application.h"
+#include "widgets/controls.h"
+#include "widgets/exportactions.h"
+#include "widgets/resultfiles.h"
 
 namespace app {
 namespace {
@@ -45,7 +45,7 @@ void TForm1::CreateMenus() {
   const auto add = [this](QMenu* menu, const QString& text, const QKeySequence& keys, auto command) {
     QAction* action = menu->addAction(text);
     action->setShortcut(keys);
-    connect(action, &QAction::triggered, this, Guarded(command));
+    connect(action, &QAction::triggered, this, widgets::Guarded(command));
     return action;
   };
 
@@ -82,25 +82,25 @@ void TForm1::EnableResultActions(bool enabled) {
   }
 }
 
-std::string TForm1::ShownReport() const { return ReportText(Lines(*ListBox1), Lines(*ListBox2)); }
+std::string TForm1::ShownReport() const { return commands::ReportText(Lines(*ListBox1), Lines(*ListBox2)); }
 
 void TForm1::SaveReportClick() {
-  const QString file = ChooseSaveFile(this, "Сохранить отчёт", "Текст (*.txt);;Все файлы (*)",
+  const QString file = widgets::ChooseSaveFile(this, "Сохранить отчёт", "Текст (*.txt);;Все файлы (*)",
                                       "txt", "stillwise-report.txt");
-  if (!file.isEmpty()) SaveOrThrow(file, ShownReport());
+  if (!file.isEmpty()) widgets::SaveOrThrow(file, ShownReport());
 }
 
 void TForm1::ExportCsvClick() {
-  const QString file = ChooseSaveFile(this, "Экспорт таблицы в CSV", "Таблица CSV (*.csv);;Все файлы (*)",
+  const QString file = widgets::ChooseSaveFile(this, "Экспорт таблицы в CSV", "Таблица CSV (*.csv);;Все файлы (*)",
                                       "csv", "stillwise-trays.csv");
-  if (!file.isEmpty()) SaveOrThrow(file, analysis::TrayTableCsv(tableColumn_));
+  if (!file.isEmpty()) widgets::SaveOrThrow(file, analysis::TrayTableCsv(tableColumn_));
 }
 
-void TForm1::SaveChartClick() { SaveChartPicture(this, *Chart1, "stillwise-chart.png", "Сохранить график"); }
+void TForm1::SaveChartClick() { widgets::SaveChartPicture(this, *Chart1, "stillwise-chart.png", "Сохранить график"); }
 
 void TForm1::CopyReportClick() { QApplication::clipboard()->setText(QString::fromStdString(ShownReport())); }
 
-void TForm1::CopyChartClick() { CopyChartsAndTable({Chart1}, {}); }
+void TForm1::CopyChartClick() { widgets::CopyChartsAndTable({Chart1}, {}); }
 
 namespace {
 
@@ -138,13 +138,13 @@ void TForm1::BatchClick() {
 }
 
 void TForm1::XyClick() {
-  ShowInFront(Following(*this, xyForm_, LastCalculation(),
+  widgets::ShowInFront(Following(*this, xyForm_, LastCalculation(),
                         [](TXyForm& xy, const model::TColumn& column) { xy.ShowColumn(column); }));
 }
 
 void TForm1::ConvertClick() {
   if (!convertForm_) convertForm_ = std::make_unique<TConvertForm>();
-  ShowInFront(*convertForm_);
+  widgets::ShowInFront(*convertForm_);
 }
 
 void TForm1::AboutClick() {

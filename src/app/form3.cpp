@@ -4,19 +4,19 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/application.h"
-#include "app/fixedwindow.h"
-#include "app/infotext.h"
-#include "app/pushbutton.h"
-#include "app/windowfont.h"
+#include "commands/infotext.h"
+#include "widgets/application.h"
+#include "widgets/fixedwindow.h"
+#include "widgets/pushbutton.h"
+#include "widgets/windowfont.h"
 
 namespace app {
 
 TForm3::TForm3() {
   setWindowTitle("Информация");
-  setFont(WindowFont());
+  setFont(widgets::WindowFont());
   move(396, 72);
-  MakeFixedWindow(*this, {319, 440});
+  widgets::MakeFixedWindow(*this, {319, 440});
   // Closing the main window ends the program even while this one is open.
   setAttribute(Qt::WA_QuitOnClose, false);
 
@@ -25,10 +25,10 @@ TForm3::TForm3() {
   Label1->move(75, 8);
   Label1->adjustSize();
 
-  Button1 = new TPushButton("Закрыть", this);
+  Button1 = new widgets::TPushButton("Закрыть", this);
   Button1->setGeometry(97, 408, 75, 25);
   Button1->setAutoDefault(false);
-  connect(Button1, &QPushButton::clicked, this, Guarded([this] { Button1Click(); }));
+  connect(Button1, &QPushButton::clicked, this, widgets::Guarded([this] { Button1Click(); }));
 
   Memo1 = new QPlainTextEdit(this);
   Memo1->setGeometry(12, 32, 294, 369);
@@ -36,7 +36,7 @@ TForm3::TForm3() {
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  Memo1->setPlainText(QString::fromUtf8(InformationText()));
+  Memo1->setPlainText(QString::fromUtf8(commands::InformationText()));
 
   setTabOrder(Button1, Memo1);
 }

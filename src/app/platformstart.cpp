@@ -91,12 +91,12 @@ std::string NoScreenMessage(const std::string& reason) {
          "  stillwise --screenshot stillwise.png 1000 1 20 15\n";
 }
 
-std::unique_ptr<TApplication> StartApplication(int& argc, char** argv) {
+std::unique_ptr<widgets::TApplication> StartApplication(int& argc, char** argv) {
   std::vector<HeldMessage> held;
   startingEnvironment = CurrentScreenEnvironment();
   heldMessages = &held;
   previousHandler = qInstallMessageHandler(HoldStartMessage);
-  auto application = std::make_unique<TApplication>(argc, argv);
+  auto application = std::make_unique<widgets::TApplication>(argc, argv);
   qInstallMessageHandler(previousHandler);
   heldMessages = nullptr;
   for (const HeldMessage& message : held) {

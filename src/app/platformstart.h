@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "app/application.h"
+#include "widgets/application.h"
 
 namespace app {
 
@@ -31,6 +31,6 @@ std::string NoScreenMessage(const std::string& reason);
 // Creates the application object. When the platform cannot be opened the
 // toolkit would abort; instead the program prints NoScreenMessage and ends
 // with status 1.
-std::unique_ptr<TApplication> StartApplication(int& argc, char** argv);
+std::unique_ptr<widgets::TApplication> StartApplication(int& argc, char** argv);
 
 }  // namespace app

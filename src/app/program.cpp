@@ -11,18 +11,18 @@
 #include <string>
 #include <vector>
 
-#include "app/application.h"
-#include "app/commandline.h"
-#include "app/errortext.h"
 #include "app/platformstart.h"
-#include "app/resultfiles.h"
-#include "app/savefile.h"
-#include "app/studychart.h"
 #include "app/xyform.h"
 #include "chart/chartwidget.h"
 #include "chart/qtcanvas.h"
 #include "chart/svgcanvas.h"
+#include "cli/commandline.h"
+#include "commands/errortext.h"
+#include "commands/savefile.h"
 #include "numtext/numtext.h"
+#include "widgets/application.h"
+#include "widgets/resultfiles.h"
+#include "widgets/studychart.h"
 
 namespace app {
 namespace {
@@ -36,15 +36,15 @@ std::string ChartPng(chart::TCustomChart& chart, int width, int height) {
   canvas.BeginDraw(width, height);
   chart.PaintTo(canvas, chart::TRect{0, 0, width, height});
   canvas.EndDraw();
-  return PngBytes(canvas.Image());
+  return widgets::PngBytes(canvas.Image());
 }
 
 // The window's picture as PNG, or the chart's as SVG when the name says so.
 std::string PictureBytes(QWidget& window, const std::string& file) {
-  if (auto* chart = qobject_cast<chart::TChart*>(&window); chart && IsSvgName(file)) {
+  if (auto* chart = qobject_cast<chart::TChart*>(&window); chart && commands::IsSvgName(file)) {
     return chart::ChartSvg(*chart, chart->width(), chart->height());
   }
-  return PngBytes(window.grab().toImage());
+  return widgets::PngBytes(window.grab().toImage());
 }
 
 // The application for drawing pictures: on the offscreen platform unless
@@ -57,22 +57,22 @@ class TPictureApplication {
     application_ = StartApplication(argc_, argv_);
     application_->SetErrorStream(&std::cerr);
   }
-  TApplication& operator*() const { return *application_; }
+  widgets::TApplication& operator*() const { return *application_; }
 
  private:
   std::string name_;
   char* argv_[2] = {name_.data(), nullptr};
   int argc_ = 1;
-  std::unique_ptr<TApplication> application_;
+  std::unique_ptr<widgets::TApplication> application_;
 };
 
-int RunScreenshot(const CommandLine& line, const char* programName) {
+int RunScreenshot(const cli::CommandLine& line, const char* programName) {
   const TPictureApplication started(programName);
-  TApplication& application = *started;
+  widgets::TApplication& application = *started;
   TProgramWindows windows;
 
   QWidget* window = &windows.Form3;
-  if (line.mode != CommandLine::Mode::kInfoScreenshot) {
+  if (line.mode != cli::CommandLine::Mode::kInfoScreenshot) {
     TForm1& form = windows.Form1;
     window = &form;
     if (line.textsGiven) form.SetTexts(line.texts);
@@ -89,35 +89,35 @@ int RunScreenshot(const CommandLine& line, const char* programName) {
   window->show();
   QApplication::processEvents();
   // The chart is saved as it paints inside the shown window.
-  if (line.mode == CommandLine::Mode::kChart) window = windows.Form1.Chart1;
-  if (line.mode == CommandLine::Mode::kXyChart) {
+  if (line.mode == cli::CommandLine::Mode::kChart) window = windows.Form1.Chart1;
+  if (line.mode == cli::CommandLine::Mode::kXyChart) {
     windows.Form1.ActionXy->trigger();
     TXyForm& xy = *windows.Form1.XyWindow();
     QApplication::processEvents();
-    window = IsSvgName(line.file) ? static_cast<QWidget*>(xy.XyChart) : &xy;
+    window = commands::IsSvgName(line.file) ? static_cast<QWidget*>(xy.XyChart) : &xy;
   }
-  return WriteResult(line.file, PictureBytes(*window, line.file), std::cout, std::cerr) ? 0 : 1;
+  return cli::WriteResult(line.file, PictureBytes(*window, line.file), std::cout, std::cerr) ? 0 : 1;
 }
 
 // The study's chart alone, drawn as the study window draws it.
-int RunStudyChart(const CommandLine& line, const char* programName, std::ostream* progress) {
+int RunStudyChart(const cli::CommandLine& line, const char* programName, std::ostream* progress) {
   analysis::Study study;
   try {
-    study = StudyOf(line);
+    study = cli::StudyOf(line);
   } catch (const std::exception& error) {
-    std::cerr << ErrorBoxText(error.what()) << '\n';
+    std::cerr << commands::ErrorBoxText(error.what()) << '\n';
     return 1;
   }
-  const std::vector<analysis::StudyLine> lines = StudyLines(study, progress);
+  const std::vector<analysis::StudyLine> lines = cli::StudyLines(study, progress);
 
   const TPictureApplication application(programName);
   chart::TCustomChart chart;
-  TStudyChart studyChart(chart, StudyQuantity::kTopStrength);
+  widgets::TStudyChart studyChart(chart, widgets::StudyQuantity::kTopStrength);
   studyChart.Reset(study.traycounts);
   for (std::size_t i = 0; i < lines.size(); ++i) studyChart.ShowLine(static_cast<int>(i), lines[i]);
-  const std::string bytes = IsSvgName(line.file) ? chart::ChartSvg(chart, kStudyChartWidth, kStudyChartHeight)
+  const std::string bytes = commands::IsSvgName(line.file) ? chart::ChartSvg(chart, kStudyChartWidth, kStudyChartHeight)
                                                  : ChartPng(chart, kStudyChartWidth, kStudyChartHeight);
-  return WriteResult(line.file, bytes, std::cout, std::cerr) ? 0 : 1;
+  return cli::WriteResult(line.file, bytes, std::cout, std::cerr) ? 0 : 1;
 }
 
 int RunWindow(int argc, char** argv) {
@@ -126,7 +126,7 @@ int RunWindow(int argc, char** argv) {
     std::cerr << NoScreenMessage(missing);
     return 1;
   }
-  const std::unique_ptr<TApplication> application = StartApplication(argc, argv);
+  const std::unique_ptr<widgets::TApplication> application = StartApplication(argc, argv);
   TProgramWindows windows;
   windows.Form1.show();
   return QApplication::exec();
@@ -135,39 +135,39 @@ int RunWindow(int argc, char** argv) {
 }  // namespace
 
 int RunProgram(int argc, char** argv) {
-  IgnoreWriteSignals();
-  const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  commands::IgnoreWriteSignals();
+  const cli::CommandLine line = cli::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   // Every mode reads or writes numbers with the user's separators.
   numtext::ReadLocaleSeparators();
   // Long runs show how far they have come to a user who watches them.
   std::ostream* const progress = ::isatty(STDERR_FILENO) ? &std::cerr : nullptr;
   switch (line.mode) {
-    case CommandLine::Mode::kWindow:
+    case cli::CommandLine::Mode::kWindow:
       return RunWindow(argc, argv);
-    case CommandLine::Mode::kReport:
-      return RunReport(line.texts, line.switches, std::cout, std::cerr);
-    case CommandLine::Mode::kCsv:
-      return RunCsv(line.texts, line.file, std::cout, std::cerr);
-    case CommandLine::Mode::kStudy:
-      return RunStudyCsv(line, std::cout, std::cerr, progress);
-    case CommandLine::Mode::kBatch:
-      return RunBatchCsv(line, std::cout, std::cerr, progress);
-    case CommandLine::Mode::kNeed:
-      return RunNeed(line, std::cout, std::cerr);
-    case CommandLine::Mode::kConvert:
-      return RunConvert(line.convert, std::cout, std::cerr);
-    case CommandLine::Mode::kStudyChart:
+    case cli::CommandLine::Mode::kReport:
+      return cli::RunReport(line.texts, line.switches, std::cout, std::cerr);
+    case cli::CommandLine::Mode::kCsv:
+      return cli::RunCsv(line.texts, line.file, std::cout, std::cerr);
+    case cli::CommandLine::Mode::kStudy:
+      return cli::RunStudyCsv(line, std::cout, std::cerr, progress);
+    case cli::CommandLine::Mode::kBatch:
+      return cli::RunBatchCsv(line, std::cout, std::cerr, progress);
+    case cli::CommandLine::Mode::kNeed:
+      return cli::RunNeed(line, std::cout, std::cerr);
+    case cli::CommandLine::Mode::kConvert:
+      return cli::RunConvert(line.convert, std::cout, std::cerr);
+    case cli::CommandLine::Mode::kStudyChart:
       return RunStudyChart(line, argv[0], progress);
-    case CommandLine::Mode::kScreenshot:
-    case CommandLine::Mode::kChart:
-    case CommandLine::Mode::kXyChart:
-    case CommandLine::Mode::kInfoScreenshot:
+    case cli::CommandLine::Mode::kScreenshot:
+    case cli::CommandLine::Mode::kChart:
+    case cli::CommandLine::Mode::kXyChart:
+    case cli::CommandLine::Mode::kInfoScreenshot:
       return RunScreenshot(line, argv[0]);
-    case CommandLine::Mode::kHelp:
-      return WriteResult("-", HelpText(), std::cout, std::cerr) ? 0 : 1;
-    case CommandLine::Mode::kVersion:
-      return WriteResult("-", VersionText(), std::cout, std::cerr) ? 0 : 1;
-    case CommandLine::Mode::kError:
+    case cli::CommandLine::Mode::kHelp:
+      return cli::WriteResult("-", cli::HelpText(), std::cout, std::cerr) ? 0 : 1;
+    case cli::CommandLine::Mode::kVersion:
+      return cli::WriteResult("-", cli::VersionText(), std::cout, std::cerr) ? 0 : 1;
+    case cli::CommandLine::Mode::kError:
       break;
   }
   std::cerr << "stillwise: " << line.error << "\nTry 'stillwise --help' for more information.\n";

@@ -15,16 +15,16 @@
 #include <sstream>
 
 #include "analysis/inverse.h"
-#include "analysis/studycommand.h"
-#include "app/application.h"
-#include "app/controls.h"
-#include "app/pushbutton.h"
-#include "app/windowfont.h"
-#include "app/windowkeys.h"
-#include "app/windowsettings.h"
 #include "chart/chartwidget.h"
+#include "cli/studycommand.h"
 #include "model/strengthunits.h"
 #include "numtext/numtext.h"
+#include "widgets/application.h"
+#include "widgets/controls.h"
+#include "widgets/pushbutton.h"
+#include "widgets/windowfont.h"
+#include "widgets/windowkeys.h"
+#include "widgets/windowsettings.h"
 
 namespace app {
 namespace {
@@ -53,7 +53,7 @@ std::string TrayText(const std::string& target, const analysis::TrayAnswer& answ
 }
 
 QLabel* WrappedLabel(QWidget* parent, const QString& accessibleName) {
-  QLabel* label = PlainLabel(parent);
+  QLabel* label = widgets::PlainLabel(parent);
   label->setWordWrap(true);
   label->setAccessibleName(accessibleName);
   return label;
@@ -88,7 +88,7 @@ chart::TChart* StudyChart(QWidget* parent, const QString& name) {
 
 TStudyForm::TStudyForm() {
   setWindowTitle("Исследование колонны");
-  setFont(WindowFont());
+  setFont(widgets::WindowFont());
   // Closing it only hides it; closing the main window ends the program.
   setAttribute(Qt::WA_QuitOnClose, false);
 
@@ -101,15 +101,15 @@ TStudyForm::TStudyForm() {
   StrengthUnitBox = new QComboBox(this);
   StrengthUnitBox->addItems({"%масс", "%об."});
   StrengthUnitBox->setAccessibleName("Крепость по массе или по объёму");
-  StartButton = new TPushButton("&Рассчитать", this);
+  StartButton = new widgets::TPushButton("&Рассчитать", this);
   StartButton->setAccessibleName("Рассчитать исследование");
-  CancelButton = new TPushButton("&Остановить", this);
+  CancelButton = new widgets::TPushButton("&Остановить", this);
   CancelButton->setAccessibleName("Остановить исследование");
   CancelButton->setEnabled(false);
   ProgressLabel = WrappedLabel(this, "Ход исследования");
   TargetEdit = Field(this, "94", "Крепость отбора не ниже", 48);
   TargetUnit = new QLabel("%", this);
-  FindButton = new TPushButton("&Найти", this);
+  FindButton = new widgets::TPushButton("&Найти", this);
   FindButton->setAccessibleName("Найти флегмовое число и число тарелок для крепости");
   RefluxAnswer = WrappedLabel(this, "Нужное флегмовое число");
   TrayAnswer = WrappedLabel(this, "Нужное число тарелок");
@@ -124,9 +124,9 @@ TStudyForm::TStudyForm() {
   StatusLine = WrappedLabel(this, "Точка под указателем");
   StatusLine->setWordWrap(false);
   for (chart::TChart* chart : {MainChart, SecondChart}) chart->installEventFilter(this);
-  mainStudy_ = std::make_unique<TStudyChart>(*MainChart, StudyQuantity::kTopStrength);
-  secondStudy_ = std::make_unique<TStudyChart>(*SecondChart, StudyQuantity::kProduct);
-  Export = MakeExportButtons(this, {{{MainChart, "&Крепость отбора…", "stillwise-study-top.png"},
+  mainStudy_ = std::make_unique<widgets::TStudyChart>(*MainChart, widgets::StudyQuantity::kTopStrength);
+  secondStudy_ = std::make_unique<widgets::TStudyChart>(*SecondChart, widgets::StudyQuantity::kProduct);
+  Export = widgets::MakeExportButtons(this, {{{MainChart, "&Крепость отбора…", "stillwise-study-top.png"},
                                      {SecondChart, "&Второй график…", "stillwise-study-second.png"}},
                                     [this] { return StudyCsv(); },
                                     "Сохранить исследование",
@@ -181,9 +181,9 @@ TStudyForm::TStudyForm() {
   // The left column keeps its width; long answers wrap instead of widening it.
   for (QLabel* label : {SourceLabel, ProgressLabel, RefluxAnswer, TrayAnswer, NotesLabel}) label->setFixedWidth(232);
 
-  connect(StartButton, &QPushButton::clicked, this, Guarded([this] { StartClick(); }));
+  connect(StartButton, &QPushButton::clicked, this, widgets::Guarded([this] { StartClick(); }));
   connect(CancelButton, &QPushButton::clicked, this, [this] { CancelClick(); });
-  connect(FindButton, &QPushButton::clicked, this, Guarded([this] { FindClick(); }));
+  connect(FindButton, &QPushButton::clicked, this, widgets::Guarded([this] { FindClick(); }));
   connect(StrengthUnitBox, &QComboBox::currentIndexChanged, this, [this] {
     const model::StrengthUnit unit = ShownUnit();
     TargetUnit->setText(unit == model::StrengthUnit::kVolume ? "%об." : "%");
@@ -191,16 +191,16 @@ TStudyForm::TStudyForm() {
     DescribeCharts();
   });
   connect(SecondQuantity, &QComboBox::currentIndexChanged, this, [this](int index) {
-    secondStudy_->SetQuantity(index == 0 ? StudyQuantity::kProduct : StudyQuantity::kEfficiency);
+    secondStudy_->SetQuantity(index == 0 ? widgets::StudyQuantity::kProduct : widgets::StudyQuantity::kEfficiency);
     DescribeCharts();
   });
-  BindWindowKeys(*this, [this] { ReturnPressed(); });
+  widgets::BindWindowKeys(*this, [this] { ReturnPressed(); });
   // Until the main window has calculated there is nothing to study.
   SourceLabel->setText("Нет расчёта: нажмите «Расчет» в главном окне.");
   for (QPushButton* button : {StartButton, FindButton}) button->setEnabled(false);
   DescribeCharts();
   resize(888, 632);
-  RememberWindow(*this, QStringLiteral("study"));
+  widgets::RememberWindow(*this, QStringLiteral("study"));
 }
 
 TStudyForm::~TStudyForm() {
@@ -229,7 +229,7 @@ void TStudyForm::ShowInputs(const model::ColumnInputs& inputs) {
 }
 
 void TStudyForm::Open() {
-  ShowInFront(*this);
+  widgets::ShowInFront(*this);
   StartClick();
 }
 
@@ -266,10 +266,10 @@ void TStudyForm::StartClick() {
   analysis::CheckStudy(study);
 
   const long double refluxratio = inputs_->refluxplusone - 1;
-  SourceLabel->setText("Расчёт главного окна: " + CalculationText(*inputs_) + " (черта на графиках).");
+  SourceLabel->setText("Расчёт главного окна: " + widgets::CalculationText(*inputs_) + " (черта на графиках).");
   // The lines of the study before go at once: none of them may pass for
   // a line of these inputs.
-  for (TStudyChart* chart : {mainStudy_.get(), secondStudy_.get()}) {
+  for (widgets::TStudyChart* chart : {mainStudy_.get(), secondStudy_.get()}) {
     chart->Reset(study.traycounts);
     chart->SetMarker(refluxratio);
   }
@@ -341,7 +341,7 @@ std::string TStudyForm::StudyCsv() const {
     if (line) done.push_back(*line);
   }
   std::ostringstream csv;
-  analysis::WriteStudyCsv(csv, done);
+  cli::WriteStudyCsv(csv, done);
   return csv.str();
 }
 
@@ -352,10 +352,10 @@ void TStudyForm::DescribeCharts() {
   for (const int traycount : traycounts_) counts += (counts.isEmpty() ? "" : ", ") + QString::number(traycount);
   const QString lines = counts.isEmpty() ? QString() : " Одна линия на каждое число тарелок N: " + counts +
                         "; вертикальная черта — флегмовое число расчёта главного окна.";
-  MainChart->setAccessibleDescription(QString::fromStdString(StudyQuantityTitle(mainStudy_->Quantity(), ShownUnit())) +
+  MainChart->setAccessibleDescription(QString::fromStdString(widgets::StudyQuantityTitle(mainStudy_->Quantity(), ShownUnit())) +
                                       "." + lines);
   SecondChart->setAccessibleDescription(
-      QString::fromStdString(StudyQuantityTitle(secondStudy_->Quantity(), ShownUnit())) + "." + lines);
+      QString::fromStdString(widgets::StudyQuantityTitle(secondStudy_->Quantity(), ShownUnit())) + "." + lines);
 }
 
 void TStudyForm::FindClick() {
@@ -418,7 +418,7 @@ void TStudyForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TStudyForm::eventFilter(QObject* watched, QEvent* event) {
-  TStudyChart& study = watched == MainChart ? *mainStudy_ : *secondStudy_;
+  widgets::TStudyChart& study = watched == MainChart ? *mainStudy_ : *secondStudy_;
   if (event->type() == QEvent::MouseMove) {
     const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
     StatusLine->setText(QString::fromStdString(study.NearestPointText(at.x(), at.y())));

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "analysis/studypool.h"
-#include "app/exportactions.h"
-#include "app/studychart.h"
 #include "model/column.h"
+#include "widgets/exportactions.h"
+#include "widgets/studychart.h"
 
 class QComboBox;
 class QLabel;
@@ -56,8 +56,8 @@ class TStudyForm : public QWidget {
 
   // Whether a study or a search is still running.
   bool Busy() const { return studyRunning_ || searchRunning_; }
-  const TStudyChart& MainStudy() const { return *mainStudy_; }
-  const TStudyChart& SecondStudy() const { return *secondStudy_; }
+  const widgets::TStudyChart& MainStudy() const { return *mainStudy_; }
+  const widgets::TStudyChart& SecondStudy() const { return *secondStudy_; }
   // The finished study as the command line's --study writes it.
   std::string StudyCsv() const;
 
@@ -77,7 +77,7 @@ class TStudyForm : public QWidget {
   QLabel* RefluxAnswer;
   QLabel* TrayAnswer;
   QLabel* NotesLabel;
-  ExportButtons Export;
+  widgets::ExportButtons Export;
   chart::TChart* MainChart;
   QComboBox* SecondQuantity;
   chart::TChart* SecondChart;
@@ -103,8 +103,8 @@ class TStudyForm : public QWidget {
   void DescribeCharts();
 
   std::optional<model::ColumnInputs> inputs_;
-  std::unique_ptr<TStudyChart> mainStudy_;
-  std::unique_ptr<TStudyChart> secondStudy_;
+  std::unique_ptr<widgets::TStudyChart> mainStudy_;
+  std::unique_ptr<widgets::TStudyChart> secondStudy_;
   analysis::TStudyPool pool_;
   std::uint64_t studyRequest_ = 0;
   bool studyRunning_ = false;

@@ -14,15 +14,15 @@
 #include <memory>
 
 #include "analysis/traytable.h"
-#include "app/application.h"
-#include "app/controls.h"
-#include "app/exportactions.h"
-#include "app/windowkeys.h"
 #include "chart/chartwidget.h"
 #include "chart/lineseries.h"
 #include "chart/markseries.h"
 #include "model/properties.h"
 #include "numtext/numtext.h"
+#include "widgets/application.h"
+#include "widgets/controls.h"
+#include "widgets/exportactions.h"
+#include "widgets/windowkeys.h"
 
 namespace app {
 namespace {
@@ -77,7 +77,7 @@ TXyForm::TXyForm() {
   // Closing it only hides it; closing the main window ends the program.
   setAttribute(Qt::WA_QuitOnClose, false);
 
-  SourceLabel = PlainLabel(this, "Нет расчёта: нажмите «Расчет» в главном окне.");
+  SourceLabel = widgets::PlainLabel(this, "Нет расчёта: нажмите «Расчет» в главном окне.");
   SourceLabel->setWordWrap(true);
   SourceLabel->setAccessibleName("Исходные данные расчёта");
 
@@ -126,10 +126,10 @@ TXyForm::TXyForm() {
   profileLayout->addWidget(ProfileChart, 1);
   Tabs->addTab(profilePage, "Профиль &колонны");
 
-  NoteLine = PlainLabel(this);
+  NoteLine = widgets::PlainLabel(this);
   NoteLine->setWordWrap(true);
   NoteLine->setAccessibleName("Замечание к расчёту");
-  StatusLine = PlainLabel(this);
+  StatusLine = widgets::PlainLabel(this);
   StatusLine->setAccessibleName("Точка под указателем");
 
   auto* layout = new QVBoxLayout(this);
@@ -160,10 +160,10 @@ TXyForm::TXyForm() {
     XyChart->Invalidate();
   });
   connect(ShowAllButton, &QPushButton::clicked, this, [this] { ShowAllClick(); });
-  connect(SavePictureButton, &QPushButton::clicked, this, Guarded([this] { SavePictureClick(); }));
-  connect(SaveCsvButton, &QPushButton::clicked, this, Guarded([this] { SaveCsvClick(); }));
+  connect(SavePictureButton, &QPushButton::clicked, this, widgets::Guarded([this] { SavePictureClick(); }));
+  connect(SaveCsvButton, &QPushButton::clicked, this, widgets::Guarded([this] { SaveCsvClick(); }));
   connect(CopyButton, &QPushButton::clicked, this, [this] { CopyClick(); });
-  BindWindowKeys(*this, [this] { ShowAllClick(); });
+  widgets::BindWindowKeys(*this, [this] { ShowAllClick(); });
   for (QPushButton* button : {SavePictureButton, SaveCsvButton, CopyButton}) button->setEnabled(false);
   Redraw();
   resize(820, 640);
@@ -177,7 +177,7 @@ chart::TChart& TXyForm::ShownChart() const { return Tabs->currentIndex() == 0 ? 
 
 void TXyForm::ShowColumn(const model::TColumn& column) {
   column_ = column;
-  SourceLabel->setText("Последний расчёт главного окна: " + CalculationText(column.inputs) + ".");
+  SourceLabel->setText("Последний расчёт главного окна: " + widgets::CalculationText(column.inputs) + ".");
   for (QPushButton* button : {SavePictureButton, SaveCsvButton, CopyButton}) button->setEnabled(true);
   Redraw();
 }
@@ -276,16 +276,16 @@ void TXyForm::ShowAllClick() {
 }
 
 void TXyForm::SavePictureClick() {
-  SaveChartPicture(this, ShownChart(), Tabs->currentIndex() == 0 ? "stillwise-xy.png" : "stillwise-profile.png");
+  widgets::SaveChartPicture(this, ShownChart(), Tabs->currentIndex() == 0 ? "stillwise-xy.png" : "stillwise-profile.png");
 }
 
 void TXyForm::SaveCsvClick() {
   if (!column_) return;
-  SaveCsvTable(this, "Сохранить таблицу тарелок", analysis::TrayTableCsv(*column_), "stillwise-trays.csv");
+  widgets::SaveCsvTable(this, "Сохранить таблицу тарелок", analysis::TrayTableCsv(*column_), "stillwise-trays.csv");
 }
 
 void TXyForm::CopyClick() {
-  CopyChartsAndTable({&ShownChart()}, column_ ? analysis::TrayTableCsv(*column_) : std::string());
+  widgets::CopyChartsAndTable({&ShownChart()}, column_ ? analysis::TrayTableCsv(*column_) : std::string());
 }
 
 std::string TXyForm::StageText(const analysis::XyStage& stage) const {

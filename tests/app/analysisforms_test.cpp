@@ -17,14 +17,14 @@
 #include <sstream>
 
 #include "analysis/batchtable.h"
-#include "analysis/studycommand.h"
 #include "analysis/studypool.h"
 #include "app/batchform.h"
 #include "app/studyform.h"
 #include "chart/chartwidget.h"
 #include "chart/lineseries.h"
-#include "model/strengthunits.h"
+#include "cli/studycommand.h"
 #include "guitest.h"
+#include "model/strengthunits.h"
 #include "numtext/numtext.h"
 
 namespace app {
@@ -154,14 +154,14 @@ TEST_F(AnalysisFormTest, StudyFollowsTheMainWindowsCalculationsAndExportsThem) {
   EXPECT_TRUE(Lines(*study.MainChart).empty() && study.RefluxAnswer->text() + study.TrayAnswer->text() == "");
   ASSERT_TRUE(test::WaitUntil([&] { return !study.Busy(); }));
   std::ostringstream studyCsv, batchCsv;
-  analysis::WriteStudyCsv(studyCsv, analysis::RunStudy({1000, 0.1L, {20}, {}}, 1));
+  cli::WriteStudyCsv(studyCsv, analysis::RunStudy({1000, 0.1L, {20}, {}}, 1));
   form.ActionBatch->trigger();
   TBatchForm& batch = *form.BatchWindow();
   batch.HoursEdit->setText("1");
   ClickAndWait(batch, batch.StartButton);
   analysis::WriteBatchCsv(batchCsv, batch.LastRun().rows);
   const QTemporaryDir dir;
-  const struct { ExportButtons buttons; int chart; QString file; std::string starts; } saves[] = {
+  const struct { widgets::ExportButtons buttons; int chart; QString file; std::string starts; } saves[] = {
       {study.Export, -1, "s.csv", studyCsv.str()}, {batch.Export, -1, "b.csv", batchCsv.str()},
       {study.Export, 1, "s.svg", "<?xml"}, {batch.Export, 0, "b.png", "\x89PNG"}};
   for (const auto& save : saves) {
@@ -218,13 +218,13 @@ TEST_F(AnalysisFormTest, BatchShowsTheRunOfItsFields) {
   form.ActionBatch->trigger();
   TBatchForm& batch = *form.BatchWindow();
   const auto fields = [&batch] {
-    const BatchTexts texts = batch.Texts();
+    const commands::BatchTexts texts = batch.Texts();
     return texts.strength + " " + texts.power + " " + texts.trays + " " + texts.reflux;
   };
   EXPECT_EQ(fields(), "10 1500 12 4");
   batch.HoursEdit->setText("3");
   ASSERT_EQ(ClickAndWait(batch, batch.StartButton), QStringList());
-  const analysis::BatchRun expected = analysis::RunBatch(ParseBatchTexts(batch.Texts()));
+  const analysis::BatchRun expected = analysis::RunBatch(commands::ParseBatchTexts(batch.Texts()));
   ASSERT_EQ(batch.LastRun().rows.size(), expected.rows.size());
   EXPECT_EQ(batch.LastRun().rows.back().product_kg, expected.rows.back().product_kg);
   EXPECT_EQ(batch.StopLabel->text(), QString::fromStdString(analysis::StopText(expected)));

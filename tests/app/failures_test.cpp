@@ -18,10 +18,10 @@
 #include <sstream>
 
 #include "app/batchform.h"
-#include "app/commandline.h"
 #include "app/program.h"
-#include "app/savefile.h"
 #include "app/studyform.h"
+#include "cli/commandline.h"
+#include "commands/savefile.h"
 #include "guitest.h"
 
 namespace app {
@@ -120,7 +120,7 @@ TEST(SaveFileBytes, FollowsSymbolicLinks) {
   for (const auto& [name, target, written] : cases) {
     const QString link = folder.filePath(name);
     ASSERT_EQ(symlink(target.toUtf8().constData(), link.toUtf8().constData()), 0);
-    EXPECT_EQ(SaveFileBytes(link.toStdString(), name.toStdString()),
+    EXPECT_EQ(commands::SaveFileBytes(link.toStdString(), name.toStdString()),
               written.isEmpty() ? "Too many levels of symbolic links" : "");
     EXPECT_TRUE(QFileInfo(link).isSymLink()) << name.toStdString();
     if (!written.isEmpty()) {
@@ -145,8 +145,8 @@ TEST(CommandLineSlips, AreRefusedInOneLine) {
       {{"--study", "-", "1000", "1", "--reflux", "1", "2", "3\n\x1b[2J"}, "'3??[2J' is not a whole number"},
   };
   for (const auto& [arguments, error] : cases) {
-    const CommandLine line = ParseCommandLine(arguments);
-    EXPECT_EQ(line.mode, CommandLine::Mode::kError) << error;
+    const cli::CommandLine line = cli::ParseCommandLine(arguments);
+    EXPECT_EQ(line.mode, cli::CommandLine::Mode::kError) << error;
     EXPECT_EQ(line.error, error);
   }
   EXPECT_EQ(RunStillwise({"-x"}, QDir::tempPath()).err,
@@ -191,10 +191,10 @@ TEST(LongRuns, ShowHowFarTheyHaveComeAndWipeIt) {
       {{"--batch", "-", "20", "10", "1000", "20", "15", "--hours", "1"}, "\rstillwise: 0 %\r"},
   };
   for (const auto& [arguments, partway] : runs) {
-    const CommandLine line = ParseCommandLine(arguments);
+    const cli::CommandLine line = cli::ParseCommandLine(arguments);
     std::ostringstream out, err, terminal;
-    const int status = line.mode == CommandLine::Mode::kStudy ? RunStudyCsv(line, out, err, &terminal)
-                                                               : RunBatchCsv(line, out, err, &terminal);
+    const int status = line.mode == cli::CommandLine::Mode::kStudy ? cli::RunStudyCsv(line, out, err, &terminal)
+                                                               : cli::RunBatchCsv(line, out, err, &terminal);
     EXPECT_EQ(status, 0) << err.str();
     EXPECT_NE(terminal.str().find(partway), std::string::npos) << terminal.str();
     EXPECT_TRUE(terminal.str().ends_with("\rstillwise: 100 %\r                \r")) << terminal.str();

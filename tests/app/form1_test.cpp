@@ -22,14 +22,14 @@
 
 #include <utility>
 
-#include "app/application.h"
-#include "app/clicklabel.h"
-#include "app/errortext.h"
 #include "chart/chartwidget.h"
 #include "chart/lineseries.h"
+#include "commands/errortext.h"
 #include "guitest.h"
 #include "runtime/errors.h"
 #include "support/stored_picture.h"
+#include "widgets/application.h"
+#include "widgets/clicklabel.h"
 
 namespace app {
 namespace {
@@ -98,7 +98,7 @@ TEST_F(Form1Test, ShowsTheResultsOrTheMessage) {
   const QStringList threeTrays = {"КПД по этанолу (%)   :", "79.4"};
   // The texts typed, the message shown (none when empty), and then the lines
   // of the report and the still output, and the points of the chart.
-  const struct { InputTexts texts; QString message; int reportLines; QStringList stillOutput; int points; } cases[] = {
+  const struct { commands::InputTexts texts; QString message; int reportLines; QStringList stillOutput; int points; } cases[] = {
       // A text beyond a field's usual length limit is taken whole.
       {{"1000", "20", "3", std::string(40000, ' ') + "1"}, "", 12 + 7 * 3, threeTrays, 4},
       // Power is read before strength; a message is shown as plain text.
@@ -133,10 +133,10 @@ TEST_F(Form1Test, SwitchesLeaveOutTheirTrayLines) {
 // program's file name, here "app_tests".
 TEST_F(Form1Test, MessagesEndInAPeriodUnlessTheyCloseOtherwise) {
   for (const char* message : {"done.", "stop!", "(x)", "spaced "}) {
-    EXPECT_EQ(test::AnswerMessageBoxes(Guarded([&] { throw runtime::EConvertError(message); })),
+    EXPECT_EQ(test::AnswerMessageBoxes(widgets::Guarded([&] { throw runtime::EConvertError(message); })),
               QStringList{test::StopBox(message)});
   }
-  EXPECT_EQ(ApplicationTitle("C:/Program Files/STILLWISE.EXE"), "Stillwise");
+  EXPECT_EQ(widgets::ApplicationTitle("C:/Program Files/STILLWISE.EXE"), "Stillwise");
 }
 
 // The separators are read again when the locale changes.
@@ -179,7 +179,7 @@ TEST_F(Form1Test, InformationWindowOpensOnceAndKeepsItsText) {
 //   STILLWISE_WRITE_PICTURES=1 build/tests/app/app_tests --gtest_filter='*StoredPicture*:*WritesTheChart*'
 // and look at them before committing.
 TEST_F(Form1Test, LooksAsItsStoredPictures) {
-  for (const auto& [trays, texts] : {std::pair<QString, InputTexts>{"0", {"1000", "1", "0", "15"}},
+  for (const auto& [trays, texts] : {std::pair<QString, commands::InputTexts>{"0", {"1000", "1", "0", "15"}},
                                      {"1", {"1000", "20", "1", "1"}}, {"20", {"1000", "1", "20", "15"}},
                                      {"100", {"1000", "1", "100", "15"}}}) {
     form.SetTexts(texts);
@@ -231,7 +231,7 @@ TEST_F(Form1Test, MenusOfferTheirEntriesAndWaitForResults) {
 TEST_F(Form1Test, SavesAndCopiesTheReportAsTheListsShowIt) {
   const QString file = folder.filePath("report.txt");
   int boxes = 1;
-  for (const InputTexts& texts : {InputTexts{"1000", "20", "2", "1"}, InputTexts{"0", "5", "1", "2"}}) {
+  for (const commands::InputTexts& texts : {commands::InputTexts{"1000", "20", "2", "1"}, commands::InputTexts{"0", "5", "1", "2"}}) {
     Calculate(texts);
     // The second save replaces the first, once the user has said yes.
     const QStringList answered = Trigger(form.ActionSaveReport, file);

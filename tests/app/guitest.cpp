@@ -15,8 +15,8 @@
 #include <memory>
 #include <sstream>
 
-#include "app/application.h"
-#include "app/commandline.h"
+#include "cli/commandline.h"
+#include "widgets/application.h"
 
 namespace app::test {
 namespace {
@@ -28,7 +28,7 @@ class TApplicationEnvironment : public testing::Environment {
     // Tests start from the plain "." and "," separators whatever the
     // machine's locale; those that need another set it themselves.
     qputenv("LC_ALL", "C.UTF-8");
-    application_ = std::make_unique<TApplication>(argc_, argv_);
+    application_ = std::make_unique<widgets::TApplication>(argc_, argv_);
     // What the windows remember goes to a folder of the test's own, never
     // to the user's settings.
     for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) QSettings::setPath(format, QSettings::UserScope, settings_.path());
@@ -37,7 +37,7 @@ class TApplicationEnvironment : public testing::Environment {
   int argc_ = 1;
   char name_[10] = "app_tests";
   char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<TApplication> application_;
+  std::unique_ptr<widgets::TApplication> application_;
   QTemporaryDir settings_;
 };
 
@@ -96,9 +96,9 @@ QStringList Items(const QListWidget* box) {
   return items;
 }
 
-std::string Printed(const InputTexts& texts) {
+std::string Printed(const commands::InputTexts& texts) {
   std::ostringstream out, err;
-  RunReport(texts, {}, out, err);
+  cli::RunReport(texts, {}, out, err);
   return out.str();
 }
 
@@ -108,7 +108,7 @@ void SetLocale(const char* locale) {
   QCoreApplication::sendEvent(QCoreApplication::instance(), &change);
 }
 
-QStringList GuiTest::Calculate(const InputTexts& texts) {
+QStringList GuiTest::Calculate(const commands::InputTexts& texts) {
   form.SetTexts(texts);
   return AnswerMessageBoxes([this] { QTest::mouseClick(form.Button1, Qt::LeftButton); });
 }

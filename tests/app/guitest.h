@@ -32,7 +32,7 @@ QString StopBox(const QString& text);
 QStringList Items(const QListWidget* box);
 
 // What --report prints for the texts: the lists as the window shows them.
-std::string Printed(const InputTexts& texts);
+std::string Printed(const commands::InputTexts& texts);
 
 // Sets the locale, and tells the application as a desktop does when the
 // user changes it.
@@ -45,7 +45,7 @@ class GuiTest : public testing::Test {
   void SetUp() override { QSettings().clear(); form.show(); }
 
   // Types the texts, clicks "Расчет" and returns the message boxes it brought up.
-  QStringList Calculate(const InputTexts& texts);
+  QStringList Calculate(const commands::InputTexts& texts);
 
   TProgramWindows windows;
   TForm1& form = windows.Form1;

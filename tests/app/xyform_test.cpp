@@ -16,7 +16,7 @@ namespace {
 TEST(XyForm, ShowsEachNewCalculationOfTheMainWindow) {
   TProgramWindows windows;
   TForm1& form = windows.Form1;
-  for (const InputTexts& texts : {InputTexts{"1000", "20", "15", "1"}, InputTexts{"500", "40", "3", "3"}}) {
+  for (const commands::InputTexts& texts : {commands::InputTexts{"1000", "20", "15", "1"}, commands::InputTexts{"500", "40", "3", "3"}}) {
     form.SetTexts(texts);
     form.Button1Click();
     if (!form.XyWindow()) form.ActionXy->trigger();

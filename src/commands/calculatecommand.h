@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "commands/report.h"
+#include "commands/sinks.h"
+#include "model/column.h"
+
+namespace commands {
+
+// The texts of the four input fields, as typed.
+struct InputTexts {
+  std::string power = "1000";   // Edit1, W
+  std::string strength = "1";   // Edit2, per cent by mass
+  std::string trays = "20";     // Edit3
+  std::string reflux = "15";    // Edit4, reflux ratio
+};
+
+// Parses the four texts in field order, stopping at the first that fails
+// with its EConvertError: power and trays as integers, the strength from per
+// cent to a fraction, the reflux ratio held as ratio + 1.
+model::ColumnInputs ParseInputs(const InputTexts& texts);
+
+// The calculate command: empties the report, parses the inputs, runs the
+// column calculation and writes the report, the series and the still output.
+// Any error ends it where it arises and leaves the sinks as they stand.
+// `reportWritten`, when given, is called once the report and the series are
+// complete, before the still output is written.
+void CalculateCommand(const InputTexts& texts, const ReportSwitches& switches,
+                      model::TColumn& column, TListSink& report, TListSink& stillOutput,
+                      TSeriesSink& series, const std::function<void()>& reportWritten = {});
+
+}  // namespace commands
