@@ -3,13 +3,13 @@
 #include <charconv>
 #include <string>
 
-#include "numtext/float_to_text.h"
-#include "numtext/float_to_text_fmt.h"
-#include "numtext/parse_float_text.h"
+#include "numtext/floattotext.h"
+#include "numtext/floattotextfmt.h"
+#include "numtext/parsefloattext.h"
 #include "numtext/separators.h"
-#include "numtext/text_buffer.h"
+#include "numtext/textbuffer.h"
 #include "numtext/utf8.h"
-#include "numtext/val_long.h"
+#include "numtext/vallong.h"
 #include "runtime/errors.h"
 
 namespace numtext {

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "fuzz/fuzz_input.h"
-#include "numtext/power_of_ten.h"
+#include "numtext/poweroften.h"
 #include "numtext/separators.h"
 #include "runtime/errors.h"
 #include "support/scoped_separators.h"

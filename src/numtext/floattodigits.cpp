@@ -1,10 +1,10 @@
-#include "numtext/float_to_digits.h"
+#include "numtext/floattodigits.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "numtext/extended_bits.h"
-#include "numtext/power_of_ten.h"
+#include "numtext/extendedbits.h"
+#include "numtext/poweroften.h"
 
 namespace numtext::detail {
 

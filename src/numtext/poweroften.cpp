@@ -1,4 +1,4 @@
-#include "numtext/power_of_ten.h"
+#include "numtext/poweroften.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "numtext/separators.h"
-#include "numtext/text_buffer.h"
+#include "numtext/textbuffer.h"
 
 namespace numtext::detail {
 

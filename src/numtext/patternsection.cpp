@@ -1,4 +1,4 @@
-#include "numtext/pattern_section.h"
+#include "numtext/patternsection.h"
 
 #include <cstddef>
 

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "numtext/separators.h"
-#include "numtext/text_buffer.h"
+#include "numtext/textbuffer.h"
 
 namespace numtext::detail {
 

@@ -1,9 +1,9 @@
-#include "numtext/parse_float_text.h"
+#include "numtext/parsefloattext.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "numtext/power_of_ten.h"
+#include "numtext/poweroften.h"
 #include "runtime/fpstatus.h"
 #include "runtime/x87environment.h"
 

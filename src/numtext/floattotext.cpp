@@ -1,10 +1,10 @@
-#include "numtext/float_to_text.h"
+#include "numtext/floattotext.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <string_view>
 
-#include "numtext/float_to_digits.h"
+#include "numtext/floattodigits.h"
 
 namespace numtext::detail {
 

@@ -1,4 +1,4 @@
-#include "numtext/val_long.h"
+#include "numtext/vallong.h"
 
 namespace numtext::detail {
 

@@ -1,12 +1,12 @@
-#include "numtext/float_to_text_fmt.h"
+#include "numtext/floattotextfmt.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "numtext/extended_bits.h"
-#include "numtext/float_to_digits.h"
-#include "numtext/float_to_text.h"
-#include "numtext/pattern_section.h"
+#include "numtext/extendedbits.h"
+#include "numtext/floattodigits.h"
+#include "numtext/floattotext.h"
+#include "numtext/patternsection.h"
 
 namespace numtext::detail {
 
