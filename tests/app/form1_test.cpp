@@ -27,7 +27,7 @@
 #include "commands/errortext.h"
 #include "guitest.h"
 #include "runtime/errors.h"
-#include "support/stored_picture.h"
+#include "support/storedpicture.h"
 #include "widgets/application.h"
 #include "widgets/clicklabel.h"
 

@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 #include "guitest.h"
-#include "support/stored_picture.h"
+#include "support/storedpicture.h"
 
 namespace {
 

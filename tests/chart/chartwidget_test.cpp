@@ -7,8 +7,8 @@
 
 #include "chart/lineseries.h"
 #include "form_chart.h"
-#include "support/qt_application.h"
-#include "support/stored_picture.h"
+#include "support/qtapplication.h"
+#include "support/storedpicture.h"
 
 namespace chart {
 namespace {
@@ -32,7 +32,7 @@ TEST(ChartWidget, ManyRequestsCostOneFullDrawAndUnchangedPaintsOnlyCopy) {
 
 // Two strengths against the reflux ratio, as a study of the column would
 // show them: line series on automatic axes, palette colours, a legend of
-// their titles. Renew the picture as tests/support/stored_picture.h says.
+// their titles. Renew the picture as tests/support/storedpicture.h says.
 TEST(ChartWidget, SeveralLineSeriesWithALegendOfTheirTitles) {
   test_support::EnsureQtApplication();
   TChart chart;

@@ -11,7 +11,7 @@
 
 #include "chart/chartwidget.h"
 #include "form_chart.h"
-#include "support/qt_application.h"
+#include "support/qtapplication.h"
 
 namespace chart {
 namespace {

@@ -10,7 +10,7 @@
 #include "chart/chart.h"
 #include "chart/lineseries.h"
 #include "recording_canvas.h"
-#include "support/scoped_separators.h"
+#include "support/scopedseparators.h"
 
 namespace chart {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "chart/qtcanvas.h"
 #include "form_chart.h"
-#include "support/qt_application.h"
+#include "support/qtapplication.h"
 
 namespace chart::testing {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "support/scoped_separators.h"
+#include "support/scopedseparators.h"
 
 namespace cli {
 namespace {

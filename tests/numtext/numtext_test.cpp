@@ -15,11 +15,11 @@
 #include <tuple>
 #include <vector>
 
-#include "fuzz/fuzz_input.h"
+#include "fuzz/fuzzinput.h"
 #include "numtext/poweroften.h"
 #include "numtext/separators.h"
 #include "runtime/errors.h"
-#include "support/scoped_separators.h"
+#include "support/scopedseparators.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "fuzz_input.h"
+#include "fuzzinput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   numtext_fuzz::RunInput(data, size);

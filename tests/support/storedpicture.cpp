@@ -1,4 +1,4 @@
-#include "support/stored_picture.h"
+#include "support/storedpicture.h"
 
 #include <gtest/gtest.h>
 

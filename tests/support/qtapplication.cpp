@@ -1,4 +1,4 @@
-#include "support/qt_application.h"
+#include "support/qtapplication.h"
 
 #include <QApplication>
 
