@@ -7,15 +7,10 @@
 # in the default rounding mode, which is the one the compiler folds in.
 set(STILLWISE_FLOAT_OPTIONS -frounding-math -ftrapping-math)
 foreach(target IN ITEMS
-    runtime numtext model analysis
-    runtime_tests numtext_tests model_tests analysis_tests
+    runtime numtext model analysis commands
+    runtime_tests numtext_tests model_tests analysis_tests commands_tests
     model_bench numtext_bench)
   if(TARGET ${target})
     target_compile_options(${target} PRIVATE ${STILLWISE_FLOAT_OPTIONS})
   endif()
 endforeach()
-# The report lives beside the windows but converts its values between the
-# flag checks that guard them.
-set_source_files_properties(src/app/report.cpp
-  DIRECTORY src/app
-  PROPERTIES COMPILE_OPTIONS "${STILLWISE_FLOAT_OPTIONS}")
