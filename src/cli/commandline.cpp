@@ -13,7 +13,6 @@
 #include "model/column.h"
 #include "numtext/numtext.h"
 #include "runtime/errors.h"
-#include "widgets/resultfiles.h"
 
 namespace cli {
 namespace {
