@@ -12,12 +12,10 @@ namespace analysis {
 
 namespace {
 
-constexpr long double kMaxChargeKg = 1e9L;
-
 bool IsPercent(long double value) { return value >= 0.0L && value <= 100.0L; }
 
-void Require(bool holds, const char* message) {
-  if (!holds) throw EBatchInputError(message);
+void Require(bool holds, BatchRefusal refusal) {
+  if (!holds) throw EBatchInputError(refusal);
 }
 
 // The run integrates the still's mass W and ethanol E, in grams:
@@ -339,19 +337,16 @@ void Run(BatchRun& run, const Origin& origin, long double stephours, const Batch
 }  // namespace
 
 void ValidateBatchInputs(const BatchInputs& inputs) {
-  Require(inputs.chargekg > 0.0L, "Загрузка куба должна быть больше 0 кг");
-  Require(inputs.chargekg <= kMaxChargeKg, "Загрузка куба не может быть больше 1000000000 кг");
-  Require(IsPercent(inputs.chargepercent), "Крепость загрузки должна быть от 0 до 100 %");
-  Require(inputs.power >= 0, "Мощность не может быть меньше 0 Вт");
-  Require(inputs.refluxratio >= 0.0L, "Флегмовое число не может быть меньше 0");
-  Require(inputs.stepminutes > 0.0L, "Шаг по времени должен быть больше 0 мин");
-  Require(inputs.hours >= 0.0L, "Время перегонки не может быть меньше 0 ч");
-  Require(inputs.hours * 60.0L / inputs.stepminutes <= kMaxBatchSteps,
-          "Слишком много шагов: время перегонки, деленное на шаг, больше 100000");
-  Require(IsPercent(inputs.stoptoppercent),
-          "Крепость отбора для остановки должна быть от 0 до 100 %");
-  Require(IsPercent(inputs.stopstillpercent),
-          "Крепость в кубе для остановки должна быть от 0 до 100 %");
+  Require(inputs.chargekg > 0.0L, BatchRefusal::kChargeNotAboveZero);
+  Require(inputs.chargekg <= kMaxChargeKg, BatchRefusal::kChargeTooLarge);
+  Require(IsPercent(inputs.chargepercent), BatchRefusal::kChargeStrengthOutOfRange);
+  Require(inputs.power >= 0, BatchRefusal::kPowerBelowZero);
+  Require(inputs.refluxratio >= 0.0L, BatchRefusal::kRefluxBelowZero);
+  Require(inputs.stepminutes > 0.0L, BatchRefusal::kStepNotAboveZero);
+  Require(inputs.hours >= 0.0L, BatchRefusal::kHoursBelowZero);
+  Require(inputs.hours * 60.0L / inputs.stepminutes <= kMaxBatchSteps, BatchRefusal::kTooManySteps);
+  Require(IsPercent(inputs.stoptoppercent), BatchRefusal::kStopTopOutOfRange);
+  Require(IsPercent(inputs.stopstillpercent), BatchRefusal::kStopStillOutOfRange);
 }
 
 BatchRun RunBatch(const BatchInputs& inputs, const BatchObserver& observer,
@@ -383,26 +378,6 @@ BatchRow TopFallsBelow(const BatchRun& run, std::size_t k, long double threshold
   // One row interval, reaching past `after` so that it ends there.
   Run(between, origin, 2.0L * (after.time_h - before.time_h), {}, {});
   return between.stop == BatchStop::kTopStrength ? between.rows.back() : after;
-}
-
-std::string StopText(const BatchRun& run) {
-  switch (run.stop) {
-    case BatchStop::kHours:
-      return "Прошло заданное время";
-    case BatchStop::kTopStrength:
-      return "Крепость отбора упала ниже заданной";
-    case BatchStop::kStillStrength:
-      return "Крепость в кубе упала ниже заданной";
-    case BatchStop::kStillEmpty:
-      return !run.rows.empty() && run.rows.back().still_ethanol_kg == 0.0L
-                 ? "В кубе не осталось спирта"
-                 : "В кубе не осталось воды";
-    case BatchStop::kCancelled:
-      return "Перегонка прервана";
-    case BatchStop::kFailed:
-      return run.failure;
-  }
-  return {};
 }
 
 }  // namespace analysis

@@ -17,10 +17,27 @@
 
 namespace analysis {
 
-// Inputs a batch run refuses before it calculates anything.
+// Which input a batch run refuses before it calculates anything.
+enum class BatchRefusal {
+  kChargeNotAboveZero,
+  kChargeTooLarge,
+  kChargeStrengthOutOfRange,
+  kPowerBelowZero,
+  kRefluxBelowZero,
+  kStepNotAboveZero,
+  kHoursBelowZero,
+  kTooManySteps,
+  kStopTopOutOfRange,
+  kStopStillOutOfRange,
+};
+
+// Inputs a batch run refuses. The user's wording of the refusal is the
+// commands layer's; what() only names the kind.
 class EBatchInputError : public runtime::Exception {
  public:
-  using Exception::Exception;
+  explicit EBatchInputError(BatchRefusal refusal) : Exception("batch input refused"), refusal(refusal) {}
+
+  BatchRefusal refusal;
 };
 
 struct BatchInputs {
@@ -40,11 +57,13 @@ struct BatchInputs {
   long double steptolerance = 1e-9L;
 };
 
+// The largest charge, kg.
+inline constexpr long double kMaxChargeKg = 1e9L;
 // A run has at most this many rows after the first (hours * 60 / step minutes).
 inline constexpr long long kMaxBatchSteps = 100000;
 
-// Throws EBatchInputError with a message for the user at the first input out
-// of range (NaN counts as out of range). The tray count is the column's to
+// Throws EBatchInputError with the refusal of the first input out of range
+// (NaN counts as out of range). The tray count is the column's to
 // judge: more than it holds fails the first calculation.
 void ValidateBatchInputs(const BatchInputs& inputs);
 
@@ -100,8 +119,5 @@ BatchRun RunBatch(const BatchInputs& inputs, const BatchObserver& observer = {},
 // `threshold_percent` between run.rows[k - 1], at or above it, and run.rows[k],
 // below it, located as a stop of the run is; rows[k] itself if that fails.
 BatchRow TopFallsBelow(const BatchRun& run, std::size_t k, long double threshold_percent);
-
-// Why the run stopped, for the user: the failure's message for kFailed.
-std::string StopText(const BatchRun& run);
 
 }  // namespace analysis

@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <string>
 #include <thread>
 #include <vector>
-
-#include "numtext/numtext.h"
 
 namespace analysis {
 namespace {
@@ -55,18 +54,6 @@ long long HundredthsInward(long double value, bool up) {
   return k;
 }
 
-std::string Percent(long double value) { return numtext::FormatFloat("0.00", value); }
-
-std::string AboveAzeotrope() {
-  return "Крепость выше " + Percent(kAzeotropePercent) +
-         " % недостижима: пар не бывает крепче азеотропа";
-}
-
-std::string WithTrays(int traycount) {
-  return "с " + std::to_string(traycount) + " " +
-         PluralForm(traycount, "тарелкой", "тарелками", "тарелками");
-}
-
 }  // namespace
 
 bool Reaches(model::TColumn& column, const model::ColumnInputs& inputs, long double targetpercent) {
@@ -82,26 +69,23 @@ std::optional<RefluxAnswer> LeastRefluxRatio(const model::ColumnInputs& inputs,
                                              const RefluxRange& range, long double targetpercent,
                                              std::stop_token stop) {
   if (inputs.traycount > model::kMaxTrays) {
-    throw EStudyInputError("Число тарелок " + std::to_string(inputs.traycount) +
-                           " больше " + std::to_string(model::kMaxTrays));
+    throw EStudyInputError(StudyRefusal::kSearchTrayCountTooLarge, std::to_string(inputs.traycount));
   }
   CheckRefluxRange(RefluxRange{range.from, range.to, 2});
   if (std::fabs(range.from) > kMaxRefluxCandidates * kRefluxStep ||
       std::fabs(range.to) > kMaxRefluxCandidates * kRefluxStep) {
-    throw EStudyInputError("Флегмовое число для поиска слишком велико");
+    throw EStudyInputError(StudyRefusal::kSearchRefluxTooLarge);
   }
   const long long first = HundredthsInward(range.from, true);
   const long long last = HundredthsInward(range.to, false);
   const long long count = std::max(0LL, last - first + 1);
   if (count > kMaxRefluxCandidates) {
-    throw EStudyInputError("Диапазон флегмового числа слишком широк для поиска с шагом 0,01");
+    throw EStudyInputError(StudyRefusal::kSearchRangeTooWide);
   }
 
   RefluxAnswer answer;
-  if (targetpercent > kAzeotropePercent) {
-    answer.reason = AboveAzeotrope();
-    return answer;
-  }
+  answer.reason.targetpercent = targetpercent;
+  if (targetpercent > kAzeotropePercent) return answer;
   const auto ratio = [&](long long index) { return (first + index) / 100.0L; };
   const std::optional<long long> found =
       FirstAccepted(count, stop, [&](model::TColumn& column, long long index) {
@@ -114,9 +98,9 @@ std::optional<RefluxAnswer> LeastRefluxRatio(const model::ColumnInputs& inputs,
     answer.reached = true;
     answer.refluxratio = ratio(*found);
   } else {
-    answer.reason = "Крепость " + Percent(targetpercent) + " % " + WithTrays(inputs.traycount) +
-                    " не достигается ни при каком флегмовом числе от " +
-                    numtext::FloatToStr(range.from) + " до " + numtext::FloatToStr(range.to);
+    answer.reason.why = Unreachable::Why::kNoRefluxRatio;
+    answer.reason.traycount = inputs.traycount;
+    answer.reason.range = range;
   }
   return answer;
 }
@@ -124,10 +108,8 @@ std::optional<RefluxAnswer> LeastRefluxRatio(const model::ColumnInputs& inputs,
 std::optional<TrayAnswer> LeastTrayCount(const model::ColumnInputs& inputs,
                                          long double targetpercent, std::stop_token stop) {
   TrayAnswer answer;
-  if (targetpercent > kAzeotropePercent) {
-    answer.reason = AboveAzeotrope();
-    return answer;
-  }
+  answer.reason.targetpercent = targetpercent;
+  if (targetpercent > kAzeotropePercent) return answer;
   const std::optional<long long> found =
       FirstAccepted(model::kMaxTrays, stop, [&](model::TColumn& column, long long index) {
         model::ColumnInputs candidate = inputs;
@@ -139,10 +121,8 @@ std::optional<TrayAnswer> LeastTrayCount(const model::ColumnInputs& inputs,
     answer.reached = true;
     answer.traycount = static_cast<int>(*found) + 1;
   } else {
-    answer.reason = "Крепость " + Percent(targetpercent) +
-                    " % не достигается ни при каком числе тарелок от 1 до " +
-                    std::to_string(model::kMaxTrays) + " при флегмовом числе " +
-                    numtext::FloatToStr(inputs.refluxplusone - 1);
+    answer.reason.why = Unreachable::Why::kNoTrayCount;
+    answer.reason.refluxratio = inputs.refluxplusone - 1;
   }
   return answer;
 }

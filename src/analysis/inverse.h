@@ -9,7 +9,6 @@
 
 #include <optional>
 #include <stop_token>
-#include <string>
 
 #include "analysis/study.h"
 #include "model/column.h"
@@ -24,16 +23,31 @@ inline constexpr long double kRefluxStep = 0.01L;
 // The most reflux ratios one search may calculate.
 inline constexpr long long kMaxRefluxCandidates = 100001;
 
+// Why a search found no candidate that reaches its target, with what the
+// answer names.
+struct Unreachable {
+  enum class Why {
+    kAboveAzeotrope,  // no vapour is stronger than the azeotrope
+    kNoRefluxRatio,   // none of the reflux ratios of `range` at `traycount`
+    kNoTrayCount,     // none of 1..model::kMaxTrays trays at `refluxratio`
+  };
+  Why why = Why::kAboveAzeotrope;
+  long double targetpercent = 0.0L;
+  int traycount = 0;
+  RefluxRange range;
+  long double refluxratio = 0.0L;
+};
+
 struct RefluxAnswer {
   bool reached = false;
   long double refluxratio = 0.0L;  // when reached: the nearest value to a multiple of 0.01
-  std::string reason;              // when not: why, in words for the user
+  Unreachable reason;              // when not
 };
 
 struct TrayAnswer {
   bool reached = false;
   int traycount = 0;   // when reached
-  std::string reason;  // when not
+  Unreachable reason;  // when not
 };
 
 // Whether the calculation on `inputs` succeeds with a top strength of at

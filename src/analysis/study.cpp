@@ -9,16 +9,6 @@
 namespace analysis {
 namespace {
 
-EStudyInputError EmptyTrayList() {
-  return EStudyInputError("Список тарелок пуст: укажите числа от 1 до " +
-                          std::to_string(model::kMaxTrays));
-}
-
-EStudyInputError TrayCountOutOfRange(const std::string& count) {
-  return EStudyInputError("Число тарелок " + count + " вне пределов от 1 до " +
-                          std::to_string(model::kMaxTrays));
-}
-
 bool IsTraySeparator(char c) { return c == ' ' || c == ',' || c == '\t'; }
 
 int ParseTrayCount(std::string_view token) {
@@ -26,10 +16,10 @@ int ParseTrayCount(std::string_view token) {
   const char* end = token.data() + token.size();
   const std::from_chars_result read = std::from_chars(token.data(), end, value);
   if (read.ec == std::errc::invalid_argument || read.ptr != end) {
-    throw EStudyInputError("'" + runtime::Echoed(token) + "' — не целое число тарелок");
+    throw EStudyInputError(StudyRefusal::kTrayCountNotWhole, std::string(token));
   }
   if (read.ec == std::errc::result_out_of_range || value < 1 || value > model::kMaxTrays) {
-    throw TrayCountOutOfRange(runtime::Echoed(token));
+    throw EStudyInputError(StudyRefusal::kTrayCountOutOfRange, std::string(token));
   }
   return value;
 }
@@ -50,7 +40,7 @@ std::vector<int> ParseTrayList(std::string_view text) {
     at = end;
   }
   if (traycounts.empty()) {
-    throw EmptyTrayList();
+    throw EStudyInputError(StudyRefusal::kEmptyTrayList);
   }
   std::sort(traycounts.begin(), traycounts.end());
   traycounts.erase(std::unique(traycounts.begin(), traycounts.end()), traycounts.end());
@@ -67,27 +57,27 @@ std::vector<int> WithTrayCount(std::vector<int> traycounts, int traycount) {
 void CheckRefluxRange(const RefluxRange& range) {
   if (!std::isfinite(static_cast<double>(range.from)) ||
       !std::isfinite(static_cast<double>(range.to))) {
-    throw EStudyInputError("Границы флегмового числа должны быть конечными числами");
+    throw EStudyInputError(StudyRefusal::kRefluxEndsNotFinite);
   }
   // A negative ratio gives a negative take-off and efficiency, not a failure.
   if (range.from < 0.0L) {
-    throw EStudyInputError("Флегмовое число не может быть меньше 0");
+    throw EStudyInputError(StudyRefusal::kRefluxBelowZero);
   }
   if (range.from > range.to) {
-    throw EStudyInputError("Начальное флегмовое число больше конечного");
+    throw EStudyInputError(StudyRefusal::kRefluxEndsReversed);
   }
   if (range.points < 2 || range.points > kMaxRefluxPoints) {
-    throw EStudyInputError("Число точек должно быть от 2 до " + std::to_string(kMaxRefluxPoints));
+    throw EStudyInputError(StudyRefusal::kPointCountOutOfRange);
   }
 }
 
 void CheckStudy(const Study& study) {
   if (study.traycounts.empty()) {
-    throw EmptyTrayList();
+    throw EStudyInputError(StudyRefusal::kEmptyTrayList);
   }
   for (const int traycount : study.traycounts) {
     if (traycount < 1 || traycount > model::kMaxTrays) {
-      throw TrayCountOutOfRange(std::to_string(traycount));
+      throw EStudyInputError(StudyRefusal::kTrayCountOutOfRange, std::to_string(traycount));
     }
   }
   CheckRefluxRange(study.reflux);
@@ -135,22 +125,6 @@ StudyPoint CalculatePoint(model::TColumn& column, std::int32_t power, long doubl
     point.error = e.what();
   }
   return point;
-}
-
-const char* PluralForm(int count, const char* one, const char* few, const char* many) {
-  const int lasttwo = count % 100;
-  const int last = count % 10;
-  if (lasttwo >= 11 && lasttwo <= 14) return many;
-  if (last == 1) return one;
-  if (last >= 2 && last <= 4) return few;
-  return many;
-}
-
-std::string FailureNote(const FailureCount& failure) {
-  return std::to_string(failure.count) + " " +
-         PluralForm(failure.count, "точка не рассчитана", "точки не рассчитаны",
-                    "точек не рассчитаны") +
-         ": " + failure.message;
 }
 
 }  // namespace analysis

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/column.h"
@@ -15,10 +16,30 @@
 
 namespace analysis {
 
-// A tray list or reflux range the study refuses; what() is the message.
+// Why a study or a search refuses its inputs.
+enum class StudyRefusal {
+  kEmptyTrayList,
+  kTrayCountNotWhole,       // the offending text is not a whole number
+  kTrayCountOutOfRange,     // the offending count lies outside 1..model::kMaxTrays
+  kRefluxEndsNotFinite,
+  kRefluxBelowZero,
+  kRefluxEndsReversed,
+  kPointCountOutOfRange,    // outside 2..kMaxRefluxPoints
+  kSearchTrayCountTooLarge,  // the offending count is above model::kMaxTrays
+  kSearchRefluxTooLarge,
+  kSearchRangeTooWide,
+};
+
+// A tray list, reflux range or search the study refuses: the reason, and the
+// text or count at fault, as given, where the reason has one. The user's
+// wording of it is the commands layer's; what() only names the kind.
 class EStudyInputError : public runtime::Exception {
  public:
-  using runtime::Exception::Exception;
+  explicit EStudyInputError(StudyRefusal refusal, std::string offending = {})
+      : Exception("study input refused"), refusal(refusal), offending(std::move(offending)) {}
+
+  StudyRefusal refusal;
+  std::string offending;
 };
 
 // Reflux ratios from `from` to `to` in `points` evenly spaced values, both
@@ -98,14 +119,5 @@ struct StudyLine {
 // error and leaves its numbers 0.
 StudyPoint CalculatePoint(model::TColumn& column, std::int32_t power, long double stillstrength,
                           int traycount, long double refluxratio);
-
-// The form of a Russian noun that agrees with `count`: `one` after 1, 21,
-// 101…, `few` after 2–4, 22–24…, `many` after the rest, 11–14 and 111–114
-// among them.
-const char* PluralForm(int count, const char* one, const char* few, const char* many);
-
-// The note under the chart for one message: "1 точка не рассчитана: …",
-// "3 точки не рассчитаны: …", "5 точек не рассчитаны: …".
-std::string FailureNote(const FailureCount& failure);
 
 }  // namespace analysis

@@ -14,36 +14,6 @@ constexpr int kTextbookPoints = 100;
 
 long double Clamped(long double fraction) { return std::clamp(fraction, 0.0L, 1.0L); }
 
-std::string Join(const std::vector<int>& trays) {
-  // Runs of consecutive trays are written "3–7".
-  std::string text;
-  for (std::size_t i = 0; i < trays.size();) {
-    std::size_t last = i;
-    while (last + 1 < trays.size() && trays[last + 1] == trays[last] + 1) ++last;
-    if (!text.empty()) text += ", ";
-    text += std::to_string(trays[i]);
-    if (last > i) text += "–" + std::to_string(trays[last]);
-    i = last + 1;
-  }
-  return text;
-}
-
-std::string NoteOf(const model::TColumn& column) {
-  std::vector<int> dry;
-  for (int i = 1; i <= column.inputs.traycount; ++i) {
-    if (!(column.trayliquid[static_cast<std::size_t>(i)] > 0)) dry.push_back(i);
-  }
-  std::string note;
-  if (column.topdownsolved) {
-    note = "Профиль решён сверху вниз: ступени показывают таблицу тарелок, а не шаги от куба";
-  }
-  if (!dry.empty()) {
-    note += note.empty() ? "На " : "; на ";
-    note += (dry.size() == 1 ? "тарелке " : "тарелках ") + Join(dry) + " в жидкости нет этанола";
-  }
-  return note.empty() ? note : note + ".";
-}
-
 }  // namespace
 
 XyDiagram MakeXyDiagram(const model::TColumn& column, model::StrengthUnit unit) {
@@ -83,7 +53,10 @@ XyDiagram MakeXyDiagram(const model::TColumn& column, model::StrengthUnit unit) 
     const long double y = Clamped((ratio * x + topmole) / column.inputs.refluxplusone);
     diagram.textbook.push_back(shown(model::massfrommole(x), model::massfrommole(y)));
   }
-  diagram.note = NoteOf(column);
+  diagram.topdownsolved = column.topdownsolved;
+  for (int i = 1; i <= traycount; ++i) {
+    if (!(column.trayliquid[static_cast<std::size_t>(i)] > 0)) diagram.drytrays.push_back(i);
+  }
   return diagram;
 }
 

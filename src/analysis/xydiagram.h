@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include "model/column.h"
@@ -36,9 +35,10 @@ struct XyDiagram {
   std::vector<XyPoint> staircase;
   std::vector<XyStage> stages;
   XyPoint top;  // the product: top strength on both axes
-  // One line on what the diagram shows that the steps do not explain, or
-  // empty: the top-down solution, trays whose liquid has no ethanol.
-  std::string note;
+  // What the diagram shows that the steps do not explain: the profile was
+  // solved from the top down, and the trays whose liquid has no ethanol.
+  bool topdownsolved = false;
+  std::vector<int> drytrays;  // ascending
 };
 
 // The diagram of a finished calculation.

@@ -16,6 +16,7 @@
 #include "chart/chartwidget.h"
 #include "chart/labelvalues.h"
 #include "chart/lineseries.h"
+#include "commands/analysistexts.h"
 #include "model/strengthunits.h"
 #include "numtext/numtext.h"
 #include "widgets/application.h"
@@ -325,7 +326,7 @@ void TBatchForm::ShowRun(std::uint64_t request, const analysis::BatchRun& run) {
   run_ = run;
   running_ = false;
   StopButton->setEnabled(false);
-  StopLabel->setText(QString::fromStdString(analysis::StopText(run)));
+  StopLabel->setText(QString::fromStdString(commands::BatchStopText(run)));
   RunLabel->setText("Показано для: " + QString::fromStdString(commands::RunInputsText(run.inputs)));
   if (!run.rows.empty()) moment_ = run.rows.back();
   ShowMoment();

@@ -105,7 +105,7 @@ int RunStudyChart(const cli::CommandLine& line, const char* programName, std::os
   try {
     study = cli::StudyOf(line);
   } catch (const std::exception& error) {
-    std::cerr << commands::ErrorBoxText(error.what()) << '\n';
+    std::cerr << commands::ErrorBoxText(commands::ErrorMessage(error)) << '\n';
     return 1;
   }
   const std::vector<analysis::StudyLine> lines = cli::StudyLines(study, progress);

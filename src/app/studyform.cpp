@@ -17,6 +17,9 @@
 #include "analysis/inverse.h"
 #include "chart/chartwidget.h"
 #include "cli/studycommand.h"
+#include "commands/analysistexts.h"
+#include "commands/calculatecommand.h"
+#include "commands/errortext.h"
 #include "model/strengthunits.h"
 #include "numtext/numtext.h"
 #include "widgets/application.h"
@@ -42,13 +45,13 @@ std::string Join(const std::vector<std::string>& lines) {
 // target cannot pass for the current one.
 std::string RefluxText(const std::string& target, const analysis::RefluxAnswer& answer, int traycount) {
   const std::string question = "Для " + target + " при N = " + std::to_string(traycount) + ": ";
-  if (!answer.reached) return question + answer.reason;
+  if (!answer.reached) return question + commands::UnreachableText(answer.reason);
   return question + "флегмовое число не меньше " + numtext::FormatFloat("0.00", answer.refluxratio);
 }
 
 std::string TrayText(const std::string& target, const analysis::TrayAnswer& answer, long double refluxratio) {
   const std::string question = "Для " + target + " при ФЧ = " + numtext::FormatFloat("0.##", refluxratio) + ": ";
-  if (!answer.reached) return question + answer.reason;
+  if (!answer.reached) return question + commands::UnreachableText(answer.reason);
   return question + "тарелок не меньше " + std::to_string(answer.traycount);
 }
 
@@ -257,13 +260,10 @@ void TStudyForm::ReturnPressed() {
 
 void TStudyForm::StartClick() {
   if (!inputs_) return;
-  analysis::Study study;
-  study.power = inputs_->power;
-  study.stillstrength = inputs_->stillstrength;
-  study.traycounts = analysis::ParseTrayList(TraysEdit->text().toStdString());
-  study.reflux = TypedRefluxEnds();
-  study.reflux.points = numtext::StrToInt(PointsEdit->text().toStdString());
-  analysis::CheckStudy(study);
+  std::vector<int> traycounts = analysis::ParseTrayList(TraysEdit->text().toStdString());
+  analysis::RefluxRange reflux = TypedRefluxEnds();
+  reflux.points = numtext::StrToInt(PointsEdit->text().toStdString());
+  const analysis::Study study = commands::StudyOf(*inputs_, std::move(traycounts), reflux);
 
   const long double refluxratio = inputs_->refluxplusone - 1;
   SourceLabel->setText("Расчёт главного окна: " + widgets::CalculationText(*inputs_) + " (черта на графиках).");
@@ -382,7 +382,7 @@ void TStudyForm::FindClick() {
       if (!answer) return;
       reflux = RefluxText(targetText, *answer, inputs.traycount);
     } catch (const runtime::Exception& error) {
-      reflux = "Для " + targetText + ": " + error.what();
+      reflux = "Для " + targetText + ": " + commands::ErrorMessage(error);
     }
     const std::optional<analysis::TrayAnswer> trays = analysis::LeastTrayCount(inputs, target, stop);
     if (!trays) return;

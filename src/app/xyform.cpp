@@ -17,6 +17,7 @@
 #include "chart/chartwidget.h"
 #include "chart/lineseries.h"
 #include "chart/markseries.h"
+#include "commands/analysistexts.h"
 #include "model/properties.h"
 #include "numtext/numtext.h"
 #include "widgets/application.h"
@@ -221,7 +222,7 @@ void TXyForm::DrawDiagram() {
                        std::to_string(stage->number));
   }
   stageMarks_->EndUpdate();
-  NoteLine->setText(QString::fromStdString(diagram_.note));
+  NoteLine->setText(QString::fromStdString(commands::XyNoteText(diagram_)));
   XyChart->Invalidate();
 }
 

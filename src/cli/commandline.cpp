@@ -11,7 +11,6 @@
 #include "commands/errortext.h"
 #include "commands/savefile.h"
 #include "model/column.h"
-#include "numtext/numtext.h"
 #include "runtime/errors.h"
 
 namespace cli {
@@ -103,15 +102,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     line.textsGiven = true;
     try {
       line.study = cli::ParseStudyOptions(arguments, 4);
-    } catch (const analysis::EStudyInputError& error) {
-      return Error(error.what());
+    } catch (const runtime::Exception& error) {
+      return Error(commands::ErrorMessage(error));
     }
   } else if (option == "--need") {
     if (rest != 5) return Error("--need needs PERCENT POWER STRENGTH TRAYS REFLUX");
     line.mode = CommandLine::Mode::kNeed;
     try {
       line.target = cli::ParseTargetPercent(arguments[1]);
-    } catch (const analysis::EStudyInputError& error) {
+    } catch (const EArgumentError& error) {
       return Error(error.what());
     }
     line.texts = TextsFrom(arguments, 2);
@@ -292,12 +291,8 @@ int RunCsv(const commands::InputTexts& texts, const std::string& file, std::ostr
 }
 
 analysis::Study StudyOf(const CommandLine& line) {
-  analysis::Study study;
-  study.power = numtext::StrToInt(line.texts.power);
-  study.stillstrength = numtext::StrToFloat(line.texts.strength) / 100;
-  study.traycounts = line.study.traycounts;
-  study.reflux = line.study.reflux;
-  return study;
+  // A study has no tray-count or reflux text; those keep texts that parse.
+  return commands::StudyOf(commands::ParseInputs(line.texts), line.study.traycounts, line.study.reflux);
 }
 
 std::vector<analysis::StudyLine> StudyLines(const analysis::Study& study, std::ostream* progress) {
@@ -311,7 +306,7 @@ int RunStudyCsv(const CommandLine& line, std::ostream& out, std::ostream& err, s
   try {
     study = StudyOf(line);
   } catch (const std::exception& e) {
-    err << commands::ErrorBoxText(e.what()) << '\n';
+    err << commands::ErrorBoxText(commands::ErrorMessage(e)) << '\n';
     return 1;
   }
   std::ostringstream csv;
@@ -322,9 +317,15 @@ int RunStudyCsv(const CommandLine& line, std::ostream& out, std::ostream& err, s
 int RunNeed(const CommandLine& line, std::ostream& out, std::ostream& err) {
   std::string answers;
   try {
-    answers = cli::RunNeed(line.target, commands::ParseInputs(line.texts));
+    // Over the default reflux range at the column's tray count, and over
+    // every tray count at its reflux ratio.
+    const model::ColumnInputs inputs = commands::ParseInputs(line.texts);
+    const std::optional<analysis::RefluxAnswer> reflux =
+        analysis::LeastRefluxRatio(inputs, analysis::RefluxRange{}, line.target);
+    const std::optional<analysis::TrayAnswer> trays = analysis::LeastTrayCount(inputs, line.target);
+    answers = NeedText(*reflux, *trays);
   } catch (const std::exception& e) {
-    err << commands::ErrorBoxText(e.what()) << '\n';
+    err << commands::ErrorBoxText(commands::ErrorMessage(e)) << '\n';
     return 1;
   }
   return WriteResult("-", answers, out, err) ? 0 : 1;
@@ -340,7 +341,7 @@ int RunBatchCsv(const CommandLine& line, std::ostream& out, std::ostream& err, s
       return true;
     });
   } catch (const std::exception& e) {
-    err << commands::ErrorBoxText(e.what()) << '\n';
+    err << commands::ErrorBoxText(commands::ErrorMessage(e)) << '\n';
     return 1;
   }
   // The rows before a failed step are not written: a status of 1 always

@@ -32,7 +32,7 @@ std::string ParseConvertArguments(std::string_view value, std::string_view unit,
                                   ConvertRequest& request) {
   try {
     request.value = cli::ParseDotNumber(value);
-  } catch (const analysis::EStudyInputError& error) {
+  } catch (const EArgumentError& error) {
     return error.what();
   }
   for (const auto& [name, named] : kUnitNames) {

@@ -13,7 +13,7 @@ int ParseWholeNumber(std::string_view text) {
   const char* end = text.data() + text.size();
   const std::from_chars_result read = std::from_chars(text.data(), end, value);
   if (read.ec != std::errc() || read.ptr != end) {
-    throw analysis::EStudyInputError("'" + runtime::Echoed(text) + "' is not a whole number");
+    throw EArgumentError("'" + runtime::Echoed(text) + "' is not a whole number");
   }
   return value;
 }
@@ -25,7 +25,7 @@ long double ParseDotNumber(std::string_view text) {
   const char* end = text.data() + text.size();
   const std::from_chars_result read = std::from_chars(text.data(), end, value);
   if (read.ec != std::errc() || read.ptr != end) {
-    throw analysis::EStudyInputError("'" + runtime::Echoed(text) + "' is not a number");
+    throw EArgumentError("'" + runtime::Echoed(text) + "' is not a number");
   }
   return value;
 }
@@ -34,7 +34,7 @@ long double ParseTargetPercent(std::string_view text) {
   const long double percent = ParseDotNumber(text);
   // Written so that nan fails it too.
   if (!(percent > 0.0L && percent <= 100.0L)) {
-    throw analysis::EStudyInputError("Нужная крепость должна быть больше 0 и не больше 100 %");
+    throw EArgumentError("Нужная крепость должна быть больше 0 и не больше 100 %");
   }
   return percent;
 }
@@ -48,14 +48,14 @@ StudyOptions ParseStudyOptions(const std::vector<std::string>& arguments, std::s
     const std::string& option = arguments[at];
     const std::size_t rest = arguments.size() - at - 1;
     if (option == "--trays") {
-      if (traysgiven) throw analysis::EStudyInputError("--trays given twice");
-      if (rest < 1) throw analysis::EStudyInputError("--trays needs LIST");
+      if (traysgiven) throw EArgumentError("--trays given twice");
+      if (rest < 1) throw EArgumentError("--trays needs LIST");
       options.traycounts = analysis::ParseTrayList(arguments[at + 1]);
       traysgiven = true;
       at += 2;
     } else if (option == "--reflux") {
-      if (refluxgiven) throw analysis::EStudyInputError("--reflux given twice");
-      if (rest < 3) throw analysis::EStudyInputError("--reflux needs FROM TO POINTS");
+      if (refluxgiven) throw EArgumentError("--reflux given twice");
+      if (rest < 3) throw EArgumentError("--reflux needs FROM TO POINTS");
       options.reflux = analysis::RefluxRange{ParseDotNumber(arguments[at + 1]),
                                    ParseDotNumber(arguments[at + 2]),
                                    ParseWholeNumber(arguments[at + 3])};
@@ -63,7 +63,7 @@ StudyOptions ParseStudyOptions(const std::vector<std::string>& arguments, std::s
       refluxgiven = true;
       at += 4;
     } else {
-      throw analysis::EStudyInputError("unknown study option '" + runtime::Echoed(option) + "'");
+      throw EArgumentError("unknown study option '" + runtime::Echoed(option) + "'");
     }
   }
   return options;
@@ -99,13 +99,6 @@ std::string NeedText(const analysis::RefluxAnswer& reflux, const analysis::TrayA
   text += trays.reached ? std::to_string(trays.traycount) : "unreachable";
   text += "\n";
   return text;
-}
-
-std::string RunNeed(long double targetpercent, const model::ColumnInputs& inputs) {
-  const std::optional<analysis::RefluxAnswer> reflux =
-      analysis::LeastRefluxRatio(inputs, analysis::RefluxRange{}, targetpercent);
-  const std::optional<analysis::TrayAnswer> trays = analysis::LeastTrayCount(inputs, targetpercent);
-  return NeedText(*reflux, *trays);
 }
 
 }  // namespace cli

@@ -21,17 +21,25 @@ struct StudyOptions {
   analysis::RefluxRange reflux;
 };
 
+// An argument of the study's or a search's options that the command line
+// refuses; what() is the message.
+class EArgumentError : public runtime::Exception {
+ public:
+  using Exception::Exception;
+};
+
 // A number written with "." ("0", "2.5", "-1e3"), the whole text. Throws
-// EStudyInputError naming the text otherwise.
+// EArgumentError naming the text otherwise.
 long double ParseDotNumber(std::string_view text);
 
 // The PERCENT of --need, read by ParseDotNumber: a strength above 0 and at
-// most 100. Throws EStudyInputError.
+// most 100. Throws EArgumentError.
 long double ParseTargetPercent(std::string_view text);
 
 // Reads "[--trays LIST] [--reflux FROM TO POINTS]", each at most once and in
 // either order, from arguments[first] on. LIST is one argument read by
-// ParseTrayList; POINTS is a whole number. Throws EStudyInputError.
+// ParseTrayList; POINTS is a whole number. Throws EArgumentError, or
+// EStudyInputError for a list or range the study refuses.
 StudyOptions ParseStudyOptions(const std::vector<std::string>& arguments, std::size_t first);
 
 // The header row "trays,reflux_ratio,top_percent,product_g_per_h,
@@ -46,10 +54,5 @@ void WriteStudyCsv(std::ostream& out, const std::vector<analysis::StudyLine>& li
 // The two lines --need prints: "reflux_ratio X" or "reflux_ratio
 // unreachable", then "trays K" or "trays unreachable".
 std::string NeedText(const analysis::RefluxAnswer& reflux, const analysis::TrayAnswer& trays);
-
-// Answers both questions for `inputs` (the least reflux ratio over the
-// default range at its tray count, the least tray count at its reflux
-// ratio) and returns NeedText.
-std::string RunNeed(long double targetpercent, const model::ColumnInputs& inputs);
 
 }  // namespace cli

@@ -1,5 +1,7 @@
 #include "commands/calculatecommand.h"
 
+#include <utility>
+
 #include "numtext/numtext.h"
 
 namespace commands {
@@ -11,6 +13,17 @@ model::ColumnInputs ParseInputs(const InputTexts& texts) {
   inputs.traycount = numtext::StrToInt(texts.trays);
   inputs.refluxplusone = numtext::StrToFloat(texts.reflux) + 1;
   return inputs;
+}
+
+analysis::Study StudyOf(const model::ColumnInputs& inputs, std::vector<int> traycounts,
+                        const analysis::RefluxRange& reflux) {
+  analysis::Study study;
+  study.power = inputs.power;
+  study.stillstrength = inputs.stillstrength;
+  study.traycounts = std::move(traycounts);
+  study.reflux = reflux;
+  analysis::CheckStudy(study);
+  return study;
 }
 
 void CalculateCommand(const InputTexts& texts, const ReportSwitches& switches,

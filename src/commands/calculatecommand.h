@@ -2,7 +2,9 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "analysis/study.h"
 #include "commands/report.h"
 #include "commands/sinks.h"
 #include "model/column.h"
@@ -21,6 +23,12 @@ struct InputTexts {
 // with its EConvertError: power and trays as integers, the strength from per
 // cent to a fraction, the reflux ratio held as ratio + 1.
 model::ColumnInputs ParseInputs(const InputTexts& texts);
+
+// The study of a column with the power and still strength of `inputs` over
+// these tray counts and reflux ratios, as the study window and the command
+// line both make it. Throws EStudyInputError as analysis::CheckStudy does.
+analysis::Study StudyOf(const model::ColumnInputs& inputs, std::vector<int> traycounts,
+                        const analysis::RefluxRange& reflux);
 
 // The calculate command: empties the report, parses the inputs, runs the
 // column calculation and writes the report, the series and the still output.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -10,5 +11,9 @@ namespace commands {
 // character ends in a byte above it too). One ending in ".", "!", ")" or a
 // space is left as it is.
 std::string ErrorBoxText(std::string_view message);
+
+// An error's message for the user: the wording of a study's or a batch
+// run's refusal, what() of any other error.
+std::string ErrorMessage(const std::exception& error);
 
 }  // namespace commands

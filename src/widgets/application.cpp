@@ -101,7 +101,7 @@ TApplication* TApplication::Instance() {
 
 void TApplication::HandleException(const std::exception& error) {
   if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
-  const std::string text = commands::ErrorBoxText(error.what());
+  const std::string text = commands::ErrorBoxText(commands::ErrorMessage(error));
   if (errorStream_) {
     *errorStream_ << text << '\n';
     return;

@@ -7,6 +7,7 @@
 
 #include "chart/chart.h"
 #include "chart/lineseries.h"
+#include "commands/analysistexts.h"
 #include "numtext/numtext.h"
 
 namespace widgets {
@@ -205,7 +206,7 @@ std::vector<std::string> TStudyChart::FailureNotes() const {
   for (std::size_t i = 0; i < data_.size(); ++i) {
     if (!data_[i]) continue;
     for (const analysis::FailureCount& failure : data_[i]->Failures()) {
-      notes.push_back(lines_[i]->Title + ": " + analysis::FailureNote(failure));
+      notes.push_back(lines_[i]->Title + ": " + commands::FailureNote(failure));
     }
   }
   return notes;

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
 #include <tuple>
+
+#include "analysis/inverse.h"
 
 namespace analysis {
 namespace {
@@ -17,6 +21,45 @@ TEST(CheckStudy, AcceptsRangesAtTheLimits) {
   for (const RefluxRange range : {RefluxRange{}, RefluxRange{2.5L, 2.5L, 2},
                                   RefluxRange{0, 1e308L, kMaxRefluxPoints}}) {
     EXPECT_NO_THROW(CheckStudy(Study{1000, 0.01L, {1, 100}, range})) << range.to;
+  }
+}
+
+// Every refusal of a study's or a search's inputs, with the text or count at
+// fault: the window's tray text, the study the window and the pool check,
+// and what a search cannot search.
+TEST(StudyInputs, AreRefusedWithTheirReasons) {
+  const auto list = [](const char* text) { return [=] { ParseTrayList(text); }; };
+  const auto study = [](std::vector<int> trays, RefluxRange range) { return [=] { CheckStudy({1000, 0.01L, trays, range}); }; };
+  const auto search = [](int trays, RefluxRange range) {
+    return [=] { LeastRefluxRatio({1000, 0.01L, trays, 16}, range, 50); };
+  };
+  using enum StudyRefusal;
+  const std::tuple<std::function<void()>, StudyRefusal, const char*> cases[] = {
+      {list(" ,"), kEmptyTrayList, ""},
+      {list("1 x"), kTrayCountNotWhole, "x"},
+      {list("2.5"), kTrayCountNotWhole, "2.5"},
+      {list("5 101"), kTrayCountOutOfRange, "101"},
+      {list("-3"), kTrayCountOutOfRange, "-3"},
+      {list("99999999999"), kTrayCountOutOfRange, "99999999999"},
+      {study({}, {}), kEmptyTrayList, ""},
+      {study({5, 200}, {}), kTrayCountOutOfRange, "200"},
+      {study({1}, {5, 4, 11}), kRefluxEndsReversed, ""},
+      {study({1}, {0, 20, 1}), kPointCountOutOfRange, ""},
+      {study({1}, {0, 20, 10001}), kPointCountOutOfRange, ""},
+      {study({1}, {0, HUGE_VALL, 5}), kRefluxEndsNotFinite, ""},
+      {study({1}, {NAN, 1, 5}), kRefluxEndsNotFinite, ""},
+      {study({1}, {-1, 3, 5}), kRefluxBelowZero, ""},
+      {search(20, {5, 4, 2}), kRefluxEndsReversed, ""},
+      {search(101, {0, 20, 2}), kSearchTrayCountTooLarge, "101"},
+      {search(20, {0, 5000, 2}), kSearchRefluxTooLarge, ""},
+  };
+  for (const auto& [read, refusal, offending] : cases) {
+    try {
+      read();
+      ADD_FAILURE() << "accepted, expected refusal " << static_cast<int>(refusal);
+    } catch (const EStudyInputError& e) {
+      EXPECT_EQ(std::pair(e.refusal, e.offending), std::pair(refusal, std::string(offending)));
+    }
   }
 }
 
@@ -48,19 +91,8 @@ TEST(StudyLine, CountsFailuresByMessageInOrderOfFirstOccurrence) {
   StudyLine line{5, {{0, 1, 1, 1, ""}, {1, 0, 0, 0, "B"}, {2, 0, 0, 0, "A"}, {3, 0, 0, 0, "B"}}};
   const std::vector<FailureCount> failures = line.Failures();
   ASSERT_EQ(failures.size(), 2U);
-  EXPECT_EQ(FailureNote(failures[0]), "2 точки не рассчитаны: B");
-  EXPECT_EQ(FailureNote(failures[1]), "1 точка не рассчитана: A");
-  EXPECT_EQ(FailureNote({"C", 11}), "11 точек не рассчитаны: C");
-}
-
-TEST(PluralForm, AgreesTheNounWithTheCount) {
-  const std::pair<int, const char*> cases[] = {
-      {1, "one"},    {2, "few"},    {4, "few"},   {5, "many"},  {11, "many"},  {12, "many"},
-      {14, "many"},  {21, "one"},   {22, "few"},  {25, "many"}, {100, "many"}, {101, "one"},
-      {111, "many"}, {112, "many"}, {114, "many"}, {122, "few"}, {0, "many"}};
-  for (const auto& [count, form] : cases) {
-    EXPECT_STREQ(PluralForm(count, "one", "few", "many"), form) << count;
-  }
+  EXPECT_EQ(std::pair(failures[0].message, failures[0].count), std::pair(std::string("B"), 2));
+  EXPECT_EQ(std::pair(failures[1].message, failures[1].count), std::pair(std::string("A"), 1));
 }
 
 }  // namespace

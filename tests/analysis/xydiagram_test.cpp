@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/properties.h"
 
 namespace analysis {
@@ -37,12 +39,14 @@ TEST(XyDiagram, StepsAreTheTrayTable) {
 }
 
 TEST(XyDiagram, SaysWhatTheStepsDoNotExplain) {
-  const std::pair<model::TColumn, std::string> notes[] = {
-      {Calculated(1000, 20, 15, 1), ""},
-      {Calculated(1000, 1, 20, 15),
-       "Профиль решён сверху вниз: ступени показывают таблицу тарелок, а не шаги от куба."},
-      {Calculated(1000, 0, 5, 1), "На тарелках 1–5 в жидкости нет этанола."}};
-  for (const auto& [column, note] : notes) EXPECT_EQ(MakeXyDiagram(column, model::StrengthUnit::kMass).note, note);
+  const std::tuple<model::TColumn, bool, std::vector<int>> notes[] = {
+      {Calculated(1000, 20, 15, 1), false, {}},
+      {Calculated(1000, 1, 20, 15), true, {}},
+      {Calculated(1000, 0, 5, 1), false, {1, 2, 3, 4, 5}}};
+  for (const auto& [column, topdown, dry] : notes) {
+    const XyDiagram diagram = MakeXyDiagram(column, model::StrengthUnit::kMass);
+    EXPECT_EQ(std::pair(diagram.topdownsolved, diagram.drytrays), std::pair(topdown, dry));
+  }
 }
 
 TEST(XyDiagram, TextbookLineIsStraightInMoleFractions) {

@@ -23,6 +23,7 @@
 #include "chart/chartwidget.h"
 #include "chart/lineseries.h"
 #include "cli/studycommand.h"
+#include "commands/analysistexts.h"
 #include "guitest.h"
 #include "model/strengthunits.h"
 #include "numtext/numtext.h"
@@ -227,7 +228,7 @@ TEST_F(AnalysisFormTest, BatchShowsTheRunOfItsFields) {
   const analysis::BatchRun expected = analysis::RunBatch(commands::ParseBatchTexts(batch.Texts()));
   ASSERT_EQ(batch.LastRun().rows.size(), expected.rows.size());
   EXPECT_EQ(batch.LastRun().rows.back().product_kg, expected.rows.back().product_kg);
-  EXPECT_EQ(batch.StopLabel->text(), QString::fromStdString(analysis::StopText(expected)));
+  EXPECT_EQ(batch.StopLabel->text(), QString::fromStdString(commands::BatchStopText(expected)));
   EXPECT_EQ(batch.RunLabel->text(), "Показано для: загрузка 20 кг, 10 %масс, 1500 Вт, N = 12, ФЧ = 4");
   EXPECT_EQ(batch.ProductChart->Series(0).Count(), static_cast<int>(expected.rows.size()));
   // The cuts at 90, 80 and 60 % and the user's own.

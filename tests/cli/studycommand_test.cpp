@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <cmath>
 #include <sstream>
 #include <tuple>
 
 #include "analysis/csv.h"
+#include "cli/commandline.h"
 #include "model/strengthunits.h"
 
 namespace cli {
@@ -26,33 +26,23 @@ TEST(ParseStudyOptions, ReadsTraysAndRefluxInEitherOrderOrTakesTheDefaults) {
   EXPECT_EQ(ParseTargetPercent("100"), 100.0L);
 }
 
-// Every refusal of a study's or a search's inputs: the window's tray text,
-// the study the window and the pool check, and the command line's options.
-TEST(StudyInputs, AreRefusedWithTheirMessages) {
-  const auto study = [](std::vector<int> trays, analysis::RefluxRange range) { return [=] { analysis::CheckStudy({1000, 0.01L, trays, range}); }; };
+// Every refusal of the command line's study and search options; the range
+// given goes through the study's own check.
+TEST(StudyOptions, AreRefusedWithTheirMessages) {
   const auto options = [](Arguments arguments) { return [=] { ParseStudyOptions(arguments, 0); }; };
   const auto percent = [](const char* text) { return [=] { ParseTargetPercent(text); }; };
-  const char* const notfinite = "Границы флегмового числа должны быть конечными числами";
-  const char* const negative = "Флегмовое число не может быть меньше 0";
-  const char* const points = "Число точек должно быть от 2 до 10000";
   const char* const badpercent = "Нужная крепость должна быть больше 0 и не больше 100 %";
+  for (const auto& [arguments, refusal] :
+       {std::pair<Arguments, analysis::StudyRefusal>{{"--reflux", "-5", "0", "3"}, analysis::StudyRefusal::kRefluxBelowZero},
+        {{"--reflux", "1e308", "1e309", "3"}, analysis::StudyRefusal::kRefluxEndsNotFinite}}) {
+    try {
+      ParseStudyOptions(arguments, 0);
+      ADD_FAILURE() << "accepted " << arguments[1];
+    } catch (const analysis::EStudyInputError& e) {
+      EXPECT_EQ(e.refusal, refusal);
+    }
+  }
   std::vector<std::pair<std::function<void()>, const char*>> cases = {
-      {[] { analysis::ParseTrayList(" ,"); }, "Список тарелок пуст: укажите числа от 1 до 100"},
-      {[] { analysis::ParseTrayList("1 x"); }, "'x' — не целое число тарелок"},
-      {[] { analysis::ParseTrayList("2.5"); }, "'2.5' — не целое число тарелок"},
-      {[] { analysis::ParseTrayList("5 101"); }, "Число тарелок 101 вне пределов от 1 до 100"},
-      {[] { analysis::ParseTrayList("-3"); }, "Число тарелок -3 вне пределов от 1 до 100"},
-      {[] { analysis::ParseTrayList("99999999999"); }, "Число тарелок 99999999999 вне пределов от 1 до 100"},
-      {study({}, {}), "Список тарелок пуст: укажите числа от 1 до 100"},
-      {study({5, 200}, {}), "Число тарелок 200 вне пределов от 1 до 100"},
-      {study({1}, {5, 4, 11}), "Начальное флегмовое число больше конечного"},
-      {study({1}, {0, 20, 1}), points},
-      {study({1}, {0, 20, 10001}), points},
-      {study({1}, {0, HUGE_VALL, 5}), notfinite},
-      {study({1}, {NAN, 1, 5}), notfinite},
-      {study({1}, {-1, 3, 5}), negative},
-      {options({"--reflux", "-5", "0", "3"}), negative},
-      {options({"--reflux", "1e308", "1e309", "3"}), notfinite},
       {options({"--tray", "5"}), "unknown study option '--tray'"},
       {options({"--trays"}), "--trays needs LIST"},
       {options({"--trays", "1", "--trays", "2"}), "--trays given twice"},
@@ -67,7 +57,7 @@ TEST(StudyInputs, AreRefusedWithTheirMessages) {
     try {
       read();
       ADD_FAILURE() << "accepted, expected: " << message;
-    } catch (const analysis::EStudyInputError& e) {
+    } catch (const EArgumentError& e) {
       EXPECT_STREQ(e.what(), message);
     }
   }
@@ -88,9 +78,12 @@ TEST(WriteStudyCsv, WritesOneRowPerPointWithTheErrorOrTheNumbers) {
 
 // Over the default range 0..20 at the column's own tray count and reflux ratio.
 TEST(RunNeed, AnswersBothQuestionsOrSaysUnreachable) {
-  EXPECT_EQ(RunNeed(70, {1000, 0.01L, 20, 16}), "reflux_ratio 12.75\ntrays 3\n");
-  EXPECT_EQ(NeedText({true, 0.5L, ""}, {false, 0, "why"}), "reflux_ratio 0.5\ntrays unreachable\n");
-  EXPECT_EQ(NeedText({false, 0, "why"}, {true, 12, ""}), "reflux_ratio unreachable\ntrays 12\n");
+  const CommandLine line = ParseCommandLine({"--need", "70", "1000", "1", "20", "15"});
+  std::ostringstream out, err;
+  EXPECT_EQ(RunNeed(line, out, err), 0);
+  EXPECT_EQ(out.str() + err.str(), "reflux_ratio 12.75\ntrays 3\n");
+  EXPECT_EQ(NeedText({true, 0.5L, {}}, {false, 0, {}}), "reflux_ratio 0.5\ntrays unreachable\n");
+  EXPECT_EQ(NeedText({false, 0, {}}, {true, 12, {}}), "reflux_ratio unreachable\ntrays 12\n");
 }
 
 }  // namespace
