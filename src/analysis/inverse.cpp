@@ -21,11 +21,10 @@ std::optional<long long> FirstAccepted(long long count, const std::stop_token& s
   std::atomic<long long> next{0};
   std::atomic<long long> first{count};
   const auto work = [&] {
-    model::TColumn column;
     while (!stop.stop_requested()) {
       const long long index = next++;
       if (index >= first) return;
-      if (!accepts(column, index)) continue;
+      if (!accepts(index)) continue;
       long long least = first;
       while (index < least && !first.compare_exchange_weak(least, index)) {
       }
@@ -69,13 +68,12 @@ std::string WithTrays(int traycount) {
 
 }  // namespace
 
-bool Reaches(model::TColumn& column, const model::ColumnInputs& inputs, long double targetpercent) {
+bool Reaches(const model::ColumnInputs& inputs, long double targetpercent) {
   try {
-    column.Calculate(inputs);
+    return model::Calculate(inputs).topstrength.Percent() >= targetpercent;
   } catch (const runtime::Exception&) {
     return false;
   }
-  return column.topstrength * 100 >= targetpercent;
 }
 
 std::optional<RefluxAnswer> LeastRefluxRatio(const model::ColumnInputs& inputs,
@@ -104,10 +102,10 @@ std::optional<RefluxAnswer> LeastRefluxRatio(const model::ColumnInputs& inputs,
   }
   const auto ratio = [&](long long index) { return (first + index) / 100.0L; };
   const std::optional<long long> found =
-      FirstAccepted(count, stop, [&](model::TColumn& column, long long index) {
+      FirstAccepted(count, stop, [&](long long index) {
         model::ColumnInputs candidate = inputs;
-        candidate.refluxplusone = ratio(index) + 1;
-        return Reaches(column, candidate, targetpercent);
+        candidate.reflux = model::RefluxRatio::FromRatio(ratio(index));
+        return Reaches(candidate, targetpercent);
       });
   if (!found) return std::nullopt;
   if (*found < count) {
@@ -129,10 +127,10 @@ std::optional<TrayAnswer> LeastTrayCount(const model::ColumnInputs& inputs,
     return answer;
   }
   const std::optional<long long> found =
-      FirstAccepted(model::kMaxTrays, stop, [&](model::TColumn& column, long long index) {
+      FirstAccepted(model::kMaxTrays, stop, [&](long long index) {
         model::ColumnInputs candidate = inputs;
         candidate.traycount = static_cast<int>(index) + 1;
-        return Reaches(column, candidate, targetpercent);
+        return Reaches(candidate, targetpercent);
       });
   if (!found) return std::nullopt;
   if (*found < model::kMaxTrays) {
@@ -142,7 +140,7 @@ std::optional<TrayAnswer> LeastTrayCount(const model::ColumnInputs& inputs,
     answer.reason = "Крепость " + Percent(targetpercent) +
                     " % не достигается ни при каком числе тарелок от 1 до " +
                     std::to_string(model::kMaxTrays) + " при флегмовом числе " +
-                    numtext::FloatToStr(inputs.refluxplusone - 1);
+                    numtext::FloatToStr(inputs.reflux.Ratio());
   }
   return answer;
 }

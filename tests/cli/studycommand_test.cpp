@@ -29,7 +29,7 @@ TEST(ParseStudyOptions, ReadsTraysAndRefluxInEitherOrderOrTakesTheDefaults) {
 // Every refusal of a study's or a search's inputs: the window's tray text,
 // the study the window and the pool check, and the command line's options.
 TEST(StudyInputs, AreRefusedWithTheirMessages) {
-  const auto study = [](std::vector<int> trays, analysis::RefluxRange range) { return [=] { analysis::CheckStudy({1000, 0.01L, trays, range}); }; };
+  const auto study = [](std::vector<int> trays, analysis::RefluxRange range) { return [=] { analysis::CheckStudy({1000, model::Strength::FromFraction(0.01L), trays, range}); }; };
   const auto options = [](Arguments arguments) { return [=] { ParseStudyOptions(arguments, 0); }; };
   const auto percent = [](const char* text) { return [=] { ParseTargetPercent(text); }; };
   const char* const notfinite = "Границы флегмового числа должны быть конечными числами";
@@ -88,7 +88,7 @@ TEST(WriteStudyCsv, WritesOneRowPerPointWithTheErrorOrTheNumbers) {
 
 // Over the default range 0..20 at the column's own tray count and reflux ratio.
 TEST(RunNeed, AnswersBothQuestionsOrSaysUnreachable) {
-  EXPECT_EQ(RunNeed(70, {1000, 0.01L, 20, 16}), "reflux_ratio 12.75\ntrays 3\n");
+  EXPECT_EQ(RunNeed(70, {1000, model::Strength::FromFraction(0.01L), 20, model::RefluxRatio::FromRatio(15)}), "reflux_ratio 12.75\ntrays 3\n");
   EXPECT_EQ(NeedText({true, 0.5L, ""}, {false, 0, "why"}), "reflux_ratio 0.5\ntrays unreachable\n");
   EXPECT_EQ(NeedText({false, 0, "why"}, {true, 12, ""}), "reflux_ratio unreachable\ntrays 12\n");
 }
