@@ -7,11 +7,11 @@
 
 namespace model {
 
-// The tray profile has room for this many trays; larger columns are refused.
+// The most trays a column may have; larger columns are refused.
 inline constexpr int kMaxTrays = 100;
 
 struct ColumnInputs {
-  std::int32_t power = 0;     // W put into the still
+  std::int32_t power = 0;      // W put into the still
   Strength stillstrength;
   std::int32_t traycount = 0;  // theoretical trays N; 0 or less: no trays
   RefluxRatio reflux;
