@@ -6,11 +6,11 @@ namespace {
 
 // The window's default inputs (1000 W, 1 %, reflux ratio 15) at a given tray count.
 void CalculateColumn(benchmark::State& state, model::Repeats repeats) {
-  const model::ColumnInputs inputs{1000, 0.01L, static_cast<int>(state.range(0)), 16.0L};
-  model::TColumn column;
+  const model::ColumnInputs inputs{1000, model::Strength::FromFraction(0.01L),
+                                   static_cast<int>(state.range(0)), model::RefluxRatio::FromRatio(15)};
   for (auto _ : state) {
-    column.Calculate(inputs, repeats);
-    benchmark::DoNotOptimize(column.topstrength);
+    const model::ColumnResult result = model::Calculate(inputs, repeats);
+    benchmark::DoNotOptimize(result.topstrength);
   }
 }
 
@@ -29,11 +29,11 @@ BENCHMARK_CAPTURE(CalculateColumn, EveryStep, model::Repeats::kCompute)
 // input would find every trial strength of the top-down solution remembered.
 void CalculateNearbyColumns(benchmark::State& state) {
   const long double first = state.range(0) / 1000.0L;
-  model::TColumn column;
   long double strength = first;
   for (auto _ : state) {
-    column.Calculate({1000, strength, 20, 16.0L});
-    benchmark::DoNotOptimize(column.topstrength);
+    const model::ColumnResult result = model::Calculate(
+        {1000, model::Strength::FromFraction(strength), 20, model::RefluxRatio::FromRatio(15)});
+    benchmark::DoNotOptimize(result.topstrength);
     strength = strength > first / 2 ? strength * 0.9999L : first;
   }
 }

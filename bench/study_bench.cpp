@@ -48,7 +48,8 @@ BENCHMARK(DefaultStudyWithNewPool)->UseRealTime()->Unit(benchmark::kMillisecond)
 // stops at 16.72), and 90 %, which no reflux ratio up to 20 reaches, so all
 // 2001 candidates are calculated.
 void LeastRefluxRatio(benchmark::State& state) {
-  const model::ColumnInputs inputs{1000, 0.01L, 20, 16};
+  const model::ColumnInputs inputs{1000, model::Strength::FromFraction(0.01L), 20,
+                                   model::RefluxRatio::FromRatio(15)};
   const long double target = static_cast<long double>(state.range(0));
   for (auto _ : state) {
     benchmark::DoNotOptimize(analysis::LeastRefluxRatio(inputs, analysis::RefluxRange{}, target));
@@ -57,7 +58,8 @@ void LeastRefluxRatio(benchmark::State& state) {
 BENCHMARK(LeastRefluxRatio)->Arg(80)->Arg(90)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void LeastTrayCount(benchmark::State& state) {
-  const model::ColumnInputs inputs{1000, 0.01L, 20, 16};
+  const model::ColumnInputs inputs{1000, model::Strength::FromFraction(0.01L), 20,
+                                   model::RefluxRatio::FromRatio(15)};
   for (auto _ : state) benchmark::DoNotOptimize(analysis::LeastTrayCount(inputs, 80));
 }
 BENCHMARK(LeastTrayCount)->UseRealTime()->Unit(benchmark::kMillisecond);

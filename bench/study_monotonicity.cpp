@@ -89,15 +89,15 @@ int main(int argc, char** argv) {
   std::atomic<int> next{0};
   std::atomic<int> failed{0};
   const auto work = [&] {
-    model::TColumn column;
     for (int task = next++; task < kSettings * trays; task = next++) {
       const int setting = task / trays;
       const int tray = task % trays + 1;
       const int power = kPowers[setting / std::size(kStrengths)];
-      const long double strength = kStrengths[setting % std::size(kStrengths)] / 100;
+      const model::Strength strength =
+          model::Strength::FromPercent(kStrengths[setting % std::size(kStrengths)]);
       for (int r = 0; r < ratios; ++r) {
         const analysis::StudyPoint point =
-            analysis::CalculatePoint(column, power, strength, tray, r * step);
+            analysis::CalculatePoint(power, strength, tray, r * step);
         if (point.Failed()) ++failed;
         at(setting, tray, r) = point.Failed() ? -1 : point.toppercent;
       }

@@ -53,7 +53,7 @@ struct Point {
   long double time;            // h
   Still still;
   long double percent;         // the still's strength as given to the column
-  long double top;             // fraction
+  model::Strength top;
   long double product;         // g/h
   long double productethanol;  // g/h
 };
@@ -62,7 +62,8 @@ struct Point {
 // divides a typed strength, so a row's column is the window's for the
 // strength the row shows.
 long double PercentOf(const Still& still) {
-  return still.mass > 0.0L ? still.ethanol / still.mass * 100.0L : 0.0L;
+  return still.mass > 0.0L ? model::Strength::FromFraction(still.ethanol / still.mass).Percent()
+                           : 0.0L;
 }
 
 // Past the moment the still runs out of ethanol or of water.
@@ -138,21 +139,22 @@ class Integration {
   Point Calculate(long double time, const Still& still, long double percent) {
     if (stoptoken_.stop_requested()) throw Cancelled{};
     ++calculations_;
-    column_.Calculate({inputs_.power, percent / 100.0L, inputs_.traycount, inputs_.refluxratio + 1.0L});
-    return {time, still, percent, column_.topstrength, column_.product, column_.productethanol};
+    const model::ColumnResult result =
+        model::Calculate({inputs_.power, model::Strength::FromPercent(percent), inputs_.traycount,
+                          model::RefluxRatio::FromRatio(inputs_.refluxratio)});
+    return {time, still, percent, result.topstrength, result.product, result.productethanol};
   }
   Point CalculateAt(const Step& step, long double time) {
     const Still still = step.At(time);
     return Calculate(time, still, PercentOf(still));
   }
-  bool TopBelow(const Point& point) const { return point.top * 100.0L < inputs_.stoptoppercent; }
+  bool TopBelow(const Point& point) const { return point.top.Percent() < inputs_.stoptoppercent; }
   Point LocateTop(const Step& step, Point above, Point below);
 
   const BatchInputs& inputs_;
   long double step_;             // the next step's length, h
   long long& calculations_;
   std::stop_token stoptoken_;
-  model::TColumn column_;
   std::vector<Point> points_;  // the latest last
   int failures_ = 0;           // failed steps running
   long double passed_ = 0.0L;  // the last step that passed its test, h
@@ -235,7 +237,7 @@ std::pair<Point, Event> Integration::AdvanceTo(long double end) {
 // or above the stop value and one below it.
 Point Integration::LocateTop(const Step& step, Point above, Point below) {
   const auto excess = [this](const Point& point) {
-    return point.top * 100.0L - inputs_.stoptoppercent;
+    return point.top.Percent() - inputs_.stoptoppercent;
   };
   long double fabove = excess(above);
   long double fbelow = excess(below);
@@ -275,10 +277,12 @@ BatchRow RowOf(const Point& point, const Origin& origin) {
   row.time_h = point.time;
   row.still_percent = point.percent;
   row.still_kg = point.still.mass / 1000.0L;
-  row.top_percent = point.top * 100.0L;
+  row.top_percent = point.top.Percent();
   row.product_g_per_h = point.product;
   row.product_kg = productmass / 1000.0L;
-  row.product_mean_percent = productmass > 0.0L ? productethanol / productmass * 100.0L : 0.0L;
+  row.product_mean_percent =
+      productmass > 0.0L ? model::Strength::FromFraction(productethanol / productmass).Percent()
+                         : 0.0L;
   row.still_ethanol_kg = point.still.ethanol / 1000.0L;
   row.product_ethanol_kg = productethanol / 1000.0L;
   return row;
@@ -357,7 +361,8 @@ BatchRun RunBatch(const BatchInputs& inputs, const BatchObserver& observer,
   const long double chargemass = inputs.chargekg * 1000.0L;
   // The first calculation gets the strength exactly as the main window passes
   // a typed one, so that row 0 matches the window's results.
-  const Origin charge{0.0L, {chargemass, chargemass * (inputs.chargepercent / 100.0L)},
+  const Origin charge{0.0L,
+                      {chargemass, chargemass * model::Strength::FromPercent(inputs.chargepercent).Fraction()},
                       inputs.chargepercent, {0.0L, 0.0L}};
   Run(run, charge, inputs.stepminutes / 60.0L, observer, std::move(stoptoken));
   return run;

@@ -20,11 +20,10 @@ std::optional<long long> FirstAccepted(long long count, const std::stop_token& s
   std::atomic<long long> next{0};
   std::atomic<long long> first{count};
   const auto work = [&] {
-    model::TColumn column;
     while (!stop.stop_requested()) {
       const long long index = next++;
       if (index >= first) return;
-      if (!accepts(column, index)) continue;
+      if (!accepts(index)) continue;
       long long least = first;
       while (index < least && !first.compare_exchange_weak(least, index)) {
       }
@@ -56,13 +55,12 @@ long long HundredthsInward(long double value, bool up) {
 
 }  // namespace
 
-bool Reaches(model::TColumn& column, const model::ColumnInputs& inputs, long double targetpercent) {
+bool Reaches(const model::ColumnInputs& inputs, long double targetpercent) {
   try {
-    column.Calculate(inputs);
+    return model::Calculate(inputs).topstrength.Percent() >= targetpercent;
   } catch (const runtime::Exception&) {
     return false;
   }
-  return column.topstrength * 100 >= targetpercent;
 }
 
 std::optional<RefluxAnswer> LeastRefluxRatio(const model::ColumnInputs& inputs,
@@ -88,10 +86,10 @@ std::optional<RefluxAnswer> LeastRefluxRatio(const model::ColumnInputs& inputs,
   if (targetpercent > kAzeotropePercent) return answer;
   const auto ratio = [&](long long index) { return (first + index) / 100.0L; };
   const std::optional<long long> found =
-      FirstAccepted(count, stop, [&](model::TColumn& column, long long index) {
+      FirstAccepted(count, stop, [&](long long index) {
         model::ColumnInputs candidate = inputs;
-        candidate.refluxplusone = ratio(index) + 1;
-        return Reaches(column, candidate, targetpercent);
+        candidate.reflux = model::RefluxRatio::FromRatio(ratio(index));
+        return Reaches(candidate, targetpercent);
       });
   if (!found) return std::nullopt;
   if (*found < count) {
@@ -111,10 +109,10 @@ std::optional<TrayAnswer> LeastTrayCount(const model::ColumnInputs& inputs,
   answer.reason.targetpercent = targetpercent;
   if (targetpercent > kAzeotropePercent) return answer;
   const std::optional<long long> found =
-      FirstAccepted(model::kMaxTrays, stop, [&](model::TColumn& column, long long index) {
+      FirstAccepted(model::kMaxTrays, stop, [&](long long index) {
         model::ColumnInputs candidate = inputs;
         candidate.traycount = static_cast<int>(index) + 1;
-        return Reaches(column, candidate, targetpercent);
+        return Reaches(candidate, targetpercent);
       });
   if (!found) return std::nullopt;
   if (*found < model::kMaxTrays) {
@@ -122,7 +120,7 @@ std::optional<TrayAnswer> LeastTrayCount(const model::ColumnInputs& inputs,
     answer.traycount = static_cast<int>(*found) + 1;
   } else {
     answer.reason.why = Unreachable::Why::kNoTrayCount;
-    answer.reason.refluxratio = inputs.refluxplusone - 1;
+    answer.reason.refluxratio = inputs.reflux.Ratio();
   }
   return answer;
 }

@@ -51,8 +51,8 @@ struct TrayAnswer {
 };
 
 // Whether the calculation on `inputs` succeeds with a top strength of at
-// least `targetpercent` per cent (the report's top strength × 100).
-bool Reaches(model::TColumn& column, const model::ColumnInputs& inputs, long double targetpercent);
+// least `targetpercent` per cent (the report's top strength in per cent).
+bool Reaches(const model::ColumnInputs& inputs, long double targetpercent);
 
 // The least multiple of 0.01 within [range.from, range.to] at which the
 // column of `inputs` (power, still strength, tray count) reaches

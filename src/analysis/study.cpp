@@ -88,9 +88,10 @@ long double RefluxRatioAt(const RefluxRange& range, int k) {
   return range.from + (range.to - range.from) * k / (range.points - 1);
 }
 
-model::ColumnInputs PointInputs(std::int32_t power, long double stillstrength, int traycount,
+model::ColumnInputs PointInputs(std::int32_t power, model::Strength stillstrength, int traycount,
                                 long double refluxratio) {
-  return model::ColumnInputs{power, stillstrength, traycount, refluxratio + 1};
+  return model::ColumnInputs{power, stillstrength, traycount,
+                             model::RefluxRatio::FromRatio(refluxratio)};
 }
 
 std::vector<FailureCount> StudyLine::Failures() const {
@@ -108,18 +109,19 @@ std::vector<FailureCount> StudyLine::Failures() const {
   return failures;
 }
 
-StudyPoint CalculatePoint(model::TColumn& column, std::int32_t power, long double stillstrength,
-                          int traycount, long double refluxratio) {
+StudyPoint CalculatePoint(std::int32_t power, model::Strength stillstrength, int traycount,
+                          long double refluxratio) {
   StudyPoint point;
   point.refluxratio = refluxratio;
   try {
-    column.Calculate(PointInputs(power, stillstrength, traycount, refluxratio));
+    const model::ColumnResult result =
+        model::Calculate(PointInputs(power, stillstrength, traycount, refluxratio));
     runtime::ClearFloatFaults();
-    const long double toppercent = column.topstrength * 100;
-    const long double efficiencypercent = column.productethanol / column.stillethanol * 100;
+    const long double toppercent = result.topstrength.Percent();
+    const long double efficiencypercent = result.EthanolEfficiencyPercent();
     runtime::CheckFloatFaults(toppercent, efficiencypercent);
     point.toppercent = toppercent;
-    point.product = column.product;
+    point.product = result.product;
     point.efficiencypercent = efficiencypercent;
   } catch (const runtime::Exception& e) {
     point.error = e.what();

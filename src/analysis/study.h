@@ -55,7 +55,8 @@ inline constexpr int kMaxRefluxPoints = 10000;
 
 struct Study {
   std::int32_t power = 1000;          // W, as the power field gives it
-  long double stillstrength = 0.01L;  // fraction, as the strength field gives it
+  // As the strength field gives it.
+  model::Strength stillstrength = model::Strength::FromFraction(0.01L);
   std::vector<int> traycounts{1, 2, 5, 10, 20, 40};
   RefluxRange reflux;
 };
@@ -84,9 +85,8 @@ void CheckStudy(const Study& study);
 // rounded once, so 0..20 by 101 points gives the nearest value to 0.2·k.
 long double RefluxRatioAt(const RefluxRange& range, int k);
 
-// The inputs the main window passes for these fields: the reflux ratio R is
-// held as R + 1.
-model::ColumnInputs PointInputs(std::int32_t power, long double stillstrength, int traycount,
+// The inputs the main window passes for these fields.
+model::ColumnInputs PointInputs(std::int32_t power, model::Strength stillstrength, int traycount,
                                 long double refluxratio);
 
 struct StudyPoint {
@@ -113,11 +113,10 @@ struct StudyLine {
   std::vector<FailureCount> Failures() const;
 };
 
-// Calculates the point at `refluxratio` with `column` (whose earlier results
-// it overwrites): the column calculation on PointInputs, then the efficiency
-// as the report divides it. A raised runtime::Exception becomes the point's
-// error and leaves its numbers 0.
-StudyPoint CalculatePoint(model::TColumn& column, std::int32_t power, long double stillstrength,
-                          int traycount, long double refluxratio);
+// Calculates the point at `refluxratio`: the column calculation on
+// PointInputs, then the top strength and efficiency in per cent. A raised
+// runtime::Exception becomes the point's error and leaves its numbers 0.
+StudyPoint CalculatePoint(std::int32_t power, model::Strength stillstrength, int traycount,
+                          long double refluxratio);
 
 }  // namespace analysis

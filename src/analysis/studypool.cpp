@@ -83,7 +83,6 @@ void TStudyPool::Wait() {
 bool TStudyPool::HasWork() const { return job_ && job_->next < job_->total; }
 
 void TStudyPool::Work(std::stop_token stop) {
-  model::TColumn column;
   std::unique_lock lock(mutex_);
   while (wake_.wait(lock, stop, [&] { return HasWork(); })) {
     const std::shared_ptr<Job> job = job_;
@@ -94,7 +93,7 @@ void TStudyPool::Work(std::stop_token stop) {
       const std::size_t lineindex = index / job->points;
       const int k = static_cast<int>(index % job->points);
       StudyLine& line = job->lines[lineindex];
-      line.points[k] = CalculatePoint(column, job->study.power, job->study.stillstrength,
+      line.points[k] = CalculatePoint(job->study.power, job->study.stillstrength,
                                       line.traycount, RefluxRatioAt(job->study.reflux, k));
       if (job->done[lineindex].fetch_add(1, std::memory_order_acq_rel) + 1 < job->points) continue;
 

@@ -7,18 +7,19 @@
 
 namespace analysis {
 
-std::string TrayTableCsv(const model::TColumn& column) {
+std::string TrayTableCsv(const model::ColumnResult& column) {
   std::ostringstream csv;
   csv << kTrayTableHeader << "\r\n";
-  const long double still = column.inputs.stillstrength;
-  const long double stillvapour = model::vapourstrength(still);
-  WriteCsvRow(csv, {"0", ShortestText(still * 100), ShortestText(stillvapour * 100),
+  const model::Strength still = column.inputs.stillstrength;
+  const long double stillvapour = model::vapourstrength(still.Fraction());
+  WriteCsvRow(csv, {"0", ShortestText(still.Percent()),
+                    ShortestText(model::Strength::FromFraction(stillvapour).Percent()),
                     ShortestText(model::temperature(stillvapour)), ""});
   for (int tray = 1; tray <= column.inputs.traycount; ++tray) {
-    WriteCsvRow(csv, {std::to_string(tray), ShortestText(column.trayliquid[tray] * 100),
-                      ShortestText(column.trayvapour[tray] * 100),
-                      ShortestText(column.traytemperature[tray]),
-                      ShortestText(column.trayreturn[tray])});
+    const model::TrayState& state = column.Tray(tray);
+    WriteCsvRow(csv, {std::to_string(tray), ShortestText(state.liquid.Percent()),
+                      ShortestText(state.vapour.Percent()), ShortestText(state.temperature),
+                      ShortestText(state.returnflow)});
   }
   return csv.str();
 }

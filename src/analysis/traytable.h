@@ -14,6 +14,6 @@ inline constexpr char kTrayTableHeader[] =
 // (its liquid, its vapour, the temperature of its vapour, no return), then
 // trays 1 to N. Strengths in per cent, numbers in the shortest text that
 // reads back as the same double.
-std::string TrayTableCsv(const model::TColumn& column);
+std::string TrayTableCsv(const model::ColumnResult& column);
 
 }  // namespace analysis

@@ -1,6 +1,7 @@
 #include "analysis/volumefields.h"
 
 #include "analysis/csv.h"
+#include "model/quantities.h"
 #include "model/strengthunits.h"
 
 namespace analysis {
@@ -12,12 +13,12 @@ bool HasVolumeShare(long double masspercent) { return masspercent >= 0 && masspe
 
 std::string VolumePercentField(long double masspercent) {
   if (!HasVolumeShare(masspercent)) return {};
-  return ShortestText(model::volumefrommass(masspercent / 100) * 100);
+  return ShortestText(model::volumefrommass(model::Strength::FromPercent(masspercent).Fraction()) * 100);
 }
 
 std::string LitresField(long double kg, long double masspercent) {
   if (!HasVolumeShare(masspercent)) return {};
-  return ShortestText(kg / model::densityat20(masspercent / 100) * 1000);
+  return ShortestText(kg / model::densityat20(model::Strength::FromPercent(masspercent).Fraction()) * 1000);
 }
 
 }  // namespace analysis

@@ -43,6 +43,6 @@ struct XyDiagram {
 
 // The diagram of a finished calculation.
 // Strengths in per cent of `unit`: by mass, by volume or by mole.
-XyDiagram MakeXyDiagram(const model::TColumn& column, model::StrengthUnit unit);
+XyDiagram MakeXyDiagram(const model::ColumnResult& column, model::StrengthUnit unit);
 
 }  // namespace analysis

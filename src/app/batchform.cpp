@@ -17,6 +17,7 @@
 #include "chart/labelvalues.h"
 #include "chart/lineseries.h"
 #include "commands/analysistexts.h"
+#include "model/quantities.h"
 #include "model/strengthunits.h"
 #include "numtext/numtext.h"
 #include "widgets/application.h"
@@ -260,7 +261,7 @@ void TBatchForm::Open() {
   widgets::ShowInFront(*this);
 }
 
-void TBatchForm::MainCalculated(const model::TColumn& column) {
+void TBatchForm::MainCalculated(const model::ColumnResult& column) {
   mainTexts_ = commands::TextsOf(column.inputs);
   TakeButton->setEnabled(true);
 }
@@ -393,7 +394,7 @@ void TBatchForm::ShowCuts() {
     const QString bound = unfinished ? "≥ " : "";
     // Litres at 20 °C; none before there is product.
     const long double litres =
-        cut.product_kg > 0 ? cut.product_kg / model::densityat20(cut.product_mean_percent / 100) * 1000 : 0;
+        cut.product_kg > 0 ? cut.product_kg / model::densityat20(model::Strength::FromPercent(cut.product_mean_percent).Fraction()) * 1000 : 0;
     const QString cells[] = {widgets::NumberText("0.##", Shown(cut.threshold_percent)), bound + widgets::NumberText("0.00", cut.time_h),
                              bound + widgets::NumberText("0.000", cut.product_kg), bound + widgets::NumberText("0.000", litres),
                              unfinished ? "—" : widgets::NumberText("0.00", Shown(cut.product_mean_percent))};

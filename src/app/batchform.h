@@ -41,7 +41,7 @@ class TBatchForm : public QWidget {
   void Open();
   // Remembers the inputs of a calculation of the main window, the ones
   // "Взять из главного окна" takes.
-  void MainCalculated(const model::TColumn& column);
+  void MainCalculated(const model::ColumnResult& column);
   // "Взять из главного окна": the strength, power, trays and reflux ratio of
   // the main window's last calculation into the fields.
   void TakeMainClick();

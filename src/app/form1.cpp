@@ -159,14 +159,17 @@ void TForm1::Button1Click() {
   widgets::TListBoxSink report(*ListBox1);
   widgets::TListBoxSink stillOutput(*ListBox2);
   widgets::TChartSeriesSink series(*Series1);
-  commands::CalculateCommand(Texts(), Switches(), column_, report, stillOutput, series, [this] {
-    tableColumn_ = column_;
-    EnableResultActions(true);
-    emit Calculated(tableColumn_);
-  });
+  commands::CalculateCommand(Texts(), Switches(), report, stillOutput, series,
+                             [this](const model::ColumnResult& result) {
+                               lastResult_ = result;
+                               EnableResultActions(true);
+                               emit Calculated(lastResult_);
+                             });
 }
 
-void TForm1::Button2Click() { column_.SolveTopDown(); }
+void TForm1::Button2Click() {
+  static_cast<void>(model::SolvedTopDown(lastResult_));
+}
 
 void TForm1::Button4Click() { informationWindow_.setVisible(true); }
 

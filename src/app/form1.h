@@ -46,7 +46,9 @@ class TForm1 : public QWidget {
   // The calculate command "Расчет".
   void Button1Click();
   // The top-down solution of the tray profile for the last calculation;
-  // the calculate command runs it itself when the top misses.
+  // the calculate command runs it itself when the top misses. What it finds
+  // is shown nowhere: the report, the table and the other windows keep the
+  // calculation as its report was written.
   void Button2Click();
   // Shows the information window; when it is already shown nothing changes.
   void Button4Click();
@@ -124,20 +126,21 @@ class TForm1 : public QWidget {
   chart::THorizLineSeries* Series1;
 
  signals:
-  // A calculation's report has been written; the column is its result.
-  void Calculated(const model::TColumn& column);
+  // A calculation's report has been written; `result` is that calculation.
+  void Calculated(const model::ColumnResult& result);
 
  private:
   void CreateMenus();
   // Entries that need results are enabled once a report has been written.
   void EnableResultActions(bool enabled);
   // The calculation whose report was written last; null before the first.
-  const model::TColumn* LastCalculation() const;
+  const model::ColumnResult* LastCalculation() const;
 
   QWidget& informationWindow_;
-  model::TColumn column_;
-  // The calculation whose report was written last: the table that is exported.
-  model::TColumn tableColumn_;
+  // The calculation whose report was written last, the table that is
+  // exported; an empty one before the first. A calculation that fails before
+  // its report is whole leaves it as it was.
+  model::ColumnResult lastResult_;
   std::unique_ptr<TStudyForm> studyForm_;
   std::unique_ptr<TBatchForm> batchForm_;
   std::unique_ptr<TXyForm> xyForm_;

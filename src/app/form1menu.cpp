@@ -93,7 +93,7 @@ void TForm1::SaveReportClick() {
 void TForm1::ExportCsvClick() {
   const QString file = widgets::ChooseSaveFile(this, "Экспорт таблицы в CSV", "Таблица CSV (*.csv);;Все файлы (*)",
                                       "csv", "stillwise-trays.csv");
-  if (!file.isEmpty()) widgets::SaveOrThrow(file, analysis::TrayTableCsv(tableColumn_));
+  if (!file.isEmpty()) widgets::SaveOrThrow(file, analysis::TrayTableCsv(lastResult_));
 }
 
 void TForm1::SaveChartClick() { widgets::SaveChartPicture(this, *Chart1, "stillwise-chart.png", "Сохранить график"); }
@@ -107,12 +107,12 @@ namespace {
 // Makes a window that follows the main window's calculations on its first
 // opening, handing it the last calculation at once when there is one.
 template <class Window, class Take>
-Window& Following(TForm1& form, std::unique_ptr<Window>& window, const model::TColumn* last, Take take) {
+Window& Following(TForm1& form, std::unique_ptr<Window>& window, const model::ColumnResult* last, Take take) {
   if (!window) {
     window = std::make_unique<Window>();
     Window* shown = window.get();
     QObject::connect(&form, &TForm1::Calculated, shown,
-                     [shown, take](const model::TColumn& column) { take(*shown, column); });
+                     [shown, take](const model::ColumnResult& column) { take(*shown, column); });
     if (last) take(*shown, *last);
   }
   return *window;
@@ -120,26 +120,26 @@ Window& Following(TForm1& form, std::unique_ptr<Window>& window, const model::TC
 
 }  // namespace
 
-const model::TColumn* TForm1::LastCalculation() const {
+const model::ColumnResult* TForm1::LastCalculation() const {
   // The results' entries turn on with the first report written whole.
-  return ActionExportCsv->isEnabled() ? &tableColumn_ : nullptr;
+  return ActionExportCsv->isEnabled() ? &lastResult_ : nullptr;
 }
 
 void TForm1::StudyClick() {
-  Following(*this, studyForm_, LastCalculation(), [](TStudyForm& study, const model::TColumn& column) {
+  Following(*this, studyForm_, LastCalculation(), [](TStudyForm& study, const model::ColumnResult& column) {
     study.ShowInputs(column.inputs);
   }).Open();
 }
 
 void TForm1::BatchClick() {
-  Following(*this, batchForm_, LastCalculation(), [](TBatchForm& batch, const model::TColumn& column) {
+  Following(*this, batchForm_, LastCalculation(), [](TBatchForm& batch, const model::ColumnResult& column) {
     batch.MainCalculated(column);
   }).Open();
 }
 
 void TForm1::XyClick() {
   widgets::ShowInFront(Following(*this, xyForm_, LastCalculation(),
-                        [](TXyForm& xy, const model::TColumn& column) { xy.ShowColumn(column); }));
+                        [](TXyForm& xy, const model::ColumnResult& column) { xy.ShowColumn(column); }));
 }
 
 void TForm1::ConvertClick() {

@@ -265,7 +265,7 @@ void TStudyForm::StartClick() {
   reflux.points = numtext::StrToInt(PointsEdit->text().toStdString());
   const analysis::Study study = commands::StudyOf(*inputs_, std::move(traycounts), reflux);
 
-  const long double refluxratio = inputs_->refluxplusone - 1;
+  const long double refluxratio = inputs_->reflux.Ratio();
   SourceLabel->setText("Расчёт главного окна: " + widgets::CalculationText(*inputs_) + " (черта на графиках).");
   // The lines of the study before go at once: none of them may pass for
   // a line of these inputs.
@@ -386,7 +386,7 @@ void TStudyForm::FindClick() {
     }
     const std::optional<analysis::TrayAnswer> trays = analysis::LeastTrayCount(inputs, target, stop);
     if (!trays) return;
-    const std::string trayText = TrayText(targetText, *trays, inputs.refluxplusone - 1);
+    const std::string trayText = TrayText(targetText, *trays, inputs.reflux.Ratio());
     QMetaObject::invokeMethod(this, [this, request, reflux, trayText] { ShowAnswers(request, reflux, trayText); },
                               Qt::QueuedConnection);
   });

@@ -176,7 +176,7 @@ model::StrengthUnit TXyForm::Unit() const {
 
 chart::TChart& TXyForm::ShownChart() const { return Tabs->currentIndex() == 0 ? *XyChart : *ProfileChart; }
 
-void TXyForm::ShowColumn(const model::TColumn& column) {
+void TXyForm::ShowColumn(const model::ColumnResult& column) {
   column_ = column;
   SourceLabel->setText("Последний расчёт главного окна: " + widgets::CalculationText(column.inputs) + ".");
   for (QPushButton* button : {SavePictureButton, SaveCsvButton, CopyButton}) button->setEnabled(true);
@@ -240,23 +240,24 @@ void TXyForm::DrawProfile() {
   profileLines_[1]->ShowInLegend = profileLines_[1]->Active;
   ProfileChart->Legend.Visible = quantity == ProfileQuantity::kStrength;
   if (column_) {
-    const long double still = column_->inputs.stillstrength;
+    const model::Strength still = column_->inputs.stillstrength;
     for (int i = 0; i <= std::max(0, column_->inputs.traycount); ++i) {
-      const auto at = static_cast<std::size_t>(i);
-      const long double liquid = i == 0 ? still : column_->trayliquid[at];
-      const long double vapour = i == 0 ? model::vapourstrength(still) : column_->trayvapour[at];
+      const model::Strength liquid = i == 0 ? still : column_->Tray(i).liquid;
+      const model::Strength vapour =
+          i == 0 ? model::Strength::FromFraction(model::vapourstrength(still.Fraction()))
+                 : column_->Tray(i).vapour;
       switch (quantity) {
         case ProfileQuantity::kTemperature:
-          profileLines_[0]->AddXY(i, static_cast<double>(i == 0 ? model::temperature(vapour)
-                                                                 : column_->traytemperature[at]));
+          profileLines_[0]->AddXY(i, static_cast<double>(i == 0 ? model::temperature(vapour.Fraction())
+                                                                 : column_->Tray(i).temperature));
           break;
         case ProfileQuantity::kStrength:
-          profileLines_[0]->AddXY(i, static_cast<double>(model::StrengthIn(liquid * 100, Unit())));
-          profileLines_[1]->AddXY(i, static_cast<double>(model::StrengthIn(vapour * 100, Unit())));
+          profileLines_[0]->AddXY(i, static_cast<double>(model::StrengthIn(liquid.Percent(), Unit())));
+          profileLines_[1]->AddXY(i, static_cast<double>(model::StrengthIn(vapour.Percent(), Unit())));
           break;
         case ProfileQuantity::kReturn:
           // The still returns nothing: its liquid is the charge.
-          if (i > 0) profileLines_[0]->AddXY(i, static_cast<double>(column_->trayreturn[at]));
+          if (i > 0) profileLines_[0]->AddXY(i, static_cast<double>(column_->Tray(i).returnflow));
           break;
       }
     }

@@ -35,7 +35,7 @@ class TXyForm : public QWidget {
   TXyForm();
 
   // Shows the calculation; a new one replaces it.
-  void ShowColumn(const model::TColumn& column);
+  void ShowColumn(const model::ColumnResult& column);
   // The charts' full ranges again, after a zoom.
   void ShowAllClick();
   void SavePictureClick();
@@ -78,7 +78,7 @@ class TXyForm : public QWidget {
   void DrawDiagram();
   void DrawProfile();
 
-  std::optional<model::TColumn> column_;
+  std::optional<model::ColumnResult> column_;
   analysis::XyDiagram diagram_;
   // The stage the keyboard's steps stand at; -1 before the first. A new
   // diagram keeps it, held to the new diagram's stages at the next step.

@@ -280,14 +280,15 @@ int RunCsv(const commands::InputTexts& texts, const std::string& file, std::ostr
   commands::TLineList report;
   commands::TLineList stillOutput;
   commands::TPointList series;
-  model::TColumn column;
+  model::ColumnResult result;
   try {
-    commands::CalculateCommand(texts, {}, column, report, stillOutput, series);
+    commands::CalculateCommand(texts, {}, report, stillOutput, series,
+                               [&result](const model::ColumnResult& written) { result = written; });
   } catch (const std::exception& e) {
     err << commands::ErrorBoxText(e.what()) << '\n';
     return 1;
   }
-  return WriteResult(file, analysis::TrayTableCsv(column), out, err) ? 0 : 1;
+  return WriteResult(file, analysis::TrayTableCsv(result), out, err) ? 0 : 1;
 }
 
 analysis::Study StudyOf(const CommandLine& line) {
@@ -360,11 +361,10 @@ int RunReport(const commands::InputTexts& texts, const commands::ReportSwitches&
   commands::TLineList report;
   commands::TLineList stillOutput;
   commands::TPointList series;
-  model::TColumn column;
   bool failed = false;
   std::string error;
   try {
-    commands::CalculateCommand(texts, switches, column, report, stillOutput, series);
+    commands::CalculateCommand(texts, switches, report, stillOutput, series);
   } catch (const std::exception& e) {
     failed = true;
     error = commands::ErrorBoxText(e.what());

@@ -25,8 +25,8 @@ analysis::BatchInputs ParseBatchTexts(const BatchTexts& texts) {
 }
 
 InputTexts TextsOf(const model::ColumnInputs& inputs) {
-  return {numtext::IntToStr(inputs.power), numtext::FloatToStr(inputs.stillstrength * 100),
-          numtext::IntToStr(inputs.traycount), numtext::FloatToStr(inputs.refluxplusone - 1)};
+  return {numtext::IntToStr(inputs.power), numtext::FloatToStr(inputs.stillstrength.Percent()),
+          numtext::IntToStr(inputs.traycount), numtext::FloatToStr(inputs.reflux.Ratio())};
 }
 
 std::string RunInputsText(const analysis::BatchInputs& inputs) {

@@ -9,9 +9,9 @@ namespace commands {
 model::ColumnInputs ParseInputs(const InputTexts& texts) {
   model::ColumnInputs inputs;
   inputs.power = numtext::StrToInt(texts.power);
-  inputs.stillstrength = numtext::StrToFloat(texts.strength) / 100;
+  inputs.stillstrength = model::Strength::FromPercent(numtext::StrToFloat(texts.strength));
   inputs.traycount = numtext::StrToInt(texts.trays);
-  inputs.refluxplusone = numtext::StrToFloat(texts.reflux) + 1;
+  inputs.reflux = model::RefluxRatio::FromRatio(numtext::StrToFloat(texts.reflux));
   return inputs;
 }
 
@@ -26,14 +26,14 @@ analysis::Study StudyOf(const model::ColumnInputs& inputs, std::vector<int> tray
   return study;
 }
 
-void CalculateCommand(const InputTexts& texts, const ReportSwitches& switches,
-                      model::TColumn& column, TListSink& report, TListSink& stillOutput,
-                      TSeriesSink& series, const std::function<void()>& reportWritten) {
+void CalculateCommand(const InputTexts& texts, const ReportSwitches& switches, TListSink& report,
+                      TListSink& stillOutput, TSeriesSink& series,
+                      const std::function<void(const model::ColumnResult&)>& reportWritten) {
   report.Clear();
-  column.Calculate(ParseInputs(texts));
-  WriteReport(column, switches, report, series);
-  if (reportWritten) reportWritten();
-  WriteStillOutput(column, stillOutput);
+  const model::ColumnResult result = model::Calculate(ParseInputs(texts));
+  WriteReport(result, switches, report, series);
+  if (reportWritten) reportWritten(result);
+  WriteStillOutput(result, stillOutput);
 }
 
 }  // namespace commands

@@ -20,8 +20,8 @@ struct InputTexts {
 };
 
 // Parses the four texts in field order, stopping at the first that fails
-// with its EConvertError: power and trays as integers, the strength from per
-// cent to a fraction, the reflux ratio held as ratio + 1.
+// with its EConvertError: power and trays as integers, the strength in per
+// cent, the reflux ratio.
 model::ColumnInputs ParseInputs(const InputTexts& texts);
 
 // The study of a column with the power and still strength of `inputs` over
@@ -33,10 +33,11 @@ analysis::Study StudyOf(const model::ColumnInputs& inputs, std::vector<int> tray
 // The calculate command: empties the report, parses the inputs, runs the
 // column calculation and writes the report, the series and the still output.
 // Any error ends it where it arises and leaves the sinks as they stand.
-// `reportWritten`, when given, is called once the report and the series are
-// complete, before the still output is written.
-void CalculateCommand(const InputTexts& texts, const ReportSwitches& switches,
-                      model::TColumn& column, TListSink& report, TListSink& stillOutput,
-                      TSeriesSink& series, const std::function<void()>& reportWritten = {});
+// `reportWritten`, when given, is called with the calculation once the report
+// and the series are complete, before the still output is written.
+void CalculateCommand(
+    const InputTexts& texts, const ReportSwitches& switches, TListSink& report,
+    TListSink& stillOutput, TSeriesSink& series,
+    const std::function<void(const model::ColumnResult&)>& reportWritten = {});
 
 }  // namespace commands

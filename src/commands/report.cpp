@@ -39,14 +39,14 @@ std::string Line(std::string_view label, std::string_view pattern, long double v
 
 }  // namespace
 
-void WriteReport(const model::TColumn& column, const ReportSwitches& switches,
+void WriteReport(const model::ColumnResult& column, const ReportSwitches& switches,
                  TListSink& report, TSeriesSink& series) {
   const model::ColumnInputs& in = column.inputs;
-  const long double xs = in.stillstrength;
+  const model::Strength xs = in.stillstrength;
 
-  report.InsertAtTop(Line("крепость флегмы:      ", "0", Checked([&] { return xs * 100; }), " %"));
-  const long double stillvapourpercent =
-      Checked([&] { return model::vapourstrength(xs) * 100; });
+  report.InsertAtTop(Line("крепость флегмы:      ", "0", Checked([&] { return xs.Percent(); }), " %"));
+  const long double stillvapourpercent = Checked(
+      [&] { return model::Strength::FromFraction(model::vapourstrength(xs.Fraction())).Percent(); });
   report.InsertAtTop(Line("крепость пара  :   ", "00.00", stillvapourpercent, " %"));
   report.InsertAtTop(Line("выход массы :       ", "0", column.stillvapour, " г/ч"));
   report.InsertAtTop(Line("выход этанола  :   ", "0", column.stillethanol, " г/ч"));
@@ -57,20 +57,21 @@ void WriteReport(const model::TColumn& column, const ReportSwitches& switches,
   series.Add(SeriesValue(stillvapourpercent));
 
   for (int i = 1; i <= in.traycount; ++i) {
+    const model::TrayState& tray = column.Tray(i);
     report.InsertAtTop("---------");
     if (switches.trayreturn) {
-      report.InsertAtTop(Line("возврат с тарелки   ", "0", column.trayreturn[i], " г/ч"));
+      report.InsertAtTop(Line("возврат с тарелки   ", "0", tray.returnflow, " г/ч"));
     }
     if (switches.trayliquid) {
       report.InsertAtTop(Line("крепость флегмы        ", "00.00",
-                              Checked([&] { return column.trayliquid[i] * 100; }), " %"));
+                              Checked([&] { return tray.liquid.Percent(); }), " %"));
     }
-    const auto vapourpercent = [&] { return column.trayvapour[i] * 100; };
+    const auto vapourpercent = [&] { return tray.vapour.Percent(); };
     if (switches.trayvapour) {
       report.InsertAtTop(Line("крепость пара       ", "00.00", Checked(vapourpercent), " %"));
     }
     if (switches.traytemperature) {
-      report.InsertAtTop(Line("Температура          ", "00.0", column.traytemperature[i], "  C"));
+      report.InsertAtTop(Line("Температура          ", "00.0", tray.temperature, "  C"));
     }
     report.InsertAtTop("--  ТТ  " + numtext::IntToStr(i) + "--");
     report.InsertAtTop(" ");
@@ -81,18 +82,18 @@ void WriteReport(const model::TColumn& column, const ReportSwitches& switches,
   report.InsertAtTop("---------");
   report.InsertAtTop(Line("Отбор продукта:    ", "0", d, " г/ч"));
   report.InsertAtTop(Line("    Возврат    :    ", "0",
-                          Checked([&] { return d * in.refluxplusone - d; }), " г/ч"));
+                          Checked([&] { return in.reflux.RefluxFor(d); }), " г/ч"));
   report.InsertAtTop(Line("Крепость отбора :   ", "00.00",
-                          Checked([&] { return column.topstrength * 100; }), " %"));
+                          Checked([&] { return column.topstrength.Percent(); }), " %"));
   report.InsertAtTop("--Дефлег-ор--");
   report.InsertAtTop(" ");
 }
 
-void WriteStillOutput(const model::TColumn& column, TListSink& stillOutput) {
+void WriteStillOutput(const model::ColumnResult& column, TListSink& stillOutput) {
   stillOutput.Clear();
   stillOutput.Append("КПД по этанолу (%)   :");
   const long double efficiency =
-      Checked([&] { return column.productethanol / column.stillethanol * 100; });
+      Checked([&] { return column.EthanolEfficiencyPercent(); });
   stillOutput.Append(numtext::FormatFloat("0.0", efficiency));
 }
 

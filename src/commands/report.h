@@ -20,12 +20,12 @@ struct ReportSwitches {
 // inserted at the top, so the still ends up last) and the strength profile
 // into `series`, still first. A floating-point fault ends it with the
 // matching runtime error; what was written until then stays.
-void WriteReport(const model::TColumn& column, const ReportSwitches& switches,
+void WriteReport(const model::ColumnResult& column, const ReportSwitches& switches,
                  TListSink& report, TSeriesSink& series);
 
 // Writes the ethanol efficiency: its label, then DE / Es in per cent. A still
 // that gives off no ethanol ends it after the label with the division's fault.
-void WriteStillOutput(const model::TColumn& column, TListSink& stillOutput);
+void WriteStillOutput(const model::ColumnResult& column, TListSink& stillOutput);
 
 // The report as one text: the report's lines top to bottom, an empty line,
 // the still output's lines, each line ended by a line feed. It is what the

@@ -1,5 +1,6 @@
-#include "model/column.h"
+#include "model/columnsolver.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/liquidmemo.h"
@@ -40,7 +41,7 @@ long double TColumn::VapourFlowForHeat(long double heat) const {
 // heat of vaporization that cancels to 0, faults here first.
 void TColumn::SetTopStrength(long double top) {
   topstrength = top;
-  product = VapourFlow(top) / inputs.refluxplusone;
+  product = VapourFlow(top) / inputs.reflux.PlusOne();
   productethanol = product * top;
   // An infinite or NaN product times the positive top strength raises nothing
   // new, so one check after both still reports the first fault.
@@ -64,7 +65,7 @@ long double TColumn::MarchToTop(long double stillvapourstrength, Repeats repeats
     }
     long double strength = liquidethanol / liquid;
     if (strength >= kLiquidCap) strength = kLiquidCap;
-    if (strength < inputs.stillstrength) strength = inputs.stillstrength;
+    if (strength < inputs.stillstrength.Fraction()) strength = inputs.stillstrength.Fraction();
     top = vapourstrength(strength);
     const long double nextvapour = VapourFlow(top);
     const long double nextethanol = top * nextvapour;
@@ -106,7 +107,7 @@ void TColumn::Calculate(const ColumnInputs& newinputs, Repeats repeats) {
   runtime::ClearFloatFaults();
 
   // A still strength beyond the extended range overflows in the fits here.
-  const long double stillvapourstrength = vapourstrength(inputs.stillstrength);
+  const long double stillvapourstrength = vapourstrength(inputs.stillstrength.Fraction());
   runtime::CheckFloatFaults(stillvapourstrength);
   stillvapour = VapourFlow(stillvapourstrength);
   stillethanol = stillvapourstrength * stillvapour;
@@ -260,6 +261,36 @@ void TColumn::SolveTopDown(Repeats repeats) {
     }
     above = solution.strength;
   }
+}
+
+ColumnResult TColumn::Result() const {
+  ColumnResult result{inputs,  stillvapour,   stillethanol, Strength::FromFraction(topstrength),
+                      product, productethanol, topdownsolved, {}};
+  result.trays.reserve(static_cast<std::size_t>(std::max(0, inputs.traycount)));
+  for (int tray = 1; tray <= inputs.traycount; ++tray) {
+    result.trays.push_back({trayreturn[tray], Strength::FromFraction(trayliquid[tray]),
+                            Strength::FromFraction(trayvapour[tray]), traytemperature[tray]});
+  }
+  return result;
+}
+
+ColumnResult Calculate(const ColumnInputs& inputs, Repeats repeats) {
+  TColumn column;
+  column.Calculate(inputs, repeats);
+  return column.Result();
+}
+
+ColumnResult SolvedTopDown(const ColumnResult& result, Repeats repeats) {
+  TColumn column;
+  column.inputs = result.inputs;
+  column.stillvapour = result.stillvapour;
+  column.stillethanol = result.stillethanol;
+  column.topstrength = result.topstrength.Fraction();
+  column.product = result.product;
+  column.productethanol = result.productethanol;
+  column.topdownsolved = true;
+  column.SolveTopDown(repeats);
+  return column.Result();
 }
 
 }  // namespace model

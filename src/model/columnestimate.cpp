@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/column.h"
+#include "model/columnsolver.h"
 #include "model/properties.h"
 
 // The correction of the top strength needs from each march only the side of
@@ -58,7 +58,7 @@ int TColumn::EstimateTopSide(const MarchStarts& starts, long double guess) const
     // than the roundings of their own sums.
     const auto clamp = [this](long double x) {
       if (x >= kLiquidCap) x = kLiquidCap;
-      if (x < inputs.stillstrength) x = inputs.stillstrength;
+      if (x < inputs.stillstrength.Fraction()) x = inputs.stillstrength.Fraction();
       return x;
     };
     const long double widened = Spread(strengthbound * (1.0L + kRounding), strength);
@@ -81,7 +81,7 @@ int TColumn::EstimateTopSide(const MarchStarts& starts, long double guess) const
     long double nextvapour = 0.0L, nextvapourbound = 0.0L;
     if (strengthbound == 0.0L && strength == kLiquidCap) {
       nextvapour = starts.capvapour;
-    } else if (strengthbound == 0.0L && strength == inputs.stillstrength) {
+    } else if (strengthbound == 0.0L && strength == inputs.stillstrength.Fraction()) {
       nextvapour = stillvapour;  // the still's own vapour, computed the same way
     } else {
       // The estimate errs by kHeatEstimateError at the same strength, the

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "model/quantities.h"
 #include "runtime/errors.h"
 
 namespace model {
@@ -84,7 +85,8 @@ long double massfromdensity(long double density) {
 
 long double StrengthIn(long double masspercent, StrengthUnit unit) {
   if (unit == StrengthUnit::kMass) return masspercent;
-  const long double mass = std::clamp(masspercent / 100, 0.0L, 1.0L);
+  const long double mass =
+      std::clamp(Strength::FromPercent(masspercent).Fraction(), 0.0L, 1.0L);
   switch (unit) {
     case StrengthUnit::kMass: break;
     case StrengthUnit::kVolume: return volumefrommass(mass) * 100;
@@ -97,13 +99,13 @@ long double StrengthIn(long double masspercent, StrengthUnit unit) {
 Strengths StrengthsFrom(long double value, StrengthUnit unit) {
   long double mass = 0;
   switch (unit) {
-    case StrengthUnit::kMass: mass = value / 100; break;
+    case StrengthUnit::kMass: mass = Strength::FromPercent(value).Fraction(); break;
     case StrengthUnit::kVolume: mass = massfromvolume(value / 100); break;
     case StrengthUnit::kMole: mass = massfrommole(value / 100); break;
     case StrengthUnit::kDensity: mass = massfromdensity(value); break;
   }
   CheckFraction(mass);
-  return {mass * 100, volumefrommass(mass) * 100, molefrommass(mass) * 100, densityat20(mass)};
+  return {Strength::FromFraction(mass).Percent(), volumefrommass(mass) * 100, molefrommass(mass) * 100, densityat20(mass)};
 }
 
 }  // namespace model

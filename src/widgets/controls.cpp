@@ -19,9 +19,9 @@ QString NumberText(const char* pattern, long double value) {
 QString CalculationText(const model::ColumnInputs& inputs) {
   return QString("мощность %1 Вт, крепость в кубе %2 %масс, тарелок %3, флегмовое число %4")
       .arg(inputs.power)
-      .arg(NumberText("0.##", inputs.stillstrength * 100))
+      .arg(NumberText("0.##", inputs.stillstrength.Percent()))
       .arg(inputs.traycount)
-      .arg(NumberText("0.##", inputs.refluxplusone - 1));
+      .arg(NumberText("0.##", inputs.reflux.Ratio()));
 }
 
 void ShowInFront(QWidget& window) {

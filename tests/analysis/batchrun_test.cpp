@@ -55,11 +55,12 @@ void ExpectRowsSound(const BatchRun& run) {
   EXPECT_NE(run.stop, BatchStop::kFailed) << run.failure;
   const BatchInputs& inputs = run.inputs;
   const long double ethanol = inputs.chargekg * inputs.chargepercent / 100;
-  model::TColumn window;
   for (std::size_t i = 0; i < run.rows.size(); ++i) {
     const BatchRow& row = run.rows[i];
-    window.Calculate({inputs.power, row.still_percent / 100, inputs.traycount, inputs.refluxratio + 1});
-    EXPECT_EQ(row.top_percent, window.topstrength * 100) << i;
+    const model::ColumnResult window =
+        model::Calculate({inputs.power, model::Strength::FromPercent(row.still_percent), inputs.traycount,
+                          model::RefluxRatio::FromRatio(inputs.refluxratio)});
+    EXPECT_EQ(row.top_percent, window.topstrength.Percent()) << i;
     EXPECT_EQ(row.product_g_per_h, window.product) << i;
     EXPECT_LE(std::fabs(row.still_kg + row.product_kg - inputs.chargekg), 1e-15L * inputs.chargekg) << i;
     EXPECT_LE(std::fabs(row.still_ethanol_kg + row.product_ethanol_kg - ethanol), 1e-15L * inputs.chargekg) << i;

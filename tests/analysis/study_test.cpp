@@ -20,7 +20,7 @@ TEST(WithTrayCount, AddsAValidNewCountInOrder) {
 TEST(CheckStudy, AcceptsRangesAtTheLimits) {
   for (const RefluxRange range : {RefluxRange{}, RefluxRange{2.5L, 2.5L, 2},
                                   RefluxRange{0, 1e308L, kMaxRefluxPoints}}) {
-    EXPECT_NO_THROW(CheckStudy(Study{1000, 0.01L, {1, 100}, range})) << range.to;
+    EXPECT_NO_THROW(CheckStudy(Study{1000, model::Strength::FromFraction(0.01L), {1, 100}, range})) << range.to;
   }
 }
 
@@ -29,9 +29,9 @@ TEST(CheckStudy, AcceptsRangesAtTheLimits) {
 // and what a search cannot search.
 TEST(StudyInputs, AreRefusedWithTheirReasons) {
   const auto list = [](const char* text) { return [=] { ParseTrayList(text); }; };
-  const auto study = [](std::vector<int> trays, RefluxRange range) { return [=] { CheckStudy({1000, 0.01L, trays, range}); }; };
+  const auto study = [](std::vector<int> trays, RefluxRange range) { return [=] { CheckStudy({1000, model::Strength::FromFraction(0.01L), trays, range}); }; };
   const auto search = [](int trays, RefluxRange range) {
-    return [=] { LeastRefluxRatio({1000, 0.01L, trays, 16}, range, 50); };
+    return [=] { LeastRefluxRatio(PointInputs(1000, model::Strength::FromFraction(0.01L), trays, 15), range, 50); };
   };
   using enum StudyRefusal;
   const std::tuple<std::function<void()>, StudyRefusal, const char*> cases[] = {
@@ -80,8 +80,8 @@ TEST(CalculatePoint, KeepsTheMessageOfAFailedCalculationOrEfficiency) {
       {1000, -0.01L, 15, "Floating point division by zero"},  // efficiency x / 0
   };
   for (const auto& [power, strength, reflux, message] : cases) {
-    model::TColumn column;
-    const StudyPoint point = CalculatePoint(column, power, strength, 5, reflux);
+    const StudyPoint point =
+        CalculatePoint(power, model::Strength::FromFraction(strength), 5, reflux);
     EXPECT_EQ(point.error, message) << power << " W, reflux ratio " << reflux;
     EXPECT_EQ(std::pair(point.refluxratio, point.toppercent), std::pair(reflux, 0.0L)) << power;
   }

@@ -18,7 +18,7 @@ bool SameBits(long double a, long double b) { return std::memcmp(&a, &b, 10) == 
 // state in the model or a floating-point flag seen by the wrong thread would
 // change bits. Tray counts on both sides of the top-down solution.
 TEST(RunStudy, EachPointIsTheBitsOfAnOrdinaryCalculationOnAnyNumberOfThreads) {
-  const Study study{700, 0.03L, {1, 7, 20, 100}, {0.1L, 1.9L, 4}};
+  const Study study{700, model::Strength::FromFraction(0.03L), {1, 7, 20, 100}, {0.1L, 1.9L, 4}};
   for (const int workers : {1, 3}) {
     const std::vector<StudyLine> lines = RunStudy(study, workers);
     ASSERT_EQ(lines.size(), 4U);
@@ -28,12 +28,12 @@ TEST(RunStudy, EachPointIsTheBitsOfAnOrdinaryCalculationOnAnyNumberOfThreads) {
       for (int k = 0; k < 4; ++k) {
         const StudyPoint& point = lines[i].points[k];
         const long double ratio = RefluxRatioAt(study.reflux, k);
-        model::TColumn direct;
-        direct.Calculate({700, 0.03L, lines[i].traycount, ratio + 1});
+        const model::ColumnResult direct = model::Calculate(
+            {700, study.stillstrength, lines[i].traycount, model::RefluxRatio::FromRatio(ratio)});
         EXPECT_EQ(point.refluxratio, ratio);
-        EXPECT_TRUE(SameBits(point.toppercent, direct.topstrength * 100)) << workers << ' ' << i;
+        EXPECT_TRUE(SameBits(point.toppercent, direct.topstrength.Percent())) << workers << ' ' << i;
         EXPECT_TRUE(SameBits(point.product, direct.product)) << workers << ' ' << i;
-        EXPECT_TRUE(SameBits(point.efficiencypercent, direct.productethanol / direct.stillethanol * 100));
+        EXPECT_TRUE(SameBits(point.efficiencypercent, direct.EthanolEfficiencyPercent()));
       }
     }
   }
@@ -55,7 +55,7 @@ struct Recorder {
 // study is cancelled, and a second or so of work in all, so that the test
 // acts well before the pool is done even on a busy machine.
 Study ManyLines() {
-  Study study{1000, 0.01L, {}, {0, 20, 2}};
+  Study study{1000, model::Strength::FromFraction(0.01L), {}, {0, 20, 2}};
   for (int trays = 1; trays <= 1000; ++trays) study.traycounts.push_back(trays % 100 + 1);
   return study;
 }
@@ -71,7 +71,7 @@ TEST(TStudyPool, NoCallbackOfACancelledReplacedOrClosedStudyAfterwards) {
     first.WaitForALine();
     if (round % 3 == 0) pool->Cancel();
     if (round % 3 == 1) {
-      EXPECT_EQ(pool->Start({1000, 0.2L, {3, 4}, {0, 2, 3}}, second.OnLine(), second.OnFinished()), one + 1);
+      EXPECT_EQ(pool->Start({1000, model::Strength::FromFraction(0.2L), {3, 4}, {0, 2, 3}}, second.OnLine(), second.OnFinished()), one + 1);
     }
     if (round % 3 == 2) pool.reset();
     first.closed = true;

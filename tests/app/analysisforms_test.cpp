@@ -63,7 +63,7 @@ TEST_F(AnalysisFormTest, StudyDrawsTheLinesOfTheMainWindowsInputs) {
   Calculate({"1500", "5", "7", "4"});
   TStudyForm& study = OpenStudy();
   EXPECT_EQ(study.TraysEdit->text(), "1 2 5 10 20 40 7");
-  const std::vector<analysis::StudyLine> lines = analysis::RunStudy({1500, 0.05L, {1, 2, 5, 7, 10, 20, 40}, {}}, 1);
+  const std::vector<analysis::StudyLine> lines = analysis::RunStudy({1500, model::Strength::FromFraction(0.05L), {1, 2, 5, 7, 10, 20, 40}, {}}, 1);
   const auto shown = Lines(*study.MainChart);
   ASSERT_EQ(shown.size(), lines.size());
   for (std::size_t l = 0; l < lines.size(); ++l) {
@@ -128,10 +128,11 @@ TEST_F(AnalysisFormTest, StudyAnswersWhatATargetStrengthNeeds) {
   ClickAndWait(study, study.FindButton);
   const QString answers = study.RefluxAnswer->text() + "|" + study.TrayAnswer->text();
   EXPECT_TRUE(answers.startsWith("Для 85 % при N = 10: флегмовое число не меньше ") && answers.contains("|Для 85 % при ФЧ = 3: "));
-  model::TColumn column;
   for (const long double below : {0.0L, 0.01L}) {
-    column.Calculate({1000, 0.05L, 10, study.RefluxAnswer->text().section(' ', -1).toDouble() - below + 1});
-    EXPECT_EQ(column.topstrength * 100 >= 85, below == 0);
+    const long double ratio = study.RefluxAnswer->text().section(' ', -1).toDouble() - below;
+    const model::ColumnResult result =
+        model::Calculate({1000, model::Strength::FromFraction(0.05L), 10, model::RefluxRatio::FromRatio(ratio)});
+    EXPECT_EQ(result.topstrength.Percent() >= 85, below == 0);
   }
   study.TargetEdit->setText("99");
   ClickAndWait(study, study.FindButton);
@@ -155,7 +156,7 @@ TEST_F(AnalysisFormTest, StudyFollowsTheMainWindowsCalculationsAndExportsThem) {
   EXPECT_TRUE(Lines(*study.MainChart).empty() && study.RefluxAnswer->text() + study.TrayAnswer->text() == "");
   ASSERT_TRUE(test::WaitUntil([&] { return !study.Busy(); }));
   std::ostringstream studyCsv, batchCsv;
-  cli::WriteStudyCsv(studyCsv, analysis::RunStudy({1000, 0.1L, {20}, {}}, 1));
+  cli::WriteStudyCsv(studyCsv, analysis::RunStudy({1000, model::Strength::FromFraction(0.1L), {20}, {}}, 1));
   form.ActionBatch->trigger();
   TBatchForm& batch = *form.BatchWindow();
   batch.HoursEdit->setText("1");

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "model/column.h"
@@ -97,7 +99,7 @@ TEST(Properties, StayWithinTheBoundsTheEstimatesRelyOn) {
 
 // Inputs as typed: power W, still strength %, trays, reflux ratio.
 ColumnInputs Typed(int power, long double percent, int trays, long double reflux) {
-  return {power, percent / 100.0L, trays, reflux + 1.0L};
+  return {power, Strength::FromPercent(percent), trays, RefluxRatio::FromRatio(reflux)};
 }
 
 // The results as the report shows them (Vs, Es, xD %, D, reflux, efficiency
@@ -108,19 +110,20 @@ ColumnInputs Typed(int power, long double percent, int trays, long double reflux
 std::string Outcome(const ColumnInputs& inputs, int tray, const std::string& shown) {
   volatile long double zero = 0.0L;
   runtime::Settle(1.0L / zero);
-  TColumn c;
+  ColumnResult c;
   try {
-    c.Calculate(inputs);
+    c = Calculate(inputs);
   } catch (const runtime::Exception& e) {
     return e.what();
   }
   if (tray > 0) {
-    return ShownAs(shown, {c.trayliquid[tray] * 100, c.trayvapour[tray] * 100,
-                           c.traytemperature[tray], c.trayreturn[tray], 1.0L * c.topdownsolved});
+    const TrayState& t = c.Tray(tray);
+    return ShownAs(shown, {t.liquid.Percent(), t.vapour.Percent(), t.temperature, t.returnflow,
+                           1.0L * c.topdownsolved});
   }
-  return ShownAs(shown, {c.stillvapour, c.stillethanol, c.topstrength * 100, c.product,
-                         c.product * c.inputs.refluxplusone - c.product,
-                         c.productethanol / c.stillethanol * 100, 1.0L * c.topdownsolved});
+  return ShownAs(shown, {c.stillvapour, c.stillethanol, c.topstrength.Percent(), c.product,
+                         c.inputs.reflux.RefluxFor(c.product), c.EthanolEfficiencyPercent(),
+                         1.0L * c.topdownsolved});
 }
 
 // Trays `first` to `last` of a column, or its results for tray 0.
@@ -150,7 +153,8 @@ TEST(Column, GivesTheTabulatedResultsAndProfilesOrTheFirstFault) {
       {Typed(1000, 1e830L, 20, 15), 0, 0, "Floating point overflow"},
       {Typed(1000, -1e830L, 20, 15), 0, 0, "Floating point overflow"},
       // A product far above any vapour drives the profile's liquid out of range.
-      {ColumnInputs{1000, 0.01L, 20, 1e-4000L}, 0, 0, "Floating point overflow"},
+      {ColumnInputs{1000, Strength::FromFraction(0.01L), 20, RefluxRatio::FromPlusOne(1e-4000L)}, 0, 0,
+       "Floating point overflow"},
       // Refused before the reflux ratio can fault.
       {Typed(1000, 20, 101, -1), 0, 0, "Кол-во тарелок не может быть больше 100"}};
   for (const auto& [inputs, first, last, shown] : cases) {
@@ -181,18 +185,20 @@ std::vector<ColumnInputs> VariedInputs() {
   }
   for (ColumnInputs run : {Typed(1000, 10, 20, 15), Typed(2000, 3, 20, 3),
                            Typed(1000, 0.5L, 20, 15), Typed(1500, 40, 12, 2)}) {
-    for (int i = 0; i < 6; ++i, run.stillstrength *= 0.9995L) inputs.push_back(run);
+    for (int i = 0; i < 6; ++i, run.stillstrength = Strength::FromFraction(run.stillstrength.Fraction() * 0.9995L)) inputs.push_back(run);
   }
   return inputs;
 }
 
 // The results' significant bytes, ten of each value: the padding is no part of it.
-std::string Bits(const TColumn& c) {
+std::string Bits(const ColumnResult& c) {
   std::string bits(1, c.topdownsolved ? 'T' : 'B');
   const auto add = [&bits](long double v) { bits.append(reinterpret_cast<char*>(&v), 10); };
-  for (auto v : {c.stillvapour, c.stillethanol, c.topstrength, c.product, c.productethanol}) add(v);
-  for (int i = 1; i <= c.inputs.traycount; ++i) {
-    for (auto v : {c.trayreturn[i], c.trayliquid[i], c.trayvapour[i], c.traytemperature[i]}) add(v);
+  for (auto v : {c.stillvapour, c.stillethanol, c.topstrength.Fraction(), c.product, c.productethanol}) {
+    add(v);
+  }
+  for (const TrayState& t : c.trays) {
+    for (auto v : {t.returnflow, t.liquid.Fraction(), t.vapour.Fraction(), t.temperature}) add(v);
   }
   return bits;
 }
@@ -203,22 +209,20 @@ TEST(Repeats, SkippingThemGivesTheBitsOfComputingEveryStepInAnyOrderOnSeveralThr
   const std::vector<ColumnInputs> inputs = VariedInputs();
   std::vector<std::string> everystep;
   for (const ColumnInputs& in : inputs) {
-    TColumn full;
-    full.Calculate(in, Repeats::kCompute);
+    const ColumnResult full = Calculate(in, Repeats::kCompute);
     everystep.push_back(Bits(full));
     // The corrections start above the still's vapour and never fall below it.
-    EXPECT_GE(full.topstrength, vapourstrength(in.stillstrength)) << everystep.size() - 1;
+    EXPECT_GE(full.topstrength.Fraction(), vapourstrength(in.stillstrength.Fraction()))
+        << everystep.size() - 1;
   }
   // One thread each skips repeats forwards, backwards or in steps of 7
-  // (prime to the count) through the cases, on one column and with its own
-  // memory of earlier columns: no thread's memory matches another's.
+  // (prime to the count) through the cases, each with its own memory of
+  // earlier columns: no thread's memory matches another's.
   ASSERT_NE(inputs.size() % 7, 0u);
   const auto mismatches = [&](std::size_t stride) {
     std::vector<std::size_t> cases;
-    TColumn fast;
     for (std::size_t k = 0, i = 0; k < inputs.size(); i = ++k * stride % inputs.size()) {
-      fast.Calculate(inputs[i], Repeats::kSkip);
-      if (Bits(fast) != everystep[i]) cases.push_back(i);
+      if (Bits(Calculate(inputs[i], Repeats::kSkip)) != everystep[i]) cases.push_back(i);
     }
     return cases;
   };
@@ -229,6 +233,27 @@ TEST(Repeats, SkippingThemGivesTheBitsOfComputingEveryStepInAnyOrderOnSeveralThr
   backward.join();
   sevens.join();
   for (const auto& cases : missed) EXPECT_EQ(cases, std::vector<std::size_t>{});
+}
+
+// A result holds its own trays and no more, whatever the thread calculated
+// before it; solved again from the top down, a profile the calculation
+// already solved that way comes out bit for bit the same.
+TEST(ColumnResult, HoldsItsOwnTraysAndSolvesTopDownAsTheCalculationDid) {
+  const std::pair<ColumnInputs, bool> cases[] = {
+      {Typed(1000, 1, 100, 15), true}, {Typed(1000, 20, 5, 0), true},
+      {Typed(1000, 20, 15, 1), false}, {Typed(1000, 10, 0, 2), false},
+      {Typed(1000, 10, -2, 2), false}};
+  for (const auto& [inputs, topdown] : cases) {
+    const ColumnResult result = Calculate(inputs);
+    const auto traycount = static_cast<std::size_t>(std::max(0, inputs.traycount));
+    EXPECT_EQ(result.trays.size(), traycount) << inputs.traycount;
+    const ColumnResult solved = SolvedTopDown(result);
+    EXPECT_EQ(solved.trays.size(), traycount) << inputs.traycount;
+    EXPECT_EQ(result.topdownsolved, topdown) << inputs.traycount;
+    if (topdown) {
+      EXPECT_EQ(Bits(solved), Bits(result)) << inputs.traycount;
+    }
+  }
 }
 
 }  // namespace
