@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form1.h"
-#include "app/form3.h"
+#include "app/infoform.h"
+#include "app/mainform.h"
 
 namespace app {
 

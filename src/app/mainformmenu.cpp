@@ -11,7 +11,7 @@
 #include "analysis/traytable.h"
 #include "app/batchform.h"
 #include "app/convertform.h"
-#include "app/form1.h"
+#include "app/mainform.h"
 #include "app/studyform.h"
 #include "app/xyform.h"
 #include "chart/chartwidget.h"

@@ -1,4 +1,4 @@
-#include "app/form3.h"
+#include "app/infoform.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

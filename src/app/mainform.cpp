@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/mainform.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
