@@ -12,7 +12,7 @@
 
 namespace app {
 
-TForm3::TForm3() {
+TInfoForm::TInfoForm() {
   setWindowTitle("Информация");
   setFont(widgets::WindowFont());
   move(396, 72);
@@ -20,27 +20,29 @@ TForm3::TForm3() {
   // Closing the main window ends the program even while this one is open.
   setAttribute(Qt::WA_QuitOnClose, false);
 
-  Label1 = new QLabel("Информация о Stillwise", this);
-  Label1->setTextFormat(Qt::PlainText);
-  Label1->move(75, 8);
-  Label1->adjustSize();
+  titleLabel_ = new QLabel("Информация о Stillwise", this);
+  titleLabel_->setTextFormat(Qt::PlainText);
+  titleLabel_->move(75, 8);
+  titleLabel_->adjustSize();
 
-  Button1 = new widgets::TPushButton("Закрыть", this);
-  Button1->setGeometry(97, 408, 75, 25);
-  Button1->setAutoDefault(false);
-  connect(Button1, &QPushButton::clicked, this, widgets::Guarded([this] { Button1Click(); }));
+  closeButton_ = new widgets::TPushButton("Закрыть", this);
+  closeButton_->setObjectName("closeButton");
+  closeButton_->setGeometry(97, 408, 75, 25);
+  closeButton_->setAutoDefault(false);
+  connect(closeButton_, &QPushButton::clicked, this, widgets::Guarded([this] { CloseClicked(); }));
 
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setGeometry(12, 32, 294, 369);
-  Memo1->setReadOnly(true);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  Memo1->setPlainText(QString::fromUtf8(commands::InformationText()));
+  informationText_ = new QPlainTextEdit(this);
+  informationText_->setObjectName("informationText");
+  informationText_->setGeometry(12, 32, 294, 369);
+  informationText_->setReadOnly(true);
+  informationText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  informationText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  informationText_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  informationText_->setPlainText(QString::fromUtf8(commands::InformationText()));
 
-  setTabOrder(Button1, Memo1);
+  setTabOrder(closeButton_, informationText_);
 }
 
-void TForm3::Button1Click() { hide(); }
+void TInfoForm::CloseClicked() { hide(); }
 
 }  // namespace app

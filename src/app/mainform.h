@@ -35,104 +35,109 @@ class TXyForm;
 // The main window: the four inputs, the calculate command, the report
 // switches, the report and still-output lists, the chart, and the way to the
 // information window. Closing it ends the program.
-class TForm1 : public QWidget {
+class TMainForm : public QWidget {
   Q_OBJECT
 
  public:
   // `informationWindow` is what "Информация" and the version label show.
-  explicit TForm1(QWidget& informationWindow);
-  ~TForm1() override;
+  explicit TMainForm(QWidget& informationWindow);
+  ~TMainForm() override;
 
   // The calculate command "Расчет".
-  void Button1Click();
-  // The top-down solution of the tray profile for the last calculation;
-  // the calculate command runs it itself when the top misses.
-  void Button2Click();
-  // Shows the information window; when it is already shown nothing changes.
-  void Button4Click();
-
-  // The menu commands.
-  void SaveReportClick();
-  void ExportCsvClick();
-  void SaveChartClick();
-  void CopyReportClick();
-  void CopyChartClick();
-  void AboutClick();
-  // "Анализ": opens the study window, made on first use.
-  void StudyClick();
-  TStudyForm* StudyWindow() const { return studyForm_.get(); }
-  // "Анализ": opens the batch-run window, made on first use.
-  void BatchClick();
-  TBatchForm* BatchWindow() const { return batchForm_.get(); }
-  // "Анализ": the x-y diagram of the last calculation, made on first use.
-  void XyClick();
-  TXyForm* XyWindow() const { return xyForm_.get(); }
-  // "Анализ": the strength converter, made on first use.
-  void ConvertClick();
-  TConvertForm* ConvertWindow() const { return convertForm_.get(); }
-
-  // The report as the lists show it, as one text.
-  std::string ShownReport() const;
-
-  commands::InputTexts Texts() const;
+  void CalculateClicked();
   // Puts the texts into the four fields, as if typed.
   void SetTexts(const commands::InputTexts& texts);
-  commands::ReportSwitches Switches() const;
+  // "Анализ": the x-y diagram of the last calculation, made on first use.
+  void XyClicked();
 
-  QMenuBar* MenuBar;
-  // Below the menu bar: the area the controls are placed in.
-  QWidget* Client;
-  QAction* ActionSaveReport;
-  QAction* ActionExportCsv;
-  QAction* ActionSaveChart;
-  QAction* ActionExit;
-  QAction* ActionCopyReport;
-  QAction* ActionCopyChart;
-  QAction* ActionStudy;
-  QAction* ActionBatch;
-  QAction* ActionXy;
-  QAction* ActionConvert;
-  QAction* ActionInformation;
-  QAction* ActionAbout;
-  QLabel* Label5;
-  widgets::TClickLabel* Label8;
-  QGroupBox* GroupBox1;
-  QLabel* Label1;
-  QLabel* Label2;
-  QLabel* Label3;
-  QLabel* Label4;
-  QLabel* Label6;
-  QLabel* Label7;
-  QLineEdit* Edit1;
-  QLineEdit* Edit2;
-  QLineEdit* Edit3;
-  QLineEdit* Edit4;
-  QPushButton* Button1;
-  QListWidget* ListBox1;
-  QGroupBox* GroupBox2;
-  QListWidget* ListBox2;
-  QGroupBox* GroupBox3;
-  QCheckBox* CheckBox6;
-  QCheckBox* CheckBox7;
-  QCheckBox* CheckBox8;
-  QCheckBox* CheckBox9;
-  QCheckBox* CheckBox10;
-  QPushButton* Button2;
-  QPushButton* Button3;
-  QPushButton* Button4;
-  chart::TChart* Chart1;
-  chart::THorizLineSeries* Series1;
+  TStudyForm* StudyWindow() const { return studyForm_.get(); }
+  TBatchForm* BatchWindow() const { return batchForm_.get(); }
+  TXyForm* XyWindow() const { return xyForm_.get(); }
+  // The strength profile of the last calculation.
+  chart::TChart& StrengthChart() const { return *strengthChart_; }
 
  signals:
   // A calculation's report has been written; the column is its result.
   void Calculated(const model::TColumn& column);
 
  private:
+  // The top-down solution of the tray profile for the last calculation;
+  // the calculate command runs it itself when the top misses.
+  void SolveTopDownClicked();
+  // Shows the information window; when it is already shown nothing changes.
+  void InformationClicked();
+
+  // The menu commands.
+  void SaveReportClicked();
+  void ExportCsvClicked();
+  void SaveChartClicked();
+  void CopyReportClicked();
+  void CopyChartClicked();
+  void AboutClicked();
+  // "Анализ": opens the study window, made on first use.
+  void StudyClicked();
+  // "Анализ": opens the batch-run window, made on first use.
+  void BatchClicked();
+  // "Анализ": the strength converter, made on first use.
+  void ConvertClicked();
+
+  // The report as the lists show it, as one text.
+  std::string ShownReport() const;
+  commands::InputTexts Texts() const;
+  commands::ReportSwitches Switches() const;
+
   void CreateMenus();
   // Entries that need results are enabled once a report has been written.
   void EnableResultActions(bool enabled);
   // The calculation whose report was written last; null before the first.
   const model::TColumn* LastCalculation() const;
+
+  QMenuBar* menuBar_;
+  // Below the menu bar: the area the controls are placed in.
+  QWidget* clientArea_;
+  QAction* saveReportAction_;
+  QAction* exportCsvAction_;
+  QAction* saveChartAction_;
+  QAction* exitAction_;
+  QAction* copyReportAction_;
+  QAction* copyChartAction_;
+  QAction* studyAction_;
+  QAction* batchAction_;
+  QAction* xyAction_;
+  QAction* convertAction_;
+  QAction* informationAction_;
+  QAction* aboutAction_;
+  QLabel* reportLabel_;
+  widgets::TClickLabel* versionLabel_;
+  QGroupBox* inputsGroup_;
+  QLabel* powerLabel_;
+  QLabel* refluxLabel_;
+  QLabel* stillStrengthLabel_;
+  QLabel* traysLabel_;
+  QLabel* stillStrengthUnitLabel_;
+  QLabel* powerUnitLabel_;
+  QLineEdit* powerEdit_;
+  QLineEdit* stillStrengthEdit_;
+  QLineEdit* traysEdit_;
+  QLineEdit* refluxEdit_;
+  QPushButton* calculateButton_;
+  QListWidget* reportList_;
+  QGroupBox* stillOutputGroup_;
+  QListWidget* stillOutputList_;
+  QGroupBox* reportSwitchesGroup_;
+  // Shown and ticked, as the classic window has it, but read by nothing: the report has no vapour-flow line.
+  QCheckBox* vapourOutputBox_;
+  QCheckBox* refluxReturnBox_;
+  QCheckBox* vapourStrengthBox_;
+  QCheckBox* refluxStrengthBox_;
+  QCheckBox* temperatureBox_;
+  // Never shown, kept as the classic window has it; a click would run the top-down solution.
+  QPushButton* topDownButton_;
+  // Never shown and wired to nothing, kept as the classic window has it.
+  QPushButton* spareButton_;
+  QPushButton* informationButton_;
+  chart::TChart* strengthChart_;
+  chart::THorizLineSeries* strengthSeries_;
 
   QWidget& informationWindow_;
   model::TColumn column_;
