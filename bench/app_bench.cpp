@@ -24,16 +24,17 @@ widgets::TApplication& Application() {
 void CalculateCommand(benchmark::State& state, bool paint) {
   Application();
   app::TProgramWindows windows;
-  app::TForm1& form = windows.Form1;
+  app::TMainForm& form = windows.mainWindow;
   form.SetTexts({"1000", "1", "100", "15"});
   form.show();
   QApplication::processEvents();
   for (auto _ : state) {
-    form.Button1Click();
+    form.CalculateClicked();
     if (paint) form.repaint();
   }
-  if (form.ListBox1->count() != 712) state.SkipWithError("the report is not complete");
-  state.counters["report lines"] = form.ListBox1->count();
+  const auto* report = form.findChild<QListWidget*>("reportList");
+  if (report->count() != 712) state.SkipWithError("the report is not complete");
+  state.counters["report lines"] = report->count();
 }
 
 // The click handler alone.

@@ -56,52 +56,53 @@ TConvertForm::TConvertForm() {
     edits_[static_cast<std::size_t>(field.unit)] = edit;
     connect(edit, &QLineEdit::textEdited, this, [this, unit = field.unit] {
       source_ = unit;
-      ConvertClick();
+      Convert();
     });
   }
-  ConvertButton = new QPushButton("П&ересчитать", this);
-  ConvertButton->setAccessibleName("Пересчитать");
-  connect(ConvertButton, &QPushButton::clicked, this, [this] { ConvertClick(); });
-  SourceLabel = widgets::PlainLabel(this);
-  SourceLabel->setAccessibleName("Из чего пересчитано");
-  StatusLine = widgets::PlainLabel(this);
-  StatusLine->setWordWrap(true);
-  StatusLine->setAccessibleName("Сообщение");
+  convertButton_ = new QPushButton("П&ересчитать", this);
+  convertButton_->setAccessibleName("Пересчитать");
+  connect(convertButton_, &QPushButton::clicked, this, [this] { Convert(); });
+  sourceLabel_ = widgets::PlainLabel(this);
+  sourceLabel_->setAccessibleName("Из чего пересчитано");
+  statusLine_ = widgets::PlainLabel(this);
+  statusLine_->setObjectName("statusLine");
+  statusLine_->setWordWrap(true);
+  statusLine_->setAccessibleName("Сообщение");
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
-  layout->addWidget(ConvertButton, 0, Qt::AlignLeft);
-  layout->addWidget(SourceLabel);
-  layout->addWidget(StatusLine);
+  layout->addWidget(convertButton_, 0, Qt::AlignLeft);
+  layout->addWidget(sourceLabel_);
+  layout->addWidget(statusLine_);
   layout->addStretch();
-  widgets::BindWindowKeys(*this, [this] { ConvertClick(); });
+  widgets::BindWindowKeys(*this, [this] { Convert(); });
   resize(380, 210);
 }
 
-void TConvertForm::ConvertClick() {
+void TConvertForm::Convert() {
   const UnitField& source = kFields[static_cast<std::size_t>(source_)];
   const QString typed = Edit(source_)->text().trimmed();
   for (const UnitField& field : kFields) {
     if (field.unit != source_) Edit(field.unit)->clear();
   }
-  SourceLabel->clear();
-  StatusLine->clear();
+  sourceLabel_->clear();
+  statusLine_->clear();
   if (typed.isEmpty()) return;
   model::Strengths strengths;
   try {
     strengths = model::StrengthsFrom(numtext::StrToFloat(typed.toStdString()), source_);
   } catch (const runtime::EConvertError&) {
-    StatusLine->setText("«" + typed + "» — не число. Введите число, например " +
-                        widgets::NumberText("0.0", 40.5L) + ".");
+    statusLine_->setText("«" + typed + "» — не число. Введите число, например " +
+                         widgets::NumberText("0.0", 40.5L) + ".");
     return;
   } catch (const runtime::EStrengthRangeError& error) {
-    StatusLine->setText(QString::fromStdString(commands::ErrorBoxText(error.what())));
+    statusLine_->setText(QString::fromStdString(commands::ErrorBoxText(error.what())));
     return;
   }
   for (const UnitField& field : kFields) {
     if (field.unit == source_) continue;
     Edit(field.unit)->setText(widgets::NumberText("0.00", ValueIn(strengths, field.unit)));
   }
-  SourceLabel->setText("Пересчитано из " + typed + " " + source.sourceText + ".");
+  sourceLabel_->setText("Пересчитано из " + typed + " " + source.sourceText + ".");
 }
 
 }  // namespace app

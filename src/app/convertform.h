@@ -19,18 +19,18 @@ class TConvertForm : public QWidget {
  public:
   TConvertForm();
 
+  QLineEdit* Edit(model::StrengthUnit unit) const { return edits_[static_cast<std::size_t>(unit)]; }
+
+ private:
   // Converts from the field typed last (by mass when none was); a text that
   // is not a number or a strength no mixture has is said in the status line
   // and leaves the other fields empty.
-  void ConvertClick();
+  void Convert();
 
-  QLineEdit* Edit(model::StrengthUnit unit) const { return edits_[static_cast<std::size_t>(unit)]; }
-  QLabel* SourceLabel;
-  QLabel* StatusLine;
-  QPushButton* ConvertButton;
-
- private:
   std::array<QLineEdit*, 4> edits_{};
+  QLabel* sourceLabel_;
+  QLabel* statusLine_;
+  QPushButton* convertButton_;
   model::StrengthUnit source_ = model::StrengthUnit::kMass;
 };
 

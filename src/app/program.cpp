@@ -71,14 +71,14 @@ int RunScreenshot(const cli::CommandLine& line, const char* programName) {
   widgets::TApplication& application = *started;
   TProgramWindows windows;
 
-  QWidget* window = &windows.Form3;
+  QWidget* window = &windows.informationWindow;
   if (line.mode != cli::CommandLine::Mode::kInfoScreenshot) {
-    TForm1& form = windows.Form1;
+    TMainForm& form = windows.mainWindow;
     window = &form;
     if (line.textsGiven) form.SetTexts(line.texts);
     form.show();
     try {
-      form.Button1Click();
+      form.CalculateClicked();
     } catch (const std::exception& error) {
       // The message is the result; no picture of a failed calculation
       // replaces the file.
@@ -89,12 +89,13 @@ int RunScreenshot(const cli::CommandLine& line, const char* programName) {
   window->show();
   QApplication::processEvents();
   // The chart is saved as it paints inside the shown window.
-  if (line.mode == cli::CommandLine::Mode::kChart) window = windows.Form1.Chart1;
+  if (line.mode == cli::CommandLine::Mode::kChart) window = &windows.mainWindow.StrengthChart();
   if (line.mode == cli::CommandLine::Mode::kXyChart) {
-    windows.Form1.ActionXy->trigger();
-    TXyForm& xy = *windows.Form1.XyWindow();
+    // As the menu entry "Диаграмма x–y…" runs it.
+    widgets::Guarded([&windows] { windows.mainWindow.XyClicked(); })();
+    TXyForm& xy = *windows.mainWindow.XyWindow();
     QApplication::processEvents();
-    window = commands::IsSvgName(line.file) ? static_cast<QWidget*>(xy.XyChart) : &xy;
+    window = commands::IsSvgName(line.file) ? static_cast<QWidget*>(&xy.XyChart()) : &xy;
   }
   return cli::WriteResult(line.file, PictureBytes(*window, line.file), std::cout, std::cerr) ? 0 : 1;
 }
@@ -128,7 +129,7 @@ int RunWindow(int argc, char** argv) {
   }
   const std::unique_ptr<widgets::TApplication> application = StartApplication(argc, argv);
   TProgramWindows windows;
-  windows.Form1.show();
+  windows.mainWindow.show();
   return QApplication::exec();
 }
 

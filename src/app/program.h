@@ -1,15 +1,15 @@
 #pragma once
 
-#include "app/form1.h"
-#include "app/form3.h"
+#include "app/infoform.h"
+#include "app/mainform.h"
 
 namespace app {
 
 // The program's windows, created once at start. The information window comes
 // first because the main window shows it on request.
 struct TProgramWindows {
-  TForm3 Form3;
-  TForm1 Form1{Form3};
+  TInfoForm informationWindow;
+  TMainForm mainWindow{informationWindow};
 };
 
 // The whole program: reads the command line and does what it asks; without

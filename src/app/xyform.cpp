@@ -78,121 +78,124 @@ TXyForm::TXyForm() {
   // Closing it only hides it; closing the main window ends the program.
   setAttribute(Qt::WA_QuitOnClose, false);
 
-  SourceLabel = widgets::PlainLabel(this, "Нет расчёта: нажмите «Расчет» в главном окне.");
-  SourceLabel->setWordWrap(true);
-  SourceLabel->setAccessibleName("Исходные данные расчёта");
+  sourceLabel_ = widgets::PlainLabel(this, "Нет расчёта: нажмите «Расчет» в главном окне.");
+  sourceLabel_->setObjectName("sourceLabel");
+  sourceLabel_->setWordWrap(true);
+  sourceLabel_->setAccessibleName("Исходные данные расчёта");
 
-  UnitBox = new QComboBox(this);
-  for (const char* unit : kUnitNames) UnitBox->addItem(unit);
-  UnitBox->setAccessibleName("Единицы крепости");
+  unitBox_ = new QComboBox(this);
+  for (const char* unit : kUnitNames) unitBox_->addItem(unit);
+  unitBox_->setAccessibleName("Единицы крепости");
   auto* unitLabel = new QLabel("&Единицы:", this);
-  unitLabel->setBuddy(UnitBox);
-  TextbookBox = new QCheckBox("&Рабочая линия из учебника", this);
-  TextbookBox->setChecked(true);
-  TextbookBox->setAccessibleName("Показать рабочую линию постоянного мольного потока");
-  ShowAllButton = new QPushButton("&Показать всё", this);
-  ShowAllButton->setAccessibleName("Показать всё без увеличения");
-  SavePictureButton = new QPushButton("Сохранить &рисунок…", this);
-  SavePictureButton->setAccessibleName("Сохранить рисунок");
-  SaveCsvButton = new QPushButton("Сохранить &CSV…", this);
-  SaveCsvButton->setAccessibleName("Сохранить таблицу тарелок в CSV");
-  CopyButton = new QPushButton("&Копировать", this);
-  CopyButton->setAccessibleName("Копировать рисунок");
+  unitLabel->setBuddy(unitBox_);
+  textbookBox_ = new QCheckBox("&Рабочая линия из учебника", this);
+  textbookBox_->setChecked(true);
+  textbookBox_->setAccessibleName("Показать рабочую линию постоянного мольного потока");
+  showAllButton_ = new QPushButton("&Показать всё", this);
+  showAllButton_->setAccessibleName("Показать всё без увеличения");
+  savePictureButton_ = new QPushButton("Сохранить &рисунок…", this);
+  savePictureButton_->setAccessibleName("Сохранить рисунок");
+  saveCsvButton_ = new QPushButton("Сохранить &CSV…", this);
+  saveCsvButton_->setAccessibleName("Сохранить таблицу тарелок в CSV");
+  copyButton_ = new QPushButton("&Копировать", this);
+  copyButton_->setAccessibleName("Копировать рисунок");
   auto* controls = new QHBoxLayout;
   controls->addWidget(unitLabel);
-  controls->addWidget(UnitBox);
-  controls->addWidget(TextbookBox);
+  controls->addWidget(unitBox_);
+  controls->addWidget(textbookBox_);
   controls->addStretch();
-  for (QPushButton* button : {ShowAllButton, SavePictureButton, SaveCsvButton, CopyButton}) {
+  for (QPushButton* button : {showAllButton_, savePictureButton_, saveCsvButton_, copyButton_}) {
     controls->addWidget(button);
   }
 
-  Tabs = new QTabWidget(this);
-  Tabs->setAccessibleName("Вкладки");
-  XyChart = NewChart(this, "Диаграмма x–y");
-  Tabs->addTab(XyChart, "&Диаграмма x–y");
+  tabs_ = new QTabWidget(this);
+  tabs_->setAccessibleName("Вкладки");
+  xyChart_ = NewChart(this, "Диаграмма x–y");
+  xyChart_->setObjectName("xyChart");
+  tabs_->addTab(xyChart_, "&Диаграмма x–y");
   auto* profilePage = new QWidget(this);
-  ProfileBox = new QComboBox(profilePage);
-  ProfileBox->addItems({"Температура", "Крепость жидкости и пара", "Флегма с тарелки"});
-  ProfileBox->setAccessibleName("Что показать по тарелкам");
+  profileBox_ = new QComboBox(profilePage);
+  profileBox_->addItems({"Температура", "Крепость жидкости и пара", "Флегма с тарелки"});
+  profileBox_->setAccessibleName("Что показать по тарелкам");
   auto* profileLabel = new QLabel("По&казать:", profilePage);
-  profileLabel->setBuddy(ProfileBox);
-  ProfileChart = NewChart(profilePage, "Профиль колонны");
+  profileLabel->setBuddy(profileBox_);
+  profileChart_ = NewChart(profilePage, "Профиль колонны");
   auto* profileControls = new QHBoxLayout;
   profileControls->addWidget(profileLabel);
-  profileControls->addWidget(ProfileBox);
+  profileControls->addWidget(profileBox_);
   profileControls->addStretch();
   auto* profileLayout = new QVBoxLayout(profilePage);
   profileLayout->addLayout(profileControls);
-  profileLayout->addWidget(ProfileChart, 1);
-  Tabs->addTab(profilePage, "Профиль &колонны");
+  profileLayout->addWidget(profileChart_, 1);
+  tabs_->addTab(profilePage, "Профиль &колонны");
 
-  NoteLine = widgets::PlainLabel(this);
-  NoteLine->setWordWrap(true);
-  NoteLine->setAccessibleName("Замечание к расчёту");
-  StatusLine = widgets::PlainLabel(this);
-  StatusLine->setAccessibleName("Точка под указателем");
+  noteLine_ = widgets::PlainLabel(this);
+  noteLine_->setWordWrap(true);
+  noteLine_->setAccessibleName("Замечание к расчёту");
+  statusLine_ = widgets::PlainLabel(this);
+  statusLine_->setObjectName("statusLine");
+  statusLine_->setAccessibleName("Точка под указателем");
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(SourceLabel);
+  layout->addWidget(sourceLabel_);
   layout->addLayout(controls);
-  layout->addWidget(Tabs, 1);
-  layout->addWidget(NoteLine);
-  layout->addWidget(StatusLine);
+  layout->addWidget(tabs_, 1);
+  layout->addWidget(noteLine_);
+  layout->addWidget(statusLine_);
 
-  equilibrium_ = AddLine(*XyChart, "равновесие", kBlue, 2);
-  diagonal_ = AddLine(*XyChart, "y = x", chart::clGray);
-  operating_ = AddLine(*XyChart, "рабочая кривая колонны", kVermillion, 2);
-  textbook_ = AddLine(*XyChart, "рабочая линия из учебника", kGreen, 1, chart::psDash);
-  staircase_ = AddLine(*XyChart, "ступени тарелок", chart::clBlack);
+  equilibrium_ = AddLine(*xyChart_, "равновесие", kBlue, 2);
+  diagonal_ = AddLine(*xyChart_, "y = x", chart::clGray);
+  operating_ = AddLine(*xyChart_, "рабочая кривая колонны", kVermillion, 2);
+  textbook_ = AddLine(*xyChart_, "рабочая линия из учебника", kGreen, 1, chart::psDash);
+  staircase_ = AddLine(*xyChart_, "ступени тарелок", chart::clBlack);
   auto marks = std::make_unique<chart::TMarkSeries>();
   marks->SeriesColor = kPurple;
-  stageMarks_ = XyChart->AddSeries(std::move(marks));
-  profileLines_[0] = AddLine(*ProfileChart, "", kVermillion, 2);
-  profileLines_[1] = AddLine(*ProfileChart, "", kBlue, 2);
-  XyChart->installEventFilter(this);
+  stageMarks_ = xyChart_->AddSeries(std::move(marks));
+  profileLines_[0] = AddLine(*profileChart_, "", kVermillion, 2);
+  profileLines_[1] = AddLine(*profileChart_, "", kBlue, 2);
+  xyChart_->installEventFilter(this);
   // Arrow keys step the readout through the stages.
-  XyChart->setFocusPolicy(Qt::StrongFocus);
+  xyChart_->setFocusPolicy(Qt::StrongFocus);
 
-  connect(UnitBox, &QComboBox::currentIndexChanged, this, [this] { Redraw(); });
-  connect(ProfileBox, &QComboBox::currentIndexChanged, this, [this] { DrawProfile(); });
-  connect(TextbookBox, &QCheckBox::toggled, this, [this](bool shown) {
+  connect(unitBox_, &QComboBox::currentIndexChanged, this, [this] { Redraw(); });
+  connect(profileBox_, &QComboBox::currentIndexChanged, this, [this] { DrawProfile(); });
+  connect(textbookBox_, &QCheckBox::toggled, this, [this](bool shown) {
     textbook_->Active = shown;
-    XyChart->Invalidate();
+    xyChart_->Invalidate();
   });
-  connect(ShowAllButton, &QPushButton::clicked, this, [this] { ShowAllClick(); });
-  connect(SavePictureButton, &QPushButton::clicked, this, widgets::Guarded([this] { SavePictureClick(); }));
-  connect(SaveCsvButton, &QPushButton::clicked, this, widgets::Guarded([this] { SaveCsvClick(); }));
-  connect(CopyButton, &QPushButton::clicked, this, [this] { CopyClick(); });
-  widgets::BindWindowKeys(*this, [this] { ShowAllClick(); });
-  for (QPushButton* button : {SavePictureButton, SaveCsvButton, CopyButton}) button->setEnabled(false);
+  connect(showAllButton_, &QPushButton::clicked, this, [this] { ShowAllClicked(); });
+  connect(savePictureButton_, &QPushButton::clicked, this, widgets::Guarded([this] { SavePictureClicked(); }));
+  connect(saveCsvButton_, &QPushButton::clicked, this, widgets::Guarded([this] { SaveCsvClicked(); }));
+  connect(copyButton_, &QPushButton::clicked, this, [this] { CopyClicked(); });
+  widgets::BindWindowKeys(*this, [this] { ShowAllClicked(); });
+  for (QPushButton* button : {savePictureButton_, saveCsvButton_, copyButton_}) button->setEnabled(false);
   Redraw();
   resize(820, 640);
 }
 
 model::StrengthUnit TXyForm::Unit() const {
-  return static_cast<model::StrengthUnit>(UnitBox->currentIndex());
+  return static_cast<model::StrengthUnit>(unitBox_->currentIndex());
 }
 
-chart::TChart& TXyForm::ShownChart() const { return Tabs->currentIndex() == 0 ? *XyChart : *ProfileChart; }
+chart::TChart& TXyForm::ShownChart() const { return tabs_->currentIndex() == 0 ? *xyChart_ : *profileChart_; }
 
 void TXyForm::ShowColumn(const model::ColumnResult& column) {
   column_ = column;
-  SourceLabel->setText("Последний расчёт главного окна: " + widgets::CalculationText(column.inputs) + ".");
-  for (QPushButton* button : {SavePictureButton, SaveCsvButton, CopyButton}) button->setEnabled(true);
+  sourceLabel_->setText("Последний расчёт главного окна: " + widgets::CalculationText(column.inputs) + ".");
+  for (QPushButton* button : {savePictureButton_, saveCsvButton_, copyButton_}) button->setEnabled(true);
   Redraw();
 }
 
 void TXyForm::Redraw() {
   DrawDiagram();
   DrawProfile();
-  StatusLine->clear();
+  statusLine_->clear();
 }
 
 void TXyForm::DrawDiagram() {
-  const char* unit = kUnitNames[UnitBox->currentIndex()];
-  XyChart->Title.Text = {"Диаграмма x–y",
-                         std::string("x — крепость жидкости, y — крепость пара, ") + unit};
+  const char* unit = kUnitNames[unitBox_->currentIndex()];
+  xyChart_->Title.Text = {"Диаграмма x–y",
+                          std::string("x — крепость жидкости, y — крепость пара, ") + unit};
   diagram_ = column_ ? analysis::MakeXyDiagram(*column_, Unit()) : analysis::XyDiagram{};
   const auto fill = [](chart::TLineSeries& line, const std::vector<analysis::XyPoint>& points) {
     line.BeginUpdate();
@@ -205,7 +208,7 @@ void TXyForm::DrawDiagram() {
   fill(*operating_, diagram_.operating);
   fill(*textbook_, diagram_.textbook);
   fill(*staircase_, diagram_.staircase);
-  textbook_->Active = TextbookBox->isChecked();
+  textbook_->Active = textbookBox_->isChecked();
   stageMarks_->BeginUpdate();
   stageMarks_->Clear();
   // The still and the top keep their names where numbers crowd; then the
@@ -222,13 +225,13 @@ void TXyForm::DrawDiagram() {
                        std::to_string(stage->number));
   }
   stageMarks_->EndUpdate();
-  NoteLine->setText(QString::fromStdString(commands::XyNoteText(diagram_)));
-  XyChart->Invalidate();
+  noteLine_->setText(QString::fromStdString(commands::XyNoteText(diagram_)));
+  xyChart_->Invalidate();
 }
 
 void TXyForm::DrawProfile() {
-  const auto quantity = static_cast<ProfileQuantity>(ProfileBox->currentIndex());
-  ProfileChart->Title.Text = {ProfileTitle(quantity, kUnitNames[UnitBox->currentIndex()])};
+  const auto quantity = static_cast<ProfileQuantity>(profileBox_->currentIndex());
+  profileChart_->Title.Text = {ProfileTitle(quantity, kUnitNames[unitBox_->currentIndex()])};
   for (chart::TLineSeries* line : profileLines_) {
     line->BeginUpdate();
     line->Clear();
@@ -238,7 +241,7 @@ void TXyForm::DrawProfile() {
   profileLines_[0]->ShowInLegend = quantity == ProfileQuantity::kStrength;
   profileLines_[1]->Active = quantity == ProfileQuantity::kStrength;
   profileLines_[1]->ShowInLegend = profileLines_[1]->Active;
-  ProfileChart->Legend.Visible = quantity == ProfileQuantity::kStrength;
+  profileChart_->Legend.Visible = quantity == ProfileQuantity::kStrength;
   if (column_) {
     const model::Strength still = column_->inputs.stillstrength;
     for (int i = 0; i <= std::max(0, column_->inputs.traycount); ++i) {
@@ -263,12 +266,12 @@ void TXyForm::DrawProfile() {
     }
   }
   for (chart::TLineSeries* line : profileLines_) line->EndUpdate();
-  ProfileChart->Invalidate();
+  profileChart_->Invalidate();
 }
 
-void TXyForm::ShowAllClick() {
+void TXyForm::ShowAllClicked() {
   // Zooms and scrolls alike end in the automatic ranges these charts start with.
-  for (chart::TChart* chart : {XyChart, ProfileChart}) {
+  for (chart::TChart* chart : {xyChart_, profileChart_}) {
     chart->RestoreZoom();
     for (chart::TChartAxis* axis : chart->Axes()) {
       axis->Automatic = axis->AutomaticMinimum = axis->AutomaticMaximum = true;
@@ -277,21 +280,21 @@ void TXyForm::ShowAllClick() {
   }
 }
 
-void TXyForm::SavePictureClick() {
-  widgets::SaveChartPicture(this, ShownChart(), Tabs->currentIndex() == 0 ? "stillwise-xy.png" : "stillwise-profile.png");
+void TXyForm::SavePictureClicked() {
+  widgets::SaveChartPicture(this, ShownChart(), tabs_->currentIndex() == 0 ? "stillwise-xy.png" : "stillwise-profile.png");
 }
 
-void TXyForm::SaveCsvClick() {
+void TXyForm::SaveCsvClicked() {
   if (!column_) return;
   widgets::SaveCsvTable(this, "Сохранить таблицу тарелок", analysis::TrayTableCsv(*column_), "stillwise-trays.csv");
 }
 
-void TXyForm::CopyClick() {
+void TXyForm::CopyClicked() {
   widgets::CopyChartsAndTable({&ShownChart()}, column_ ? analysis::TrayTableCsv(*column_) : std::string());
 }
 
 std::string TXyForm::StageText(const analysis::XyStage& stage) const {
-  const char* unit = kUnitNames[UnitBox->currentIndex()];
+  const char* unit = kUnitNames[unitBox_->currentIndex()];
   return (stage.number == 0 ? std::string("Куб") : "Тарелка " + std::to_string(stage.number)) +
          ": x = " + numtext::FormatFloat("0.00", stage.point.x) + " " + unit +
          ", y = " + numtext::FormatFloat("0.00", stage.point.y) + " " + unit;
@@ -301,8 +304,8 @@ std::string TXyForm::NearestStageText(int x, int y) const {
   long long best = std::numeric_limits<long long>::max();
   std::string text;
   for (const analysis::XyStage& stage : diagram_.stages) {
-    const long long dx = XyChart->BottomAxis.ValueToPixel(static_cast<double>(stage.point.x)) - x;
-    const long long dy = XyChart->LeftAxis.ValueToPixel(static_cast<double>(stage.point.y)) - y;
+    const long long dx = xyChart_->BottomAxis.ValueToPixel(static_cast<double>(stage.point.x)) - x;
+    const long long dy = xyChart_->LeftAxis.ValueToPixel(static_cast<double>(stage.point.y)) - y;
     if (dx * dx + dy * dy >= best) continue;
     best = dx * dx + dy * dy;
     text = StageText(stage);
@@ -318,16 +321,16 @@ std::string TXyForm::SteppedStageText(int step) {
 }
 
 bool TXyForm::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseMove && watched == XyChart) {
+  if (event->type() == QEvent::MouseMove && watched == xyChart_) {
     const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-    StatusLine->setText(QString::fromStdString(NearestStageText(at.x(), at.y())));
+    statusLine_->setText(QString::fromStdString(NearestStageText(at.x(), at.y())));
   }
-  if (event->type() == QEvent::KeyPress && watched == XyChart) {
+  if (event->type() == QEvent::KeyPress && watched == xyChart_) {
     // Right and down go up the column, left and up back towards the still.
     const int key = static_cast<QKeyEvent*>(event)->key();
     const int step = key == Qt::Key_Right || key == Qt::Key_Down ? 1 : key == Qt::Key_Left || key == Qt::Key_Up ? -1 : 0;
     if (step != 0) {
-      StatusLine->setText(QString::fromStdString(SteppedStageText(step)));
+      statusLine_->setText(QString::fromStdString(SteppedStageText(step)));
       return true;
     }
   }

@@ -36,13 +36,20 @@ class TXyForm : public QWidget {
 
   // Shows the calculation; a new one replaces it.
   void ShowColumn(const model::ColumnResult& column);
-  // The charts' full ranges again, after a zoom.
-  void ShowAllClick();
-  void SavePictureClick();
-  void SaveCsvClick();
-  void CopyClick();
 
   const analysis::XyDiagram& Diagram() const { return diagram_; }
+  chart::TChart& XyChart() const { return *xyChart_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // The charts' full ranges again, after a zoom.
+  void ShowAllClicked();
+  void SavePictureClicked();
+  void SaveCsvClicked();
+  void CopyClicked();
+
   // The current tab's chart.
   chart::TChart& ShownChart() const;
   // The stage nearest the pixel (x, y) of the diagram's last paint, as the
@@ -53,31 +60,25 @@ class TXyForm : public QWidget {
   // the last one told, held at the ends, so that the first step, either
   // way, tells the still.
   std::string SteppedStageText(int step);
-
-  QLabel* SourceLabel;
-  QComboBox* UnitBox;
-  QCheckBox* TextbookBox;
-  QPushButton* ShowAllButton;
-  QPushButton* SavePictureButton;
-  QPushButton* SaveCsvButton;
-  QPushButton* CopyButton;
-  QTabWidget* Tabs;
-  chart::TChart* XyChart;
-  QComboBox* ProfileBox;
-  chart::TChart* ProfileChart;
-  QLabel* NoteLine;
-  QLabel* StatusLine;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
   std::string StageText(const analysis::XyStage& stage) const;
   model::StrengthUnit Unit() const;
   void Redraw();
   void DrawDiagram();
   void DrawProfile();
 
+  QLabel* sourceLabel_;
+  QComboBox* unitBox_;
+  QCheckBox* textbookBox_;
+  QPushButton* showAllButton_;
+  QPushButton* savePictureButton_;
+  QPushButton* saveCsvButton_;
+  QPushButton* copyButton_;
+  QTabWidget* tabs_;
+  chart::TChart* xyChart_;
+  QComboBox* profileBox_;
+  chart::TChart* profileChart_;
+  QLabel* noteLine_;
+  QLabel* statusLine_;
   std::optional<model::ColumnResult> column_;
   analysis::XyDiagram diagram_;
   // The stage the keyboard's steps stand at; -1 before the first. A new

@@ -13,10 +13,10 @@ namespace commands {
 
 // The texts of the four input fields, as typed.
 struct InputTexts {
-  std::string power = "1000";   // Edit1, W
-  std::string strength = "1";   // Edit2, per cent by mass
-  std::string trays = "20";     // Edit3
-  std::string reflux = "15";    // Edit4, reflux ratio
+  std::string power = "1000";   // "Мощность", W
+  std::string strength = "1";   // "Крепость в кубе", per cent by mass
+  std::string trays = "20";     // "Кол-во тарелок"
+  std::string reflux = "15";    // "ФЧ", reflux ratio
 };
 
 // Parses the four texts in field order, stopping at the first that fails

@@ -10,10 +10,10 @@ namespace commands {
 
 // Which per-tray lines the report writes; the check boxes of the main window.
 struct ReportSwitches {
-  bool trayreturn = true;       // CheckBox7
-  bool trayliquid = true;       // CheckBox9
-  bool trayvapour = true;       // CheckBox8
-  bool traytemperature = true;  // CheckBox10
+  bool trayreturn = true;       // "возврат флегмы с тарелки"
+  bool trayliquid = true;       // "крепость флегмы"
+  bool trayvapour = true;       // "крепость пара"
+  bool traytemperature = true;  // "температура"
 };
 
 // Writes the report of a finished calculation into `report` (every line

@@ -280,17 +280,4 @@ ColumnResult Calculate(const ColumnInputs& inputs, Repeats repeats) {
   return column.Result();
 }
 
-ColumnResult SolvedTopDown(const ColumnResult& result, Repeats repeats) {
-  TColumn column;
-  column.inputs = result.inputs;
-  column.stillvapour = result.stillvapour;
-  column.stillethanol = result.stillethanol;
-  column.topstrength = result.topstrength.Fraction();
-  column.product = result.product;
-  column.productethanol = result.productethanol;
-  column.topdownsolved = true;
-  column.SolveTopDown(repeats);
-  return column.Result();
-}
-
 }  // namespace model

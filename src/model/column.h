@@ -62,9 +62,4 @@ struct ColumnResult {
 // first floating-point fault.
 ColumnResult Calculate(const ColumnInputs& inputs, Repeats repeats = Repeats::kSkip);
 
-// The profile of `result` solved again from the top down, from its top
-// strength and product; Calculate does so itself when the bottom-up profile
-// misses the top.
-ColumnResult SolvedTopDown(const ColumnResult& result, Repeats repeats = Repeats::kSkip);
-
 }  // namespace model

@@ -6,7 +6,7 @@
 
 namespace model {
 
-// The calculator behind Calculate and SolvedTopDown. Entries 1..traycount of
+// The calculator behind Calculate. Entries 1..traycount of
 // the profile arrays are the trays, 1 just above the still; entry 0 is unused.
 class TColumn {
  public:

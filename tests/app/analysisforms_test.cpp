@@ -40,7 +40,7 @@ class AnalysisFormTest : public test::GuiTest {
     return boxes;
   }
   TStudyForm& OpenStudy() {
-    form.ActionStudy->trigger();
+    test::Named<QAction>(form, "studyAction")->trigger();
     EXPECT_TRUE(test::WaitUntil([this] { return !form.StudyWindow()->Busy(); }));
     return *form.StudyWindow();
   }
@@ -152,12 +152,12 @@ TEST_F(AnalysisFormTest, StudyFollowsTheMainWindowsCalculationsAndExportsThem) {
   ClickAndWait(study, study.FindButton);
   EXPECT_EQ(study.SourceLabel->text(), "Расчёт главного окна: мощность 1500 Вт, крепость в кубе 1 %масс, тарелок 20, флегмовое число 15 (черта на графиках).");
   EXPECT_TRUE(study.MainChart->Series(0).XValues[0] == 15 && study.RefluxAnswer->text().startsWith("Для 80 % при N = 20: "));
-  form.Button1Click();
+  form.CalculateClicked();
   EXPECT_TRUE(Lines(*study.MainChart).empty() && study.RefluxAnswer->text() + study.TrayAnswer->text() == "");
   ASSERT_TRUE(test::WaitUntil([&] { return !study.Busy(); }));
   std::ostringstream studyCsv, batchCsv;
   cli::WriteStudyCsv(studyCsv, analysis::RunStudy({1000, model::Strength::FromFraction(0.1L), {20}, {}}, 1));
-  form.ActionBatch->trigger();
+  test::Named<QAction>(form, "batchAction")->trigger();
   TBatchForm& batch = *form.BatchWindow();
   batch.HoursEdit->setText("1");
   ClickAndWait(batch, batch.StartButton);
@@ -217,7 +217,7 @@ TEST_F(AnalysisFormTest, StudyWindowAnswersTheKeyboardAndScreenReadersAndCounts)
 // a header naming them; a refusal shows its message.
 TEST_F(AnalysisFormTest, BatchShowsTheRunOfItsFields) {
   Calculate({"1500", "10", "12", "4"});
-  form.ActionBatch->trigger();
+  test::Named<QAction>(form, "batchAction")->trigger();
   TBatchForm& batch = *form.BatchWindow();
   const auto fields = [&batch] {
     const commands::BatchTexts texts = batch.Texts();
@@ -249,7 +249,7 @@ TEST_F(AnalysisFormTest, BatchShowsTheRunOfItsFields) {
   // user's edits; the button takes the calculation's inputs.
   batch.TraysEdit->setText("7");
   Calculate({"1000", "5", "3", "2"});
-  form.ActionBatch->trigger();
+  test::Named<QAction>(form, "batchAction")->trigger();
   EXPECT_EQ(fields(), "10 1500 7 4");
   QTest::mouseClick(batch.TakeButton, Qt::LeftButton);
   EXPECT_EQ(fields(), "5 1000 3 2");
@@ -260,7 +260,7 @@ TEST_F(AnalysisFormTest, BatchShowsTheRunOfItsFields) {
 // keeps what it computed and marks the cuts not yet ended; its fields may
 // change while it runs.
 TEST_F(AnalysisFormTest, BatchShowsProgressAndStops) {
-  form.ActionBatch->trigger();
+  test::Named<QAction>(form, "batchAction")->trigger();
   TBatchForm& batch = *form.BatchWindow();
   const auto marksUnfinishedCuts = [&batch](bool stopped) {
     const std::vector<analysis::Cut> cuts = analysis::CutTable(batch.LastRun(), 70);
@@ -294,7 +294,7 @@ TEST_F(AnalysisFormTest, BatchShowsProgressAndStops) {
 // leads to it, every chart says what it shows, and the charts grow with the
 // window.
 TEST_F(AnalysisFormTest, BatchServesTheKeyboardAndScreenReaders) {
-  form.ActionBatch->trigger();
+  test::Named<QAction>(form, "batchAction")->trigger();
   TBatchForm& batch = *form.BatchWindow();
   batch.HoursEdit->setText("0.5");
   const QList<QLabel*> labels = batch.findChildren<QLabel*>();

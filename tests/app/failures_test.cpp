@@ -131,11 +131,11 @@ TEST(CommandLineSlips, AreRefusedInOneLine) {
 // its stop button stops it.
 TEST(ClosingAWindow, StopsItsWork) {
   TProgramWindows windows;
-  TForm1& form = windows.Form1;
+  TMainForm& form = windows.mainWindow;
   form.show();
   form.SetTexts({"1000", "1", "100", "15"});
-  form.Button1Click();
-  form.ActionStudy->trigger();
+  form.CalculateClicked();
+  test::Named<QAction>(form, "studyAction")->trigger();
   TStudyForm& study = *form.StudyWindow();
   study.TraysEdit->setText("60 70 80 90 100");  // seconds of work
   study.PointsEdit->setText("2000");
@@ -146,7 +146,7 @@ TEST(ClosingAWindow, StopsItsWork) {
   EXPECT_FALSE(study.Busy());
   EXPECT_LT(std::clock() - closed, CLOCKS_PER_SEC / 20);
 
-  form.ActionBatch->trigger();
+  test::Named<QAction>(form, "batchAction")->trigger();
   TBatchForm& batch = *form.BatchWindow();
   batch.StepEdit->setText("0.0144");
   batch.HoursEdit->setText("2");

@@ -110,7 +110,7 @@ void SetLocale(const char* locale) {
 
 QStringList GuiTest::Calculate(const commands::InputTexts& texts) {
   form.SetTexts(texts);
-  return AnswerMessageBoxes([this] { QTest::mouseClick(form.Button1, Qt::LeftButton); });
+  return AnswerMessageBoxes([this] { QTest::mouseClick(Named<QPushButton>(form, "calculateButton"), Qt::LeftButton); });
 }
 
 }  // namespace app::test

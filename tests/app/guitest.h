@@ -28,6 +28,15 @@ bool WaitUntil(const std::function<bool()>& done);
 // A box as the program shows its errors: the stop icon and one OK button.
 QString StopBox(const QString& text);
 
+// The window's child of that object name: a widget or menu entry found by
+// what it is, as a user finds it.
+template <class Child>
+Child* Named(const QObject& window, const char* name) {
+  Child* child = window.findChild<Child*>(name);
+  EXPECT_NE(child, nullptr) << name;
+  return child;
+}
+
 // The lines of a list box, top to bottom.
 QStringList Items(const QListWidget* box);
 
@@ -48,7 +57,7 @@ class GuiTest : public testing::Test {
   QStringList Calculate(const commands::InputTexts& texts);
 
   TProgramWindows windows;
-  TForm1& form = windows.Form1;
+  TMainForm& form = windows.mainWindow;
 };
 
 }  // namespace app::test

@@ -11,7 +11,7 @@
 #include "analysis/traytable.h"
 #include "app/batchform.h"
 #include "app/convertform.h"
-#include "app/form1.h"
+#include "app/mainform.h"
 #include "app/studyform.h"
 #include "app/xyform.h"
 #include "chart/chartwidget.h"
@@ -40,78 +40,79 @@ constexpr char kAboutText[] =
 
 }  // namespace
 
-void TForm1::CreateMenus() {
-  MenuBar = new QMenuBar(this);
-  const auto add = [this](QMenu* menu, const QString& text, const QKeySequence& keys, auto command) {
+void TMainForm::CreateMenus() {
+  menuBar_ = new QMenuBar(this);
+  const auto add = [this](QMenu* menu, const char* name, const QString& text, const QKeySequence& keys, auto command) {
     QAction* action = menu->addAction(text);
+    action->setObjectName(name);
     action->setShortcut(keys);
     connect(action, &QAction::triggered, this, widgets::Guarded(command));
     return action;
   };
 
-  QMenu* file = MenuBar->addMenu("&Файл");
-  ActionSaveReport = add(file, "&Сохранить отчёт…", QKeySequence("Ctrl+S"), [this] { SaveReportClick(); });
-  ActionExportCsv = add(file, "&Экспорт таблицы в CSV…", QKeySequence("Ctrl+E"), [this] { ExportCsvClick(); });
-  ActionSaveChart = add(file, "Сохранить &график…", QKeySequence("Ctrl+Shift+S"), [this] { SaveChartClick(); });
+  QMenu* file = menuBar_->addMenu("&Файл");
+  saveReportAction_ = add(file, "saveReportAction", "&Сохранить отчёт…", QKeySequence("Ctrl+S"), [this] { SaveReportClicked(); });
+  exportCsvAction_ = add(file, "exportCsvAction", "&Экспорт таблицы в CSV…", QKeySequence("Ctrl+E"), [this] { ExportCsvClicked(); });
+  saveChartAction_ = add(file, "saveChartAction", "Сохранить &график…", QKeySequence("Ctrl+Shift+S"), [this] { SaveChartClicked(); });
   file->addSeparator();
-  ActionExit = add(file, "В&ыход", QKeySequence("Ctrl+Q"), [this] { close(); });
+  exitAction_ = add(file, "exitAction", "В&ыход", QKeySequence("Ctrl+Q"), [this] { close(); });
 
-  QMenu* edit = MenuBar->addMenu("&Правка");
-  ActionCopyReport = add(edit, "&Копировать отчёт", QKeySequence("Ctrl+Shift+C"), [this] { CopyReportClick(); });
-  ActionCopyChart = add(edit, "Копировать &график", QKeySequence(), [this] { CopyChartClick(); });
+  QMenu* edit = menuBar_->addMenu("&Правка");
+  copyReportAction_ = add(edit, "copyReportAction", "&Копировать отчёт", QKeySequence("Ctrl+Shift+C"), [this] { CopyReportClicked(); });
+  copyChartAction_ = add(edit, "copyChartAction", "Копировать &график", QKeySequence(), [this] { CopyChartClicked(); });
 
-  QMenu* analysis = MenuBar->addMenu("&Анализ");
-  ActionStudy = add(analysis, "&Флегмовое число и тарелки…", QKeySequence("Ctrl+T"), [this] { StudyClick(); });
-  ActionBatch = add(analysis, "&Перегонка по времени…", QKeySequence("Ctrl+B"), [this] { BatchClick(); });
-  ActionXy = add(analysis, "&Диаграмма x–y…", QKeySequence("Ctrl+D"), [this] { XyClick(); });
-  ActionConvert = add(analysis, "Пересчёт &крепости…", QKeySequence(), [this] { ConvertClick(); });
+  QMenu* analysis = menuBar_->addMenu("&Анализ");
+  studyAction_ = add(analysis, "studyAction", "&Флегмовое число и тарелки…", QKeySequence("Ctrl+T"), [this] { StudyClicked(); });
+  batchAction_ = add(analysis, "batchAction", "&Перегонка по времени…", QKeySequence("Ctrl+B"), [this] { BatchClicked(); });
+  xyAction_ = add(analysis, "xyAction", "&Диаграмма x–y…", QKeySequence("Ctrl+D"), [this] { XyClicked(); });
+  convertAction_ = add(analysis, "convertAction", "Пересчёт &крепости…", QKeySequence(), [this] { ConvertClicked(); });
 
-  QMenu* help = MenuBar->addMenu("&Справка");
-  ActionInformation = add(help, "&Информация", QKeySequence(Qt::Key_F1), [this] { Button4Click(); });
-  ActionAbout = add(help, "&О программе", QKeySequence(), [this] { AboutClick(); });
+  QMenu* help = menuBar_->addMenu("&Справка");
+  informationAction_ = add(help, "informationAction", "&Информация", QKeySequence(Qt::Key_F1), [this] { InformationClicked(); });
+  aboutAction_ = add(help, "aboutAction", "&О программе", QKeySequence(), [this] { AboutClicked(); });
 
-  MenuBar->adjustSize();
-  MenuBar->setGeometry(0, 0, 678, MenuBar->sizeHint().height());
+  menuBar_->adjustSize();
+  menuBar_->setGeometry(0, 0, 678, menuBar_->sizeHint().height());
   EnableResultActions(false);
 }
 
-void TForm1::EnableResultActions(bool enabled) {
+void TMainForm::EnableResultActions(bool enabled) {
   for (QAction* action :
-       {ActionSaveReport, ActionExportCsv, ActionSaveChart, ActionCopyReport, ActionCopyChart}) {
+       {saveReportAction_, exportCsvAction_, saveChartAction_, copyReportAction_, copyChartAction_}) {
     action->setEnabled(enabled);
   }
 }
 
-std::string TForm1::ShownReport() const { return commands::ReportText(Lines(*ListBox1), Lines(*ListBox2)); }
+std::string TMainForm::ShownReport() const { return commands::ReportText(Lines(*reportList_), Lines(*stillOutputList_)); }
 
-void TForm1::SaveReportClick() {
+void TMainForm::SaveReportClicked() {
   const QString file = widgets::ChooseSaveFile(this, "Сохранить отчёт", "Текст (*.txt);;Все файлы (*)",
                                       "txt", "stillwise-report.txt");
   if (!file.isEmpty()) widgets::SaveOrThrow(file, ShownReport());
 }
 
-void TForm1::ExportCsvClick() {
+void TMainForm::ExportCsvClicked() {
   const QString file = widgets::ChooseSaveFile(this, "Экспорт таблицы в CSV", "Таблица CSV (*.csv);;Все файлы (*)",
                                       "csv", "stillwise-trays.csv");
   if (!file.isEmpty()) widgets::SaveOrThrow(file, analysis::TrayTableCsv(lastResult_));
 }
 
-void TForm1::SaveChartClick() { widgets::SaveChartPicture(this, *Chart1, "stillwise-chart.png", "Сохранить график"); }
+void TMainForm::SaveChartClicked() { widgets::SaveChartPicture(this, *strengthChart_, "stillwise-chart.png", "Сохранить график"); }
 
-void TForm1::CopyReportClick() { QApplication::clipboard()->setText(QString::fromStdString(ShownReport())); }
+void TMainForm::CopyReportClicked() { QApplication::clipboard()->setText(QString::fromStdString(ShownReport())); }
 
-void TForm1::CopyChartClick() { widgets::CopyChartsAndTable({Chart1}, {}); }
+void TMainForm::CopyChartClicked() { widgets::CopyChartsAndTable({strengthChart_}, {}); }
 
 namespace {
 
 // Makes a window that follows the main window's calculations on its first
 // opening, handing it the last calculation at once when there is one.
 template <class Window, class Take>
-Window& Following(TForm1& form, std::unique_ptr<Window>& window, const model::ColumnResult* last, Take take) {
+Window& Following(TMainForm& form, std::unique_ptr<Window>& window, const model::ColumnResult* last, Take take) {
   if (!window) {
     window = std::make_unique<Window>();
     Window* shown = window.get();
-    QObject::connect(&form, &TForm1::Calculated, shown,
+    QObject::connect(&form, &TMainForm::Calculated, shown,
                      [shown, take](const model::ColumnResult& column) { take(*shown, column); });
     if (last) take(*shown, *last);
   }
@@ -120,34 +121,34 @@ Window& Following(TForm1& form, std::unique_ptr<Window>& window, const model::Co
 
 }  // namespace
 
-const model::ColumnResult* TForm1::LastCalculation() const {
+const model::ColumnResult* TMainForm::LastCalculation() const {
   // The results' entries turn on with the first report written whole.
-  return ActionExportCsv->isEnabled() ? &lastResult_ : nullptr;
+  return exportCsvAction_->isEnabled() ? &lastResult_ : nullptr;
 }
 
-void TForm1::StudyClick() {
+void TMainForm::StudyClicked() {
   Following(*this, studyForm_, LastCalculation(), [](TStudyForm& study, const model::ColumnResult& column) {
     study.ShowInputs(column.inputs);
   }).Open();
 }
 
-void TForm1::BatchClick() {
+void TMainForm::BatchClicked() {
   Following(*this, batchForm_, LastCalculation(), [](TBatchForm& batch, const model::ColumnResult& column) {
     batch.MainCalculated(column);
   }).Open();
 }
 
-void TForm1::XyClick() {
+void TMainForm::XyClicked() {
   widgets::ShowInFront(Following(*this, xyForm_, LastCalculation(),
                         [](TXyForm& xy, const model::ColumnResult& column) { xy.ShowColumn(column); }));
 }
 
-void TForm1::ConvertClick() {
+void TMainForm::ConvertClicked() {
   if (!convertForm_) convertForm_ = std::make_unique<TConvertForm>();
   widgets::ShowInFront(*convertForm_);
 }
 
-void TForm1::AboutClick() {
+void TMainForm::AboutClicked() {
   QMessageBox box(QMessageBox::Information, "О программе", kAboutText, QMessageBox::Ok, this);
   box.setTextFormat(Qt::PlainText);
   box.setIconPixmap(windowIcon().pixmap(48, 48));

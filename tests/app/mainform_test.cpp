@@ -1,10 +1,9 @@
-#include "app/form1.h"
+#include "app/mainform.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
@@ -29,7 +28,6 @@
 #include "runtime/errors.h"
 #include "support/storedpicture.h"
 #include "widgets/application.h"
-#include "widgets/clicklabel.h"
 
 namespace app {
 namespace {
@@ -39,15 +37,17 @@ QByteArray Contents(const QString& file) {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
 }
 
-class Form1Test : public test::GuiTest {
+class MainFormTest : public test::GuiTest {
  protected:
-  QStringList Trigger(QAction* action, const QString& file = {}) {
-    return test::AnswerDialogs([action] { action->trigger(); }, file);
+  template <class Child>
+  Child* Find(const char* name) const { return test::Named<Child>(form, name); }
+  QStringList Trigger(const char* action, const QString& file = {}) {
+    return test::AnswerDialogs([this, action] { Find<QAction>(action)->trigger(); }, file);
   }
   // Saves the report under the umask as `name`, which gets ".txt"; the new file's mode.
   mode_t SaveReportUnder(mode_t mask, const QString& name) {
     const mode_t saved = ::umask(mask);
-    Trigger(form.ActionSaveReport, folder.filePath(name));
+    Trigger("saveReportAction", folder.filePath(name));
     ::umask(saved);
     struct stat status {};
     return ::stat(QFile::encodeName(folder.filePath(name + ".txt")).constData(), &status) == 0 ? status.st_mode & 07777 : 0;
@@ -58,33 +58,36 @@ class Form1Test : public test::GuiTest {
 
 // What the stored pictures of the window do not show: the keyboard's way
 // through it and its title bar.
-TEST_F(Form1Test, KeyboardAndTitleBar) {
+TEST_F(MainFormTest, KeyboardAndTitleBar) {
   QApplication::setActiveWindow(&form);
-  form.Edit1->setFocus();
-  for (QWidget* next : std::initializer_list<QWidget*>{form.Edit2, form.Edit3, form.Edit4, form.Button1, form.ListBox1,
-                        form.ListBox2, form.CheckBox6, form.CheckBox7, form.CheckBox8, form.CheckBox9, form.CheckBox10,
-                        form.Button4, form.Edit1}) {
+  Find<QLineEdit>("powerEdit")->setFocus();
+  for (const char* next : {"stillStrengthEdit", "traysEdit", "refluxEdit", "calculateButton", "reportList",
+                           "stillOutputList", "vapourOutputBox", "refluxReturnBox", "vapourStrengthBox",
+                           "refluxStrengthBox", "temperatureBox", "informationButton", "powerEdit"}) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), next);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), next);
   }
   // Return clicks the focused push button; in a field it starts nothing.
-  QTest::keyClick(form.Edit4, Qt::Key_Return);
-  EXPECT_EQ(form.ListBox1->count(), 0);
-  QTest::keyClick(form.Button1, Qt::Key_Return);
-  EXPECT_EQ(form.ListBox1->count(), 12 + 7 * 20);
-  form.ListBox1->clear();
-  QTest::keyClick(form.Button1, Qt::Key_Enter, Qt::KeypadModifier);
-  EXPECT_EQ(form.ListBox1->count(), 12 + 7 * 20);
+  auto* const report = Find<QListWidget>("reportList");
+  auto* const calculate = Find<QPushButton>("calculateButton");
+  QTest::keyClick(Find<QLineEdit>("refluxEdit"), Qt::Key_Return);
+  EXPECT_EQ(report->count(), 0);
+  QTest::keyClick(calculate, Qt::Key_Return);
+  EXPECT_EQ(report->count(), 12 + 7 * 20);
+  report->clear();
+  QTest::keyClick(calculate, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(report->count(), 12 + 7 * 20);
   // The fixed window offers no maximize button it could not obey.
   EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
   // Titles, places and hints, which no picture shows.
   EXPECT_EQ(QString("%1 %2 / %3 %4").arg(form.windowTitle()).arg(form.pos().x() * 1000 + form.pos().y())
-                .arg(windows.Form3.windowTitle()).arg(windows.Form3.pos().x() * 1000 + windows.Form3.pos().y()),
+                .arg(windows.informationWindow.windowTitle())
+                .arg(windows.informationWindow.pos().x() * 1000 + windows.informationWindow.pos().y()),
             "Stillwise (русифицировано) 270141 / Информация 396072");
   QStringList hints;
-  for (QWidget* control : std::initializer_list<QWidget*>{form.Edit1, form.Edit2, form.Edit3, form.Edit4,
-                                                          form.GroupBox2, form.ListBox2}) {
-    hints << control->toolTip();
+  for (const char* control :
+       {"powerEdit", "stillStrengthEdit", "traysEdit", "refluxEdit", "stillOutputGroup", "stillOutputList"}) {
+    hints << Find<QWidget>(control)->toolTip();
   }
   EXPECT_EQ(hints, QStringList({"Реально подводимая в куб мощность", "Массовое содержание этанола в кубе",
                                 "Введите кол-во ТТ", "ФЧ (0-бесконечность)",
@@ -94,7 +97,7 @@ TEST_F(Form1Test, KeyboardAndTitleBar) {
 
 // After a report of three trays, each click shows the results or its
 // message; an error leaves whatever was written before it arose.
-TEST_F(Form1Test, ShowsTheResultsOrTheMessage) {
+TEST_F(MainFormTest, ShowsTheResultsOrTheMessage) {
   const QStringList threeTrays = {"КПД по этанолу (%)   :", "79.4"};
   // The texts typed, the message shown (none when empty), and then the lines
   // of the report and the still output, and the points of the chart.
@@ -110,28 +113,28 @@ TEST_F(Form1Test, ShowsTheResultsOrTheMessage) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Calculate(c.texts), c.message.isEmpty() ? QStringList() : QStringList{test::StopBox(c.message)});
-    EXPECT_EQ(form.ListBox1->count(), c.reportLines) << c.texts.power;
-    EXPECT_EQ(test::Items(form.ListBox2), c.stillOutput) << c.texts.power;
-    EXPECT_EQ(form.Series1->Count(), c.points) << c.texts.power;
+    EXPECT_EQ(Find<QListWidget>("reportList")->count(), c.reportLines) << c.texts.power;
+    EXPECT_EQ(test::Items(Find<QListWidget>("stillOutputList")), c.stillOutput) << c.texts.power;
+    EXPECT_EQ(form.StrengthChart().Series(0).Count(), c.points) << c.texts.power;
   }
 }
 
 // Unticked one after another, each switch leaves out exactly its tray lines.
-TEST_F(Form1Test, SwitchesLeaveOutTheirTrayLines) {
-  const std::pair<QCheckBox*, QString> switches[] = {{form.CheckBox7, "возврат с тарелки"}, {form.CheckBox9, "крепость флегмы   "},
-                                                     {form.CheckBox8, "крепость пара    "}, {form.CheckBox10, "Температура"}};
+TEST_F(MainFormTest, SwitchesLeaveOutTheirTrayLines) {
+  const std::pair<const char*, QString> switches[] = {{"refluxReturnBox", "возврат с тарелки"}, {"refluxStrengthBox", "крепость флегмы   "},
+                                                      {"vapourStrengthBox", "крепость пара    "}, {"temperatureBox", "Температура"}};
   QStringList expected = QString::fromStdString(test::Printed({"1000", "20", "2", "1"})).split('\n').mid(0, 26);
   for (const auto& [box, start] : switches) {
-    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::mouseClick(Find<QCheckBox>(box), Qt::LeftButton);
     expected.removeIf([&](const QString& line) { return line.startsWith(start); });
     Calculate({"1000", "20", "2", "1"});
-    EXPECT_EQ(test::Items(form.ListBox1), expected) << start.toStdString();
+    EXPECT_EQ(test::Items(Find<QListWidget>("reportList")), expected) << start.toStdString();
   }
 }
 
 // A message ending in a letter or digit gets a period; the caption is the
 // program's file name, here "app_tests".
-TEST_F(Form1Test, MessagesEndInAPeriodUnlessTheyCloseOtherwise) {
+TEST_F(MainFormTest, MessagesEndInAPeriodUnlessTheyCloseOtherwise) {
   for (const char* message : {"done.", "stop!", "(x)", "spaced "}) {
     EXPECT_EQ(test::AnswerMessageBoxes(widgets::Guarded([&] { throw runtime::EConvertError(message); })),
               QStringList{test::StopBox(message)});
@@ -140,29 +143,33 @@ TEST_F(Form1Test, MessagesEndInAPeriodUnlessTheyCloseOtherwise) {
 }
 
 // The separators are read again when the locale changes.
-TEST_F(Form1Test, CommaLocaleTakesCommaAndRefusesPoint) {
+TEST_F(MainFormTest, CommaLocaleTakesCommaAndRefusesPoint) {
   test::SetLocale("ru_RU.UTF-8");
   EXPECT_EQ(Calculate({"1000", "1,5", "1", "15"}), QStringList());
-  EXPECT_EQ(test::Items(form.ListBox2).back(), "32,7");
+  EXPECT_EQ(test::Items(Find<QListWidget>("stillOutputList")).back(), "32,7");
   EXPECT_EQ(Calculate({"1000", "1.5", "2", "1"}), QStringList{test::StopBox("'1.5' is not a valid floating point value.")});
   test::SetLocale("C.UTF-8");
 }
 
 // The information window: opened by the button or the version label, a
 // second time changing nothing, hidden by "Закрыть" and shown again as it was.
-TEST_F(Form1Test, InformationWindowOpensOnceAndKeepsItsText) {
-  TForm3& info = windows.Form3;
-  QTest::mouseClick(form.Button4, Qt::LeftButton);
-  QScrollBar* bar = info.Memo1->verticalScrollBar();
+TEST_F(MainFormTest, InformationWindowOpensOnceAndKeepsItsText) {
+  TInfoForm& info = windows.informationWindow;
+  auto* const text = test::Named<QPlainTextEdit>(info, "informationText");
+  QWidget* const button = Find<QWidget>("informationButton");
+  QWidget* const label = Find<QWidget>("versionLabel");
+  QWidget* const close = test::Named<QWidget>(info, "closeButton");
+  QTest::mouseClick(button, Qt::LeftButton);
+  QScrollBar* bar = text->verticalScrollBar();
   bar->setValue(bar->maximum() / 2);
   const std::pair<QRect, int> shown{info.geometry(), bar->value()};
   ASSERT_TRUE(info.isVisible() && shown.second > 0);
-  for (QWidget* control : std::initializer_list<QWidget*>{form.Button4, form.Label8, info.Button1, form.Label8}) {
+  for (QWidget* control : {button, label, close, label}) {
     QTest::mouseClick(control, Qt::LeftButton);
-    EXPECT_EQ(info.isVisible(), control != info.Button1);
+    EXPECT_EQ(info.isVisible(), control != close);
   }
   EXPECT_EQ(std::make_pair(info.geometry(), bar->value()), shown);
-  const QStringList lines = info.Memo1->toPlainText().split('\n');
+  const QStringList lines = text->toPlainText().split('\n');
   qsizetype next = 0;
   for (const char* heading : {"Что делает эта программа?", "Как её использовать?",
                               "Как программа рассчитывает крепость и другие", "данные?",
@@ -178,12 +185,12 @@ TEST_F(Form1Test, InformationWindowOpensOnceAndKeepsItsText) {
 // the pictures anew with
 //   STILLWISE_WRITE_PICTURES=1 build/tests/app/app_tests --gtest_filter='*StoredPicture*:*WritesTheChart*'
 // and look at them before committing.
-TEST_F(Form1Test, LooksAsItsStoredPictures) {
+TEST_F(MainFormTest, LooksAsItsStoredPictures) {
   for (const auto& [trays, texts] : {std::pair<QString, commands::InputTexts>{"0", {"1000", "1", "0", "15"}},
                                      {"1", {"1000", "20", "1", "1"}}, {"20", {"1000", "1", "20", "15"}},
                                      {"100", {"1000", "1", "100", "15"}}}) {
     form.SetTexts(texts);
-    form.Button1Click();
+    form.CalculateClicked();
     QApplication::processEvents();
     test_support::ExpectStoredPicture(form.grab().toImage(), STILLWISE_PICTURES_DIR "/screenshot_" + trays + ".png");
   }
@@ -191,9 +198,9 @@ TEST_F(Form1Test, LooksAsItsStoredPictures) {
 
 // Every menu and entry, with its mnemonic and shortcut; those that need
 // results wait for the first report.
-TEST_F(Form1Test, MenusOfferTheirEntriesAndWaitForResults) {
+TEST_F(MainFormTest, MenusOfferTheirEntriesAndWaitForResults) {
   QStringList entries;
-  for (QAction* menu : form.MenuBar->actions()) {
+  for (QAction* menu : form.findChild<QMenuBar*>()->actions()) {
     entries << menu->text();
     for (QAction* action : menu->menu()->actions()) {
       entries << (action->isSeparator() ? "-" : action->text() + " " + action->shortcut().toString() +
@@ -207,19 +214,18 @@ TEST_F(Form1Test, MenusOfferTheirEntriesAndWaitForResults) {
                                  "Пересчёт &крепости…  | &Справка | "
                                  "&Информация F1 | &О программе ");
   Calculate({"1000", "20", "", "1"});
-  EXPECT_FALSE(form.ActionSaveReport->isEnabled());
+  EXPECT_FALSE(Find<QAction>("saveReportAction")->isEnabled());
   Calculate({"0", "20", "2", "1"});
-  for (QAction* action : {form.ActionSaveReport, form.ActionExportCsv, form.ActionSaveChart, form.ActionCopyReport,
-                          form.ActionCopyChart}) {
-    EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+  for (const char* action : {"saveReportAction", "exportCsvAction", "saveChartAction", "copyReportAction", "copyChartAction"}) {
+    EXPECT_TRUE(Find<QAction>(action)->isEnabled()) << action;
   }
   // The help entries show the information window and the program's version
   // and licence; the exit entry closes the window.
-  form.ActionInformation->trigger();
-  EXPECT_TRUE(windows.Form3.isVisible());
-  const QString about = test::AnswerMessageBoxes([this] { form.ActionAbout->trigger(); }).value(0);
+  Find<QAction>("informationAction")->trigger();
+  EXPECT_TRUE(windows.informationWindow.isVisible());
+  const QString about = Trigger("aboutAction").value(0);
   EXPECT_TRUE(about.startsWith("О программе|") && about.contains("Stillwise 1.0.0") && about.contains("GNU General Public"));
-  form.ActionExit->trigger();
+  Find<QAction>("exitAction")->trigger();
   EXPECT_FALSE(form.isVisible());
 }
 
@@ -228,22 +234,22 @@ TEST_F(Form1Test, MenusOfferTheirEntriesAndWaitForResults) {
 // a cancelled dialog writes nothing. A file that cannot be written, here on a
 // disk full after 100 bytes, gives a message naming it and the reason, and
 // the file it would replace stays as it was.
-TEST_F(Form1Test, SavesAndCopiesTheReportAsTheListsShowIt) {
+TEST_F(MainFormTest, SavesAndCopiesTheReportAsTheListsShowIt) {
   const QString file = folder.filePath("report.txt");
   int boxes = 1;
   for (const commands::InputTexts& texts : {commands::InputTexts{"1000", "20", "2", "1"}, commands::InputTexts{"0", "5", "1", "2"}}) {
     Calculate(texts);
     // The second save replaces the first, once the user has said yes.
-    const QStringList answered = Trigger(form.ActionSaveReport, file);
+    const QStringList answered = Trigger("saveReportAction", file);
     EXPECT_EQ(answered.value(0), "file dialog|Сохранить отчёт");
     EXPECT_EQ(answered.size(), boxes++);
     EXPECT_EQ(Contents(file).toStdString(), test::Printed(texts)) << texts.power;
-    form.ActionCopyReport->trigger();
+    Find<QAction>("copyReportAction")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(), test::Printed(texts));
   }
   EXPECT_EQ(SaveReportUnder(022, "open"), 0644u);
   EXPECT_EQ(SaveReportUnder(077, "own"), 0600u);
-  Trigger(form.ActionSaveReport, {});
+  Trigger("saveReportAction", {});
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"open.txt", "own.txt", "report.txt"}));
 
   Calculate({"1000", "20", "2", "1"});
@@ -251,7 +257,7 @@ TEST_F(Form1Test, SavesAndCopiesTheReportAsTheListsShowIt) {
   getrlimit(RLIMIT_FSIZE, &saved);
   const rlimit small{100, saved.rlim_max};
   setrlimit(RLIMIT_FSIZE, &small);
-  const QStringList answered = Trigger(form.ActionSaveReport, file);
+  const QStringList answered = Trigger("saveReportAction", file);
   setrlimit(RLIMIT_FSIZE, &saved);
   EXPECT_EQ(answered.value(2), test::StopBox("Не удалось сохранить файл «" + file + "»: File too large."));
   EXPECT_EQ(Contents(file).toStdString(), test::Printed({"0", "5", "1", "2"}));
@@ -260,12 +266,12 @@ TEST_F(Form1Test, SavesAndCopiesTheReportAsTheListsShowIt) {
 
 // The table of the report shown, each number with "." whatever the locale;
 // a calculation that failed before its report does not change it.
-TEST_F(Form1Test, ExportsTheTrayTableOfTheShownReport) {
+TEST_F(MainFormTest, ExportsTheTrayTableOfTheShownReport) {
   test::SetLocale("ru_RU.UTF-8");
   Calculate({"1000", "20", "2", "1"});
   Calculate({"1000", "20", "3", "-1"});
   const QString file = folder.filePath("trays.csv");
-  EXPECT_EQ(Trigger(form.ActionExportCsv, file), QStringList{"file dialog|Экспорт таблицы в CSV"});
+  EXPECT_EQ(Trigger("exportCsvAction", file), QStringList{"file dialog|Экспорт таблицы в CSV"});
   test::SetLocale("C.UTF-8");
   // Rounded as the report shows them.
   QStringList rows = QString::fromUtf8(Contents(file)).split("\r\n");
@@ -281,15 +287,15 @@ TEST_F(Form1Test, ExportsTheTrayTableOfTheShownReport) {
 }
 
 // Saved by its name as PNG or SVG, and copied as both.
-TEST_F(Form1Test, SavesAndCopiesTheChartPicture) {
+TEST_F(MainFormTest, SavesAndCopiesTheChartPicture) {
   Calculate({"1000", "20", "2", "1"});
-  const QImage shown = form.Chart1->grab().toImage().convertToFormat(QImage::Format_RGB32);
-  EXPECT_EQ(Trigger(form.ActionSaveChart, folder.filePath("chart.png")), QStringList{"file dialog|Сохранить график"});
+  const QImage shown = form.StrengthChart().grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(Trigger("saveChartAction", folder.filePath("chart.png")), QStringList{"file dialog|Сохранить график"});
   EXPECT_EQ(QImage(folder.filePath("chart.png")).convertToFormat(QImage::Format_RGB32), shown);
-  Trigger(form.ActionSaveChart, folder.filePath("chart.svg"));
+  Trigger("saveChartAction", folder.filePath("chart.svg"));
   const QByteArray vector = Contents(folder.filePath("chart.svg"));
   EXPECT_TRUE(vector.startsWith("<?xml") && vector.contains(">Крепость в колонне</text>")) << vector.left(300).toStdString();
-  form.ActionCopyChart->trigger();
+  Find<QAction>("copyChartAction")->trigger();
   const QMimeData* copied = QApplication::clipboard()->mimeData();
   EXPECT_EQ(qvariant_cast<QImage>(copied->imageData()).convertToFormat(QImage::Format_RGB32), shown);
   EXPECT_EQ(copied->data("image/svg+xml"), vector);

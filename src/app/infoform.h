@@ -10,17 +10,18 @@ namespace app {
 
 // The information window: a fixed text about the program. Closing it only
 // hides it, so it shows the same text at the same scroll position next time.
-class TForm3 : public QWidget {
+class TInfoForm : public QWidget {
   Q_OBJECT
 
  public:
-  TForm3();
+  TInfoForm();
 
-  void Button1Click();
+ private:
+  void CloseClicked();
 
-  QLabel* Label1;
-  QPushButton* Button1;
-  QPlainTextEdit* Memo1;
+  QLabel* titleLabel_;
+  QPushButton* closeButton_;
+  QPlainTextEdit* informationText_;
 };
 
 }  // namespace app
