@@ -18,7 +18,7 @@ std::string VolumePercentField(long double masspercent) {
 
 std::string LitresField(long double kg, long double masspercent) {
   if (!HasVolumeShare(masspercent)) return {};
-  return ShortestText(kg / model::densityat20(model::Strength::FromPercent(masspercent).Fraction()) * 1000);
+  return ShortestText(model::litresat20(kg, masspercent));
 }
 
 }  // namespace analysis

@@ -346,10 +346,12 @@ void TBatchForm::ShowMoment() {
 
 QString TBatchForm::ShownUnit() const { return StrengthUnitBox->currentIndex() == 1 ? "%об." : "%масс"; }
 
+model::StrengthUnit TBatchForm::ShownStrengthUnit() const {
+  return StrengthUnitBox->currentIndex() == 1 ? model::StrengthUnit::kVolume : model::StrengthUnit::kMass;
+}
+
 long double TBatchForm::Shown(long double masspercent) const {
-  return model::StrengthIn(masspercent, StrengthUnitBox->currentIndex() == 1
-                                                  ? model::StrengthUnit::kVolume
-                                                  : model::StrengthUnit::kMass);
+  return model::StrengthIn(masspercent, ShownStrengthUnit());
 }
 
 void TBatchForm::DrawRun() {
@@ -384,24 +386,13 @@ void TBatchForm::ShowCuts() {
   const QString unit = StrengthUnitBox->currentIndex() == 1 ? "%об." : "%";
   CutTable->setHorizontalHeaderLabels({"Порог,\n" + unit, "Время,\nч", "Кг", "Литры", "Креп.,\n" + unit});
   const std::vector<analysis::Cut> cuts = analysis::CutTable(run_, cutThreshold_);
-  // A run that ended before its stop conditions leaves the cuts still
-  // collecting unfinished: their time and mass so far are lower bounds.
-  const bool cutShort = run_.stop == analysis::BatchStop::kCancelled || run_.stop == analysis::BatchStop::kFailed;
   CutTable->setRowCount(static_cast<int>(cuts.size()));
   for (std::size_t i = 0; i < cuts.size(); ++i) {
-    const analysis::Cut& cut = cuts[i];
-    const bool unfinished = cutShort && cut.heldtoend;
-    const QString bound = unfinished ? "≥ " : "";
-    // Litres at 20 °C; none before there is product.
-    const long double litres =
-        cut.product_kg > 0 ? cut.product_kg / model::densityat20(model::Strength::FromPercent(cut.product_mean_percent).Fraction()) * 1000 : 0;
-    const QString cells[] = {widgets::NumberText("0.##", Shown(cut.threshold_percent)), bound + widgets::NumberText("0.00", cut.time_h),
-                             bound + widgets::NumberText("0.000", cut.product_kg), bound + widgets::NumberText("0.000", litres),
-                             unfinished ? "—" : widgets::NumberText("0.00", Shown(cut.product_mean_percent))};
+    const commands::CutRow row = commands::CutRowOf(cuts[i], run_, ShownStrengthUnit());
     for (int c = 0; c < 5; ++c) {
-      auto* item = new QTableWidgetItem(run_.rows.empty() ? QString() : cells[c]);
+      auto* item = new QTableWidgetItem(run_.rows.empty() ? QString() : QString::fromStdString(row.cells[c]));
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      if (unfinished) item->setToolTip("Отбор не окончен: перегонка остановлена раньше");
+      if (row.unfinished) item->setToolTip("Отбор не окончен: перегонка остановлена раньше");
       CutTable->setItem(static_cast<int>(i), c, item);
     }
   }

@@ -89,6 +89,7 @@ class TBatchForm : public QWidget {
   void ShowMoment();
   void ShowCuts();
   void DrawRun();
+  model::StrengthUnit ShownStrengthUnit() const;
   long double Shown(long double masspercent) const;
   QString ShownUnit() const;
 

@@ -39,4 +39,18 @@ long double RunShare(const analysis::BatchInputs& inputs, const analysis::BatchR
   return inputs.hours > 0 ? std::min(1.0L, row.time_h / inputs.hours) : 0;
 }
 
+CutRow CutRowOf(const analysis::Cut& cut, const analysis::BatchRun& run, model::StrengthUnit unit) {
+  const bool cutShort = run.stop == analysis::BatchStop::kCancelled || run.stop == analysis::BatchStop::kFailed;
+  CutRow row;
+  row.unfinished = cutShort && cut.heldtoend;
+  const std::string bound = row.unfinished ? "≥ " : "";
+  // Litres at 20 °C; none before there is product.
+  const long double litres = cut.product_kg > 0 ? model::litresat20(cut.product_kg, cut.product_mean_percent) : 0;
+  row.cells = {numtext::FormatFloat("0.##", model::StrengthIn(cut.threshold_percent, unit)),
+               bound + numtext::FormatFloat("0.00", cut.time_h), bound + numtext::FormatFloat("0.000", cut.product_kg),
+               bound + numtext::FormatFloat("0.000", litres),
+               row.unfinished ? "—" : numtext::FormatFloat("0.00", model::StrengthIn(cut.product_mean_percent, unit))};
+  return row;
+}
+
 }  // namespace commands

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
 #include "analysis/batchrun.h"
+#include "analysis/batchtable.h"
 #include "commands/calculatecommand.h"
 #include "model/column.h"
+#include "model/strengthunits.h"
 
 namespace commands {
 
@@ -40,5 +43,15 @@ std::string RunInputsText(const analysis::BatchInputs& inputs);
 // How far a run on `inputs` has come at `row`: the share of the run's length
 // passed, 0 to 1; 0 all along for a run of no length.
 long double RunShare(const analysis::BatchInputs& inputs, const analysis::BatchRow& row);
+
+// One row of the table of cuts, strengths in `unit`: threshold, time in h,
+// product in kg, its litres at 20 °C and its mean strength.
+struct CutRow {
+  std::array<std::string, 5> cells;
+  // A run stopped before its stop conditions left this cut still collecting:
+  // its time and amounts are lower bounds ("≥ ") and it has no mean yet.
+  bool unfinished = false;
+};
+CutRow CutRowOf(const analysis::Cut& cut, const analysis::BatchRun& run, model::StrengthUnit unit);
 
 }  // namespace commands

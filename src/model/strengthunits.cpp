@@ -49,6 +49,10 @@ long double densityat20(long double mass) {
   return density;
 }
 
+long double litresat20(long double kg, long double masspercent) {
+  return kg / densityat20(Strength::FromPercent(masspercent).Fraction()) * 1000;
+}
+
 long double waterdensityat20() { return densityat20(0); }
 long double ethanoldensityat20() { return densityat20(1); }
 

@@ -13,6 +13,8 @@ inline constexpr long double kWaterMolarMass = 18.015L;    // g/mol
 
 // Density at 20 °C, kg/m³, of a mixture of mass fraction `mass` (0..1).
 long double densityat20(long double mass);
+// The volume at 20 °C, in litres, of `kg` of a mixture at `masspercent`.
+long double litresat20(long double kg, long double masspercent);
 // The ends of that density: pure water and pure ethanol.
 long double waterdensityat20();
 long double ethanoldensityat20();
