@@ -5,6 +5,9 @@
 namespace commands {
 namespace {
 
+// The study's and the batch run's refusal of a negative reflux ratio alike.
+constexpr const char* kRefluxBelowZero = "Флегмовое число не может быть меньше 0";
+
 std::string Percent(long double value) { return numtext::FormatFloat("0.00", value); }
 
 std::string WithTrays(int traycount) {
@@ -58,7 +61,7 @@ std::string StudyRefusalText(const analysis::EStudyInputError& error) {
     case StudyRefusal::kRefluxEndsNotFinite:
       return "Границы флегмового числа должны быть конечными числами";
     case StudyRefusal::kRefluxBelowZero:
-      return "Флегмовое число не может быть меньше 0";
+      return kRefluxBelowZero;
     case StudyRefusal::kRefluxEndsReversed:
       return "Начальное флегмовое число больше конечного";
     case StudyRefusal::kPointCountOutOfRange:
@@ -86,7 +89,7 @@ std::string BatchRefusalText(analysis::BatchRefusal refusal) {
     case BatchRefusal::kPowerBelowZero:
       return "Мощность не может быть меньше 0 Вт";
     case BatchRefusal::kRefluxBelowZero:
-      return "Флегмовое число не может быть меньше 0";
+      return kRefluxBelowZero;
     case BatchRefusal::kStepNotAboveZero:
       return "Шаг по времени должен быть больше 0 мин";
     case BatchRefusal::kHoursBelowZero:
