@@ -169,7 +169,9 @@ TEST(BatchRun, FailuresCancelsAndUnusualInputs) {
   const BatchRun failed = RunBatch({.traycount = 101});
   EXPECT_EQ(StopText(failed), "Кол-во тарелок не может быть больше 100");
   int seen = 0;
-  const BatchRun stopped = RunBatch({.chargepercent = 10}, [&seen](const BatchRow&) { return ++seen < 3; });
+  std::stop_source stop;
+  const BatchRun stopped = RunBatch(
+      {.chargepercent = 10}, [&](const BatchRow&) { if (++seen == 3) stop.request_stop(); }, stop.get_token());
   EXPECT_EQ(stopped.rows.size(), 3u);
   EXPECT_EQ(StopText(stopped), "Перегонка прервана");
   // No power, no ethanol, pure ethanol, a huge power.
