@@ -37,7 +37,7 @@ struct Calls {
 TEST(TWorkers, LoopsCallEachIndexOnceWithinTheBudgetEvenWhenAllWorkersAreBusy) {
   struct Case {
     int threads;
-    int loopsOnWorkers;  // 0: one loop run by the test's own thread
+    int loopsOnWorkers;  // 0: one loop run by a thread of the test's own
   };
   for (const Case c : {Case{1, 0}, Case{3, 0}, Case{2, 2}, Case{2, 3}}) {
     // Left to leak if a loop hangs: joining its threads would hang the test.
@@ -50,16 +50,12 @@ TEST(TWorkers, LoopsCallEachIndexOnceWithinTheBudgetEvenWhenAllWorkersAreBusy) {
       });
     };
     auto finished = std::make_shared<std::atomic<int>>(0);
-    if (c.loopsOnWorkers == 0) {
-      loop(0);
+    const auto run = [&loop, finished](int first) {
+      loop(first);
       ++*finished;
-    }
-    for (int i = 0; i < c.loopsOnWorkers; ++i) {
-      workers->Post([&loop, i, finished] {
-        loop(i);
-        ++*finished;
-      });
-    }
+    };
+    if (c.loopsOnWorkers == 0) std::thread(run, 0).detach();
+    for (int i = 0; i < c.loopsOnWorkers; ++i) workers->Post([run, i] { run(i); });
     const int expected = std::max(1, c.loopsOnWorkers);
     for (int ms = 0; ms < 60000 && *finished < expected; ++ms) std::this_thread::sleep_for(1ms);
     ASSERT_EQ(*finished, expected) << c.threads << ' ' << c.loopsOnWorkers;
@@ -76,10 +72,11 @@ TEST(TWorkers, AStopOrAnExceptionEndsTheLoopPromptly) {
     std::atomic<int> calls{0};
     const auto run = [&] {
       workers.ForEach(
-          100000,
+          10000,
           [&](std::size_t index) {
             ++calls;
-            if (index != 10) return;
+            // Slow enough that a loop going on would show.
+            if (index != 10) return std::this_thread::sleep_for(200us);
             if (throws) throw std::runtime_error("fault");
             stop.request_stop();
           },
