@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <atomic>
 #include <chrono>
 
 #include "analysis/inverse.h"
@@ -14,32 +15,30 @@ double MillisecondsSince(Clock::time_point start) {
 }
 
 // The window's default study (1000 W, 1 %, trays 1 2 5 10 20 40, reflux
-// ratio 0..20 by 101 points) on a pool that is already running, as the
-// window keeps one. Wall time of the whole study, and the counter
+// ratio 0..20 by 101 points) on workers that are already running, as the
+// program keeps them. Wall time of the whole study, and the counter
 // first_line_ms: when the first line reached its callback.
 void DefaultStudy(benchmark::State& state) {
-  analysis::TStudyPool pool(static_cast<int>(state.range(0)));
+  analysis::TWorkers workers(static_cast<int>(state.range(0)));
   const analysis::Study study;
   double firstline = 0;
   for (auto _ : state) {
     const Clock::time_point start = Clock::now();
-    bool seen = false;
-    pool.Start(study, [&](int, const analysis::StudyLine&) {
-      if (seen) return;
-      seen = true;
-      firstline += MillisecondsSince(start);
+    std::atomic<bool> seen{false};
+    analysis::CalculateStudy(workers, study, [&](int, const analysis::StudyLine&) {
+      if (!seen.exchange(true)) firstline += MillisecondsSince(start);
     });
-    pool.Wait();
   }
   state.counters["first_line_ms"] =
       benchmark::Counter(firstline, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(DefaultStudy)->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond);
 
-// The same study with the pool's threads started and joined each time.
+// The same study with the workers' threads started and joined each time.
 void DefaultStudyWithNewPool(benchmark::State& state) {
   for (auto _ : state) {
-    benchmark::DoNotOptimize(analysis::RunStudy(analysis::Study{}, 2));
+    analysis::TWorkers workers(2);
+    benchmark::DoNotOptimize(analysis::RunStudy(analysis::Study{}, workers));
   }
 }
 BENCHMARK(DefaultStudyWithNewPool)->UseRealTime()->Unit(benchmark::kMillisecond);

@@ -289,7 +289,7 @@ BatchRow RowOf(const Point& point, const Origin& origin) {
 }
 
 // Runs from `origin` with rows `stephours` apart, into `run`, on run.inputs.
-void Run(BatchRun& run, const Origin& origin, long double stephours, const BatchObserver& observer,
+void Run(BatchRun& run, const Origin& origin, long double stephours, const BatchProgress& progress,
          std::stop_token stoptoken) {
   const BatchInputs& inputs = run.inputs;
   Integration integration(inputs, run.calculations, std::move(stoptoken));
@@ -305,10 +305,7 @@ void Run(BatchRun& run, const Origin& origin, long double stephours, const Batch
     for (long long row = 1;; ++row) {
       run.rows.push_back(RowOf(point, origin));
       const BatchRow& shown = run.rows.back();
-      if (observer && !observer(shown)) {
-        run.stop = BatchStop::kCancelled;
-        return;
-      }
+      if (progress) progress(shown);
       if (event == Event::kEmpty) {
         run.stop = BatchStop::kStillEmpty;
         return;
@@ -353,7 +350,7 @@ void ValidateBatchInputs(const BatchInputs& inputs) {
   Require(IsPercent(inputs.stopstillpercent), BatchRefusal::kStopStillOutOfRange);
 }
 
-BatchRun RunBatch(const BatchInputs& inputs, const BatchObserver& observer,
+BatchRun RunBatch(const BatchInputs& inputs, const BatchProgress& progress,
                   std::stop_token stoptoken) {
   ValidateBatchInputs(inputs);
   BatchRun run;
@@ -364,7 +361,7 @@ BatchRun RunBatch(const BatchInputs& inputs, const BatchObserver& observer,
   const Origin charge{0.0L,
                       {chargemass, chargemass * model::Strength::FromPercent(inputs.chargepercent).Fraction()},
                       inputs.chargepercent, {0.0L, 0.0L}};
-  Run(run, charge, inputs.stepminutes / 60.0L, observer, std::move(stoptoken));
+  Run(run, charge, inputs.stepminutes / 60.0L, progress, std::move(stoptoken));
   return run;
 }
 

@@ -86,7 +86,7 @@ enum class BatchStop {
   kTopStrength,    // the top strength fell below its stop value
   kStillStrength,  // the still strength fell below its stop value
   kStillEmpty,     // the still ran out of ethanol or of water
-  kCancelled,      // the observer or the stop token asked to stop
+  kCancelled,      // the stop token asked to stop
   kFailed,         // a calculation failed; `failure` says why
 };
 
@@ -99,8 +99,8 @@ struct BatchRun {
 };
 
 // Called with each row as soon as it is computed, on the thread that runs the
-// batch; returning false stops the run after that row.
-using BatchObserver = std::function<bool(const BatchRow&)>;
+// batch. Only the stop token stops the run.
+using BatchProgress = std::function<void(const BatchRow&)>;
 
 // Runs the batch from the charge until the first stop condition, keeping
 // every row computed. Row 0 is the charge at time 0 with no product yet; row
@@ -112,7 +112,7 @@ using BatchObserver = std::function<bool(const BatchRow&)>;
 // run with a row at that moment. A calculation that fails ends the run with
 // its message and the rows before it. Throws EBatchInputError for inputs out
 // of range.
-BatchRun RunBatch(const BatchInputs& inputs, const BatchObserver& observer = {},
+BatchRun RunBatch(const BatchInputs& inputs, const BatchProgress& progress = {},
                   std::stop_token stoptoken = {});
 
 // The state at the moment the top strength first falls below

@@ -4,37 +4,31 @@
 #include <atomic>
 #include <cmath>
 #include <string>
-#include <thread>
-#include <vector>
+
+#include "analysis/workers.h"
 
 namespace analysis {
 namespace {
 
 // The least index in [0, count) that `reaches` accepts, or count when none
 // does; nothing when `stop` was requested. Indices are handed out in
-// increasing order and a worker quits only on an index at or above the least
-// accepted so far, so every index below the answer has been calculated.
+// increasing order and one at or above the least accepted so far is skipped,
+// so every index below the answer has been calculated.
 template <class Accepts>
 std::optional<long long> FirstAccepted(long long count, const std::stop_token& stop,
                                        const Accepts& accepts) {
-  std::atomic<long long> next{0};
   std::atomic<long long> first{count};
-  const auto work = [&] {
-    while (!stop.stop_requested()) {
-      const long long index = next++;
-      if (index >= first) return;
-      if (!accepts(index)) continue;
-      long long least = first;
-      while (index < least && !first.compare_exchange_weak(least, index)) {
-      }
-    }
-  };
-  const long long hardware = std::max(1U, std::thread::hardware_concurrency());
-  {
-    std::vector<std::jthread> workers;
-    for (long long i = 1; i < std::min(hardware, count); ++i) workers.emplace_back(work);
-    work();
-  }
+  Workers().ForEach(
+      static_cast<std::size_t>(count),
+      [&](std::size_t at) {
+        const auto index = static_cast<long long>(at);
+        if (index >= first) return;
+        if (!accepts(index)) return;
+        long long least = first;
+        while (index < least && !first.compare_exchange_weak(least, index)) {
+        }
+      },
+      stop);
   if (stop.stop_requested()) return std::nullopt;
   return first.load();
 }

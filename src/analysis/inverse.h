@@ -5,7 +5,7 @@
 // either under this model, so the searches calculate every candidate in
 // increasing order up to the first that reaches the target, never assuming
 // that a point beyond a failing one fails too. The candidates are calculated
-// on several threads; the answer is the least reaching one all the same.
+// on the program's workers; the answer is the least reaching one all the same.
 
 #include <optional>
 #include <stop_token>

@@ -244,10 +244,8 @@ TBatchForm::TBatchForm() {
   emit CutEdit->editingFinished();
 }
 
-TBatchForm::~TBatchForm() {
-  // The worker must not post to a window that is going.
-  worker_ = {};
-}
+// The job's helper drops whatever the run still hands over.
+TBatchForm::~TBatchForm() = default;
 
 commands::BatchTexts TBatchForm::Texts() const {
   const auto text = [](const QLineEdit* edit) { return edit->text().toStdString(); };
@@ -277,8 +275,6 @@ void TBatchForm::TakeMainClick() {
 void TBatchForm::StartClick() {
   const analysis::BatchInputs inputs = commands::ParseBatchTexts(Texts());
   cutThreshold_ = numtext::StrToFloat(CutEdit->text().toStdString());
-  const std::uint64_t request = ++request_;
-  running_ = true;
   StopButton->setEnabled(true);
   StopLabel->setText("Считаю…");
   // The run before is no longer what the fields say: it goes, and the
@@ -291,23 +287,19 @@ void TBatchForm::StartClick() {
   ShowMoment();
   RunLabel->setText("Считаю для: " + QString::fromStdString(commands::RunInputsText(inputs)));
   // A new run stops the one before; its rows are not shown.
-  worker_ = std::jthread([this, request, inputs](std::stop_token stop) {
+  worker_.Start([this, inputs](std::stop_token stop, const widgets::TBackgroundJob::THandOver& handOver) {
     int rows = 0;
     const analysis::BatchRun run = analysis::RunBatch(
         inputs,
-        [this, request, &rows](const analysis::BatchRow& row) {
-          if (++rows % kProgressEvery == 0) {
-            QMetaObject::invokeMethod(this, [this, request, row] { ShowProgress(request, row); },
-                                      Qt::QueuedConnection);
-          }
-          return true;
+        [this, &rows, &handOver](const analysis::BatchRow& row) {
+          if (++rows % kProgressEvery == 0) handOver([this, row] { ShowProgress(row); });
         },
         stop);
-    QMetaObject::invokeMethod(this, [this, request, run] { ShowRun(request, run); }, Qt::QueuedConnection);
+    handOver.Last([this, run] { ShowRun(run); });
   });
 }
 
-void TBatchForm::StopClick() { worker_.request_stop(); }
+void TBatchForm::StopClick() { worker_.RequestStop(); }
 
 void TBatchForm::closeEvent(QCloseEvent* event) {
   // A run nobody watches is not worth its processor time: it stops as
@@ -316,16 +308,13 @@ void TBatchForm::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
 }
 
-void TBatchForm::ShowProgress(std::uint64_t request, const analysis::BatchRow& row) {
-  if (request != request_) return;
+void TBatchForm::ShowProgress(const analysis::BatchRow& row) {
   moment_ = row;
   ShowMoment();
 }
 
-void TBatchForm::ShowRun(std::uint64_t request, const analysis::BatchRun& run) {
-  if (request != request_) return;
+void TBatchForm::ShowRun(const analysis::BatchRun& run) {
   run_ = run;
-  running_ = false;
   StopButton->setEnabled(false);
   StopLabel->setText(QString::fromStdString(commands::BatchStopText(run)));
   RunLabel->setText("Показано для: " + QString::fromStdString(commands::RunInputsText(run.inputs)));

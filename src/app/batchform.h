@@ -1,13 +1,12 @@
 #pragma once
 
 #include <QWidget>
-#include <cstdint>
 #include <optional>
-#include <thread>
 
 #include "analysis/batchrun.h"
 #include "commands/batchtexts.h"
 #include "model/column.h"
+#include "widgets/backgroundjob.h"
 #include "widgets/exportactions.h"
 
 class QComboBox;
@@ -25,7 +24,7 @@ namespace app {
 
 // "Перегонка по времени": one charge of the still distilled over time, the
 // column calculated at the still's strength of each moment. The run goes
-// on a thread of its own: the window shows how far it has come, can stop it
+// on the program's workers: the window shows how far it has come, can stop it
 // and never waits for it. The inputs are the window's own: the main
 // window's are copied into them when the window first opens and when the
 // user asks, never behind the user's back.
@@ -52,7 +51,7 @@ class TBatchForm : public QWidget {
   void StopClick();
 
   commands::BatchTexts Texts() const;
-  bool Busy() const { return running_; }
+  bool Busy() const { return worker_.Running(); }
   const analysis::BatchRun& LastRun() const { return run_; }
 
   QLineEdit* ChargeEdit;
@@ -84,8 +83,8 @@ class TBatchForm : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void ShowProgress(std::uint64_t request, const analysis::BatchRow& row);
-  void ShowRun(std::uint64_t request, const analysis::BatchRun& run);
+  void ShowProgress(const analysis::BatchRow& row);
+  void ShowRun(const analysis::BatchRun& run);
   void ShowMoment();
   void ShowCuts();
   void DrawRun();
@@ -103,9 +102,7 @@ class TBatchForm : public QWidget {
   chart::TLineSeries* product_;
   analysis::BatchRun run_;
   long double cutThreshold_ = 70.0L;
-  std::uint64_t request_ = 0;
-  bool running_ = false;
-  std::jthread worker_;
+  widgets::TBackgroundJob worker_{*this};
 };
 
 }  // namespace app

@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "analysis/inverse.h"
+#include "analysis/studypool.h"
 #include "chart/chartwidget.h"
 #include "cli/studycommand.h"
 #include "commands/analysistexts.h"
@@ -206,11 +207,8 @@ TStudyForm::TStudyForm() {
   widgets::RememberWindow(*this, QStringLiteral("study"));
 }
 
-TStudyForm::~TStudyForm() {
-  // No worker may post to the window once it begins to go.
-  pool_.Cancel();
-  search_ = {};
-}
+// The jobs' helpers drop whatever the jobs still hand over.
+TStudyForm::~TStudyForm() = default;
 
 void TStudyForm::ShowInputs(const model::ColumnInputs& inputs) {
   inputs_ = inputs;
@@ -278,36 +276,30 @@ void TStudyForm::StartClick() {
   Export.SetEnabled(false);
   NotesLabel->clear();
   StatusLine->clear();
-  studyRunning_ = true;
+  // The workers hand over each line they finish; lines of an earlier
+  // request that are still on their way are dropped.
+  study_.Start([this, study](std::stop_token stop, const widgets::TBackgroundJob::THandOver& handOver) {
+    const bool finished = analysis::CalculateStudy(
+        analysis::Workers(), study,
+        [this, &handOver](int index, const analysis::StudyLine& line) {
+          handOver([this, index, line] { ShowLine(index, line); });
+        },
+        stop);
+    if (finished) handOver.Last([this] { StudyFinished(); });
+  });
   CancelButton->setEnabled(true);
   ShowProgress();
   DescribeCharts();
-  // The workers post what they finish; lines of an earlier request that are
-  // still on their way are recognised by their number and dropped.
-  const std::uint64_t request = ++studyRequest_;
-  pool_.Start(
-      study,
-      [this, request](int index, const analysis::StudyLine& line) {
-        QMetaObject::invokeMethod(this, [this, request, index, line] { ShowLine(request, index, line); },
-                                  Qt::QueuedConnection);
-      },
-      [this, request] {
-        QMetaObject::invokeMethod(this, [this, request] { StudyFinished(request); },
-                                  Qt::QueuedConnection);
-      });
 }
 
 void TStudyForm::CancelClick() {
-  if (!studyRunning_) return;
-  pool_.Cancel();
-  ++studyRequest_;
-  studyRunning_ = false;
+  if (!study_.Running()) return;
+  study_.Cancel();
   CancelButton->setEnabled(false);
   ShowProgress();
 }
 
-void TStudyForm::ShowLine(std::uint64_t request, int index, const analysis::StudyLine& line) {
-  if (request != studyRequest_) return;
+void TStudyForm::ShowLine(int index, const analysis::StudyLine& line) {
   lines_[static_cast<std::size_t>(index)] = line;
   mainStudy_->ShowLine(index, line);
   secondStudy_->ShowLine(index, line);
@@ -315,9 +307,7 @@ void TStudyForm::ShowLine(std::uint64_t request, int index, const analysis::Stud
   ShowProgress();
 }
 
-void TStudyForm::StudyFinished(std::uint64_t request) {
-  if (request != studyRequest_) return;
-  studyRunning_ = false;
+void TStudyForm::StudyFinished() {
   CancelButton->setEnabled(false);
   Export.SetEnabled(true);
   ShowProgress();
@@ -326,7 +316,7 @@ void TStudyForm::StudyFinished(std::uint64_t request) {
 void TStudyForm::ShowProgress() {
   const auto done = std::count_if(lines_.begin(), lines_.end(), [](const auto& line) { return line.has_value(); });
   const QString count = QString("%1 из %2").arg(done).arg(lines_.size());
-  if (studyRunning_) {
+  if (study_.Running()) {
     ProgressLabel->setText("Считаю… готово линий: " + count);
   } else if (done < static_cast<std::ptrdiff_t>(lines_.size())) {
     ProgressLabel->setText("Остановлено, готово линий: " + count);
@@ -371,10 +361,9 @@ void TStudyForm::FindClick() {
   const analysis::RefluxRange range = TypedRefluxEnds();
   RefluxAnswer->setText(QString::fromStdString("Для " + targetText + ": ищу…"));
   TrayAnswer->clear();
-  searchRunning_ = true;
-  const std::uint64_t request = ++searchRequest_;
   // A new search stops the one before; its answers are not shown.
-  search_ = std::jthread([this, request, inputs, range, target, targetText](std::stop_token stop) {
+  search_.Start([this, inputs, range, target, targetText](std::stop_token stop,
+                                                          const widgets::TBackgroundJob::THandOver& handOver) {
     std::string reflux;
     try {
       const std::optional<analysis::RefluxAnswer> answer =
@@ -387,31 +376,26 @@ void TStudyForm::FindClick() {
     const std::optional<analysis::TrayAnswer> trays = analysis::LeastTrayCount(inputs, target, stop);
     if (!trays) return;
     const std::string trayText = TrayText(targetText, *trays, inputs.reflux.Ratio());
-    QMetaObject::invokeMethod(this, [this, request, reflux, trayText] { ShowAnswers(request, reflux, trayText); },
-                              Qt::QueuedConnection);
+    handOver.Last([this, reflux, trayText] { ShowAnswers(reflux, trayText); });
   });
 }
 
-void TStudyForm::ShowAnswers(std::uint64_t request, const std::string& reflux, const std::string& trays) {
-  if (request != searchRequest_) return;
+void TStudyForm::ShowAnswers(const std::string& reflux, const std::string& trays) {
   RefluxAnswer->setText(QString::fromStdString(reflux));
   TrayAnswer->setText(QString::fromStdString(trays));
-  searchRunning_ = false;
 }
 
 void TStudyForm::StopSearch() {
-  search_.request_stop();
-  if (!searchRunning_) return;
-  ++searchRequest_;
-  searchRunning_ = false;
+  if (!search_.Running()) return;
+  search_.Cancel();
   RefluxAnswer->clear();
   TrayAnswer->clear();
 }
 
 void TStudyForm::closeEvent(QCloseEvent* event) {
   // A closed window's study and search are not worth their processor time:
-  // the pool and the search stop, and what they still post is dropped by
-  // its request number. Opening the window again starts a new study.
+  // the study and the search stop, and what they still hand over is
+  // dropped. Opening the window again starts a new study.
   CancelClick();
   StopSearch();
   QWidget::closeEvent(event);

@@ -1,15 +1,14 @@
 #pragma once
 
 #include <QWidget>
-#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include "analysis/studypool.h"
+#include "analysis/study.h"
 #include "model/column.h"
+#include "widgets/backgroundjob.h"
 #include "widgets/exportactions.h"
 #include "widgets/studychart.h"
 
@@ -30,9 +29,9 @@ namespace app {
 // tray count and reflux ratio are those of the main window's last
 // calculation, handed over as it is made; the window never reads the main
 // window's fields, so its charts always belong to a result the user has
-// seen. The calculations run on a pool of threads and each line is drawn as
-// it finishes; a new request cancels the running one, so the window never
-// waits for them.
+// seen. The calculations run on the program's workers and each line is
+// drawn as it finishes; a new request cancels the running one, so the
+// window never waits for them.
 class TStudyForm : public QWidget {
   Q_OBJECT
 
@@ -55,7 +54,7 @@ class TStudyForm : public QWidget {
   void FindClick();
 
   // Whether a study or a search is still running.
-  bool Busy() const { return studyRunning_ || searchRunning_; }
+  bool Busy() const { return study_.Running() || search_.Running(); }
   const widgets::TStudyChart& MainStudy() const { return *mainStudy_; }
   const widgets::TStudyChart& SecondStudy() const { return *secondStudy_; }
   // The finished study as the command line's --study writes it.
@@ -94,27 +93,23 @@ class TStudyForm : public QWidget {
   model::StrengthUnit ShownUnit() const;
   // Return runs what the focused control belongs to.
   void ReturnPressed();
-  void ShowLine(std::uint64_t request, int index, const analysis::StudyLine& line);
-  void StudyFinished(std::uint64_t request);
+  void ShowLine(int index, const analysis::StudyLine& line);
+  void StudyFinished();
   void ShowProgress();
   void StopSearch();
-  void ShowAnswers(std::uint64_t request, const std::string& reflux, const std::string& trays);
+  void ShowAnswers(const std::string& reflux, const std::string& trays);
   void ShowNotes();
   void DescribeCharts();
 
   std::optional<model::ColumnInputs> inputs_;
   std::unique_ptr<widgets::TStudyChart> mainStudy_;
   std::unique_ptr<widgets::TStudyChart> secondStudy_;
-  analysis::TStudyPool pool_;
-  std::uint64_t studyRequest_ = 0;
-  bool studyRunning_ = false;
+  widgets::TBackgroundJob study_{*this};
   // The tray counts of the study shown, and its lines in their order, each
   // once it is done.
   std::vector<int> traycounts_;
   std::vector<std::optional<analysis::StudyLine>> lines_;
-  std::uint64_t searchRequest_ = 0;
-  bool searchRunning_ = false;
-  std::jthread search_;
+  widgets::TBackgroundJob search_{*this};
 };
 
 }  // namespace app

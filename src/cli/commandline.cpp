@@ -299,7 +299,7 @@ analysis::Study StudyOf(const CommandLine& line) {
 std::vector<analysis::StudyLine> StudyLines(const analysis::Study& study, std::ostream* progress) {
   TProgressLine shown(progress);
   const auto lines = static_cast<long double>(study.traycounts.size());
-  return analysis::RunStudy(study, 0, [&](int done) { shown.Show(done / lines); });
+  return analysis::RunStudy(study, analysis::Workers(), [&](int done) { shown.Show(done / lines); });
 }
 
 int RunStudyCsv(const CommandLine& line, std::ostream& out, std::ostream& err, std::ostream* progress) {
@@ -337,10 +337,8 @@ int RunBatchCsv(const CommandLine& line, std::ostream& out, std::ostream& err, s
   try {
     const analysis::BatchInputs inputs = commands::ParseBatchTexts(line.batch);
     TProgressLine shown(progress);
-    run = analysis::RunBatch(inputs, [&](const analysis::BatchRow& row) {
-      shown.Show(commands::RunShare(inputs, row));
-      return true;
-    });
+    run = analysis::RunBatch(inputs,
+                             [&](const analysis::BatchRow& row) { shown.Show(commands::RunShare(inputs, row)); });
   } catch (const std::exception& e) {
     err << commands::ErrorBoxText(commands::ErrorMessage(e)) << '\n';
     return 1;

@@ -171,7 +171,9 @@ TEST(BatchRun, FailuresCancelsAndUnusualInputs) {
   const BatchRun failed = RunBatch({.traycount = 101});
   EXPECT_EQ(std::pair(failed.stop, failed.failure), std::pair(BatchStop::kFailed, std::string("Кол-во тарелок не может быть больше 100")));
   int seen = 0;
-  const BatchRun stopped = RunBatch({.chargepercent = 10}, [&seen](const BatchRow&) { return ++seen < 3; });
+  std::stop_source stop;
+  const BatchRun stopped = RunBatch(
+      {.chargepercent = 10}, [&](const BatchRow&) { if (++seen == 3) stop.request_stop(); }, stop.get_token());
   EXPECT_EQ(stopped.rows.size(), 3u);
   EXPECT_EQ(stopped.stop, BatchStop::kCancelled);
   // No power, no ethanol, pure ethanol, a huge power.

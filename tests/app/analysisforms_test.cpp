@@ -63,7 +63,7 @@ TEST_F(AnalysisFormTest, StudyDrawsTheLinesOfTheMainWindowsInputs) {
   Calculate({"1500", "5", "7", "4"});
   TStudyForm& study = OpenStudy();
   EXPECT_EQ(study.TraysEdit->text(), "1 2 5 10 20 40 7");
-  const std::vector<analysis::StudyLine> lines = analysis::RunStudy({1500, model::Strength::FromFraction(0.05L), {1, 2, 5, 7, 10, 20, 40}, {}}, 1);
+  const std::vector<analysis::StudyLine> lines = analysis::RunStudy({1500, model::Strength::FromFraction(0.05L), {1, 2, 5, 7, 10, 20, 40}, {}});
   const auto shown = Lines(*study.MainChart);
   ASSERT_EQ(shown.size(), lines.size());
   for (std::size_t l = 0; l < lines.size(); ++l) {
@@ -156,7 +156,7 @@ TEST_F(AnalysisFormTest, StudyFollowsTheMainWindowsCalculationsAndExportsThem) {
   EXPECT_TRUE(Lines(*study.MainChart).empty() && study.RefluxAnswer->text() + study.TrayAnswer->text() == "");
   ASSERT_TRUE(test::WaitUntil([&] { return !study.Busy(); }));
   std::ostringstream studyCsv, batchCsv;
-  cli::WriteStudyCsv(studyCsv, analysis::RunStudy({1000, model::Strength::FromFraction(0.1L), {20}, {}}, 1));
+  cli::WriteStudyCsv(studyCsv, analysis::RunStudy({1000, model::Strength::FromFraction(0.1L), {20}, {}}));
   test::Named<QAction>(form, "batchAction")->trigger();
   TBatchForm& batch = *form.BatchWindow();
   batch.HoursEdit->setText("1");
