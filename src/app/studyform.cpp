@@ -42,20 +42,6 @@ std::string Join(const std::vector<std::string>& lines) {
   return text;
 }
 
-// Each answer names the target it answers, so that one left from an earlier
-// target cannot pass for the current one.
-std::string RefluxText(const std::string& target, const analysis::RefluxAnswer& answer, int traycount) {
-  const std::string question = "Для " + target + " при N = " + std::to_string(traycount) + ": ";
-  if (!answer.reached) return question + commands::UnreachableText(answer.reason);
-  return question + "флегмовое число не меньше " + numtext::FormatFloat("0.00", answer.refluxratio);
-}
-
-std::string TrayText(const std::string& target, const analysis::TrayAnswer& answer, long double refluxratio) {
-  const std::string question = "Для " + target + " при ФЧ = " + numtext::FormatFloat("0.##", refluxratio) + ": ";
-  if (!answer.reached) return question + commands::UnreachableText(answer.reason);
-  return question + "тарелок не меньше " + std::to_string(answer.traycount);
-}
-
 QLabel* WrappedLabel(QWidget* parent, const QString& accessibleName) {
   QLabel* label = widgets::PlainLabel(parent);
   label->setWordWrap(true);
@@ -352,8 +338,7 @@ void TStudyForm::FindClick() {
   if (!inputs_) return;
   const model::ColumnInputs inputs = *inputs_;
   const long double typed = numtext::StrToFloat(TargetEdit->text().toStdString());
-  const std::string targetText = numtext::FormatFloat("0.##", typed) +
-                                 (ShownUnit() == model::StrengthUnit::kVolume ? " %об." : " %");
+  const std::string targetText = commands::TargetText(typed, ShownUnit());
   // The searches compare strengths by mass, as the model computes them.
   const long double target = ShownUnit() == model::StrengthUnit::kVolume
                                  ? model::StrengthsFrom(typed, model::StrengthUnit::kVolume).masspercent
@@ -369,13 +354,13 @@ void TStudyForm::FindClick() {
       const std::optional<analysis::RefluxAnswer> answer =
           analysis::LeastRefluxRatio(inputs, range, target, stop);
       if (!answer) return;
-      reflux = RefluxText(targetText, *answer, inputs.traycount);
+      reflux = commands::RefluxAnswerText(targetText, *answer, inputs.traycount);
     } catch (const runtime::Exception& error) {
       reflux = "Для " + targetText + ": " + commands::ErrorMessage(error);
     }
     const std::optional<analysis::TrayAnswer> trays = analysis::LeastTrayCount(inputs, target, stop);
     if (!trays) return;
-    const std::string trayText = TrayText(targetText, *trays, inputs.reflux.Ratio());
+    const std::string trayText = commands::TrayAnswerText(targetText, *trays, inputs.reflux.Ratio());
     handOver.Last([this, reflux, trayText] { ShowAnswers(reflux, trayText); });
   });
 }

@@ -158,4 +158,20 @@ std::string XyNoteText(const analysis::XyDiagram& diagram) {
   return note.empty() ? note : note + ".";
 }
 
+std::string TargetText(long double typed, model::StrengthUnit unit) {
+  return numtext::FormatFloat("0.##", typed) + (unit == model::StrengthUnit::kVolume ? " %об." : " %");
+}
+
+std::string RefluxAnswerText(const std::string& target, const analysis::RefluxAnswer& answer, int traycount) {
+  const std::string question = "Для " + target + " при N = " + std::to_string(traycount) + ": ";
+  if (!answer.reached) return question + UnreachableText(answer.reason);
+  return question + "флегмовое число не меньше " + numtext::FormatFloat("0.00", answer.refluxratio);
+}
+
+std::string TrayAnswerText(const std::string& target, const analysis::TrayAnswer& answer, long double refluxratio) {
+  const std::string question = "Для " + target + " при ФЧ = " + numtext::FormatFloat("0.##", refluxratio) + ": ";
+  if (!answer.reached) return question + UnreachableText(answer.reason);
+  return question + "тарелок не меньше " + std::to_string(answer.traycount);
+}
+
 }  // namespace commands

@@ -10,6 +10,7 @@
 #include "analysis/inverse.h"
 #include "analysis/study.h"
 #include "analysis/xydiagram.h"
+#include "model/strengthunits.h"
 
 namespace commands {
 
@@ -31,6 +32,16 @@ std::string BatchRefusalText(analysis::BatchRefusal refusal);
 // Why a search found no answer: "Крепость 80,00 % с 20 тарелками не
 // достигается ни при каком флегмовом числе от 0 до 16,716" and the like.
 std::string UnreachableText(const analysis::Unreachable& reason);
+
+// A search's target as its answers name it: "85 %", or "85 %об." when it
+// was typed by volume.
+std::string TargetText(long double typed, model::StrengthUnit unit);
+
+// The answers of the two searches, each naming the target it answers, so that
+// one left from an earlier target cannot pass for the current one: "Для 85 %
+// при N = 10: флегмовое число не меньше 3.34".
+std::string RefluxAnswerText(const std::string& target, const analysis::RefluxAnswer& answer, int traycount);
+std::string TrayAnswerText(const std::string& target, const analysis::TrayAnswer& answer, long double refluxratio);
 
 // Why the run stopped: the failure's message for kFailed.
 std::string BatchStopText(const analysis::BatchRun& run);
