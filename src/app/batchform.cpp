@@ -104,144 +104,164 @@ TBatchForm::TBatchForm() {
 
   auto* fields = new QGridLayout;
   const FieldRow inputs[] = {
-      {"&Загрузка куба", &ChargeEdit, "кг", "Загрузка куба, кг", "Масса жидкости, залитой в куб"},
-      {"&Крепость загрузки", &StrengthEdit, "%масс", "Крепость загрузки, % по массе",
+      {"&Загрузка куба", &chargeEdit_, "кг", "Загрузка куба, кг", "Масса жидкости, залитой в куб"},
+      {"&Крепость загрузки", &chargeStrengthEdit_, "%масс", "Крепость загрузки, % по массе",
        "Крепость жидкости, залитой в куб, % по массе"},
-      {"&Мощность", &PowerEdit, "Вт", "Мощность, Вт", "Мощность нагрева куба"},
-      {"Кол-во &тарелок", &TraysEdit, "", "Количество тарелок", "Число теоретических тарелок колонны"},
-      {"&Флегмовое число", &RefluxEdit, "", "Флегмовое число", "Отношение флегмы к отбору"},
-      {"&Шаг по времени", &StepEdit, "мин", "Шаг по времени, мин", "Время между строками расчёта"},
+      {"&Мощность", &powerEdit_, "Вт", "Мощность, Вт", "Мощность нагрева куба"},
+      {"Кол-во &тарелок", &traysEdit_, "", "Количество тарелок", "Число теоретических тарелок колонны"},
+      {"&Флегмовое число", &refluxEdit_, "", "Флегмовое число", "Отношение флегмы к отбору"},
+      {"&Шаг по времени", &timeStepEdit_, "мин", "Шаг по времени, мин", "Время между строками расчёта"},
   };
   for (const FieldRow& row : inputs) AddFieldRow(this, *fields, row);
   fields->addWidget(widgets::PlainLabel(this, "Остановить, когда:"), fields->rowCount(), 0, 1, 3);
   const FieldRow stops[] = {
-      {"крепость &отбора ниже", &StopTopEdit, "%масс", "Остановить, когда крепость отбора ниже, % по массе",
+      {"крепость &отбора ниже", &stopTopEdit_, "%масс", "Остановить, когда крепость отбора ниже, % по массе",
        "0 — не останавливать по крепости отбора", 8},
-      {"крепость в к&убе ниже", &StopStillEdit, "%масс", "Остановить, когда крепость в кубе ниже, % по массе",
+      {"крепость в к&убе ниже", &stopStillEdit_, "%масс", "Остановить, когда крепость в кубе ниже, % по массе",
        "Перегонка кончается, когда крепость в кубе опускается ниже", 8},
-      {"&прошло", &HoursEdit, "ч", "Остановить, когда прошло, ч", "Наибольшая длительность перегонки", 8},
+      {"&прошло", &stopHoursEdit_, "ч", "Остановить, когда прошло, ч", "Наибольшая длительность перегонки", 8},
   };
   for (const FieldRow& row : stops) AddFieldRow(this, *fields, row);
+  chargeEdit_->setObjectName("chargeEdit");
+  chargeStrengthEdit_->setObjectName("chargeStrengthEdit");
+  powerEdit_->setObjectName("powerEdit");
+  traysEdit_->setObjectName("traysEdit");
+  refluxEdit_->setObjectName("refluxEdit");
+  timeStepEdit_->setObjectName("timeStepEdit");
+  stopTopEdit_->setObjectName("stopTopEdit");
+  stopStillEdit_->setObjectName("stopStillEdit");
+  stopHoursEdit_->setObjectName("stopHoursEdit");
   // The defaults, shown with the user's decimal separator. Those of the
   // column are the main window's defaults too, until a calculation there
   // gives others.
   const analysis::BatchInputs defaults;
-  ChargeEdit->setText(widgets::NumberText("0.##", defaults.chargekg));
-  StrengthEdit->setText(widgets::NumberText("0.##", defaults.chargepercent));
-  PowerEdit->setText(QString::fromStdString(numtext::IntToStr(defaults.power)));
-  TraysEdit->setText(QString::fromStdString(numtext::IntToStr(defaults.traycount)));
-  RefluxEdit->setText(widgets::NumberText("0.##", defaults.refluxratio));
-  StepEdit->setText(widgets::NumberText("0.##", defaults.stepminutes));
-  StopTopEdit->setText(widgets::NumberText("0.##", defaults.stoptoppercent));
-  StopStillEdit->setText(widgets::NumberText("0.##", defaults.stopstillpercent));
-  HoursEdit->setText(widgets::NumberText("0.##", defaults.hours));
+  chargeEdit_->setText(widgets::NumberText("0.##", defaults.chargekg));
+  chargeStrengthEdit_->setText(widgets::NumberText("0.##", defaults.chargepercent));
+  powerEdit_->setText(QString::fromStdString(numtext::IntToStr(defaults.power)));
+  traysEdit_->setText(QString::fromStdString(numtext::IntToStr(defaults.traycount)));
+  refluxEdit_->setText(widgets::NumberText("0.##", defaults.refluxratio));
+  timeStepEdit_->setText(widgets::NumberText("0.##", defaults.stepminutes));
+  stopTopEdit_->setText(widgets::NumberText("0.##", defaults.stoptoppercent));
+  stopStillEdit_->setText(widgets::NumberText("0.##", defaults.stopstillpercent));
+  stopHoursEdit_->setText(widgets::NumberText("0.##", defaults.hours));
 
-  TakeButton = Button(this, "Взять из &главного окна", "Взять из главного окна");
-  TakeButton->setToolTip("Крепость, мощность, тарелки и флегмовое число\nпоследнего расчёта главного окна");
-  TakeButton->setEnabled(false);
-  StartButton = Button(this, "&Рассчитать", "Рассчитать");
-  StopButton = Button(this, "Ост&ановить", "Остановить");
-  StopButton->setEnabled(false);
+  takeMainButton_ = Button(this, "Взять из &главного окна", "Взять из главного окна");
+  takeMainButton_->setObjectName("takeMainButton");
+  takeMainButton_->setToolTip("Крепость, мощность, тарелки и флегмовое число\nпоследнего расчёта главного окна");
+  takeMainButton_->setEnabled(false);
+  startButton_ = Button(this, "&Рассчитать", "Рассчитать");
+  startButton_->setObjectName("startButton");
+  stopButton_ = Button(this, "Ост&ановить", "Остановить");
+  stopButton_->setObjectName("stopButton");
+  stopButton_->setEnabled(false);
   auto* runButtons = new QHBoxLayout;
-  runButtons->addWidget(StartButton);
-  runButtons->addWidget(StopButton);
+  runButtons->addWidget(startButton_);
+  runButtons->addWidget(stopButton_);
 
-  StrengthUnitBox = new QComboBox(this);
-  StrengthUnitBox->addItems({"%масс", "%об."});
-  StrengthUnitBox->setAccessibleName("Единицы крепости");
-  StrengthUnitBox->setToolTip("Крепость на графике и в таблице: по массе или по объёму");
+  strengthUnitBox_ = new QComboBox(this);
+  strengthUnitBox_->setObjectName("strengthUnitBox");
+  strengthUnitBox_->addItems({"%масс", "%об."});
+  strengthUnitBox_->setAccessibleName("Единицы крепости");
+  strengthUnitBox_->setToolTip("Крепость на графике и в таблице: по массе или по объёму");
   auto* unitLabel = new QLabel("&Единицы крепости", this);
-  unitLabel->setBuddy(StrengthUnitBox);
+  unitLabel->setBuddy(strengthUnitBox_);
   auto* unitRow = new QHBoxLayout;
   unitRow->addWidget(unitLabel);
-  unitRow->addWidget(StrengthUnitBox);
+  unitRow->addWidget(strengthUnitBox_);
 
-  ProgressLabel = widgets::PlainLabel(this, "");
-  ProgressLabel->setAccessibleName("Ход перегонки");
-  StopLabel = widgets::PlainLabel(this, "");
-  StopLabel->setWordWrap(true);
-  StopLabel->setAccessibleName("Чем кончилась перегонка");
+  progressLabel_ = widgets::PlainLabel(this, "");
+  progressLabel_->setObjectName("progressLabel");
+  progressLabel_->setAccessibleName("Ход перегонки");
+  stopLabel_ = widgets::PlainLabel(this, "");
+  stopLabel_->setObjectName("stopLabel");
+  stopLabel_->setWordWrap(true);
+  stopLabel_->setAccessibleName("Чем кончилась перегонка");
 
   auto* cutRow = new QGridLayout;
   AddFieldRow(this, *cutRow,
-              {"&Своя граница отбора", &CutEdit, "%масс", "Своя граница отбора, % по массе",
+              {"&Своя граница отбора", &cutThresholdEdit_, "%масс", "Своя граница отбора, % по массе",
                "Последняя строка таблицы: отбор, пока крепость отбора не ниже этой границы"});
-  CutEdit->setText(widgets::NumberText("0", cutThreshold_));
-  CutTable = new QTableWidget(4, 5, this);
-  CutTable->verticalHeader()->hide();
-  CutTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  CutTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  CutTable->setAccessibleName("Отборы по границам крепости");
-  CutTable->setToolTip("Сколько продукта и какой крепости соберётся, пока крепость отбора\n"
+  cutThresholdEdit_->setObjectName("cutThresholdEdit");
+  cutThresholdEdit_->setText(widgets::NumberText("0", cutThreshold_));
+  cutTable_ = new QTableWidget(4, 5, this);
+  cutTable_->setObjectName("cutTable");
+  cutTable_->verticalHeader()->hide();
+  cutTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  cutTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  cutTable_->setAccessibleName("Отборы по границам крепости");
+  cutTable_->setToolTip("Сколько продукта и какой крепости соберётся, пока крепость отбора\n"
                        "не ниже границы, и за какое время; литры — при 20 °C");
 
   auto* left = new QVBoxLayout;
   left->addLayout(fields);
-  left->addWidget(TakeButton);
+  left->addWidget(takeMainButton_);
   left->addLayout(runButtons);
   left->addLayout(unitRow);
-  left->addWidget(ProgressLabel);
-  left->addWidget(StopLabel);
+  left->addWidget(progressLabel_);
+  left->addWidget(stopLabel_);
   left->addLayout(cutRow);
-  left->addWidget(CutTable, 1);
+  left->addWidget(cutTable_, 1);
 
-  RunLabel = widgets::PlainLabel(this, "Перегонка ещё не рассчитана");
-  RunLabel->setWordWrap(true);
-  RunLabel->setAccessibleName("Входные данные показанной перегонки");
-  StrengthChart = Chart(this, "Крепость, % — по времени, ч",
+  runLabel_ = widgets::PlainLabel(this, "Перегонка ещё не рассчитана");
+  runLabel_->setObjectName("runLabel");
+  runLabel_->setWordWrap(true);
+  runLabel_->setAccessibleName("Входные данные показанной перегонки");
+  strengthChart_ = Chart(this, "Крепость, % — по времени, ч",
                         "Крепость отбора, в кубе и средняя крепость собранного продукта по времени перегонки");
-  top_ = AddLine(*StrengthChart, "отбор", 0, 3);
-  still_ = AddLine(*StrengthChart, "куб", 1, 2);
-  mean_ = AddLine(*StrengthChart, "продукт, средняя", 2, 1);
-  TitleAxes(*StrengthChart, "крепость, %масс");
-  ProductChart = Chart(this, "Собранный продукт, кг — по времени, ч",
+  strengthChart_->setObjectName("strengthChart");
+  top_ = AddLine(*strengthChart_, "отбор", 0, 3);
+  still_ = AddLine(*strengthChart_, "куб", 1, 2);
+  mean_ = AddLine(*strengthChart_, "продукт, средняя", 2, 1);
+  TitleAxes(*strengthChart_, "крепость, %масс");
+  productChart_ = Chart(this, "Собранный продукт, кг — по времени, ч",
                        "Масса собранного продукта, кг, по времени перегонки");
-  product_ = AddLine(*ProductChart, "продукт", 4, 2);
-  TitleAxes(*ProductChart, "продукт, кг");
-  Export = widgets::MakeExportButtons(this, {{{StrengthChart, "&Крепость…", "stillwise-batch-strength.png"},
-                                     {ProductChart, "&Продукт…", "stillwise-batch-product.png"}},
-                                    [this] {
-                                      std::ostringstream csv;
-                                      analysis::WriteBatchCsv(csv, run_.rows);
-                                      return csv.str();
-                                    },
-                                    "Сохранить перегонку",
-                                    "stillwise-batch.csv"});
+  productChart_->setObjectName("productChart");
+  product_ = AddLine(*productChart_, "продукт", 4, 2);
+  TitleAxes(*productChart_, "продукт, кг");
+  exportButtons_ = widgets::MakeExportButtons(this, {{{strengthChart_, "&Крепость…", "stillwise-batch-strength.png"},
+                                             {productChart_, "&Продукт…", "stillwise-batch-product.png"}},
+                                            [this] {
+                                              std::ostringstream csv;
+                                              analysis::WriteBatchCsv(csv, run_.rows);
+                                              return csv.str();
+                                            },
+                                            "Сохранить перегонку",
+                                            "stillwise-batch.csv"});
   auto* exportRow = new QHBoxLayout;
-  for (QPushButton* button : {Export.picture, Export.csv, Export.copy}) exportRow->addWidget(button);
+  for (QPushButton* button : {exportButtons_.picture, exportButtons_.csv, exportButtons_.copy}) exportRow->addWidget(button);
   left->addLayout(exportRow);
   auto* right = new QVBoxLayout;
-  right->addWidget(RunLabel);
-  right->addWidget(StrengthChart, 330);
-  right->addWidget(ProductChart, 278);
+  right->addWidget(runLabel_);
+  right->addWidget(strengthChart_, 330);
+  right->addWidget(productChart_, 278);
 
   auto* window = new QHBoxLayout(this);
   window->addLayout(left);
   window->addLayout(right, 1);
   resize(888, 632);
 
-  connect(StrengthUnitBox, &QComboBox::currentIndexChanged, this, [this] {
+  connect(strengthUnitBox_, &QComboBox::currentIndexChanged, this, [this] {
     DrawRun();
     ShowCuts();
     ShowMoment();
   });
-  connect(TakeButton, &QPushButton::clicked, this, [this] { TakeMainClick(); });
-  connect(StartButton, &QPushButton::clicked, this, widgets::Guarded([this] { StartClick(); }));
-  connect(StopButton, &QPushButton::clicked, this, widgets::Guarded([this] { StopClick(); }));
+  connect(takeMainButton_, &QPushButton::clicked, this, [this] { TakeMainClicked(); });
+  connect(startButton_, &QPushButton::clicked, this, widgets::Guarded([this] { StartClicked(); }));
+  connect(stopButton_, &QPushButton::clicked, this, widgets::Guarded([this] { StopClicked(); }));
   // Return in a field runs the batch; in the cut's field it only applies the
   // threshold, as the cuts come from the run shown.
-  for (QLineEdit* edit : {ChargeEdit, StrengthEdit, PowerEdit, TraysEdit, RefluxEdit, StepEdit, StopTopEdit,
-                          StopStillEdit, HoursEdit}) {
-    connect(edit, &QLineEdit::returnPressed, this, widgets::Guarded([this] { StartClick(); }));
+  for (QLineEdit* edit : {chargeEdit_, chargeStrengthEdit_, powerEdit_, traysEdit_, refluxEdit_, timeStepEdit_, stopTopEdit_,
+                          stopStillEdit_, stopHoursEdit_}) {
+    connect(edit, &QLineEdit::returnPressed, this, widgets::Guarded([this] { StartClicked(); }));
   }
-  connect(CutEdit, &QLineEdit::editingFinished, this, widgets::Guarded([this] {
-            cutThreshold_ = numtext::StrToFloat(CutEdit->text().toStdString());
+  connect(cutThresholdEdit_, &QLineEdit::editingFinished, this, widgets::Guarded([this] {
+            cutThreshold_ = numtext::StrToFloat(cutThresholdEdit_->text().toStdString());
             ShowCuts();
           }));
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] { close(); });
   widgets::RememberWindow(*this, QStringLiteral("batch"));
   // A remembered cut threshold counts as typed.
-  emit CutEdit->editingFinished();
+  emit cutThresholdEdit_->editingFinished();
 }
 
 // The job's helper drops whatever the run still hands over.
@@ -249,43 +269,43 @@ TBatchForm::~TBatchForm() = default;
 
 commands::BatchTexts TBatchForm::Texts() const {
   const auto text = [](const QLineEdit* edit) { return edit->text().toStdString(); };
-  return {text(ChargeEdit), text(StrengthEdit), text(PowerEdit), text(TraysEdit), text(RefluxEdit),
-          text(StepEdit),   text(StopTopEdit),  text(StopStillEdit), text(HoursEdit)};
+  return {text(chargeEdit_), text(chargeStrengthEdit_), text(powerEdit_), text(traysEdit_), text(refluxEdit_),
+          text(timeStepEdit_),   text(stopTopEdit_),  text(stopStillEdit_), text(stopHoursEdit_)};
 }
 
 void TBatchForm::Open() {
-  if (!opened_) TakeMainClick();
+  if (!opened_) TakeMainClicked();
   opened_ = true;
   widgets::ShowInFront(*this);
 }
 
 void TBatchForm::MainCalculated(const model::ColumnResult& column) {
   mainTexts_ = commands::TextsOf(column.inputs);
-  TakeButton->setEnabled(true);
+  takeMainButton_->setEnabled(true);
 }
 
-void TBatchForm::TakeMainClick() {
+void TBatchForm::TakeMainClicked() {
   if (!mainTexts_) return;
-  StrengthEdit->setText(QString::fromStdString(mainTexts_->strength));
-  PowerEdit->setText(QString::fromStdString(mainTexts_->power));
-  TraysEdit->setText(QString::fromStdString(mainTexts_->trays));
-  RefluxEdit->setText(QString::fromStdString(mainTexts_->reflux));
+  chargeStrengthEdit_->setText(QString::fromStdString(mainTexts_->strength));
+  powerEdit_->setText(QString::fromStdString(mainTexts_->power));
+  traysEdit_->setText(QString::fromStdString(mainTexts_->trays));
+  refluxEdit_->setText(QString::fromStdString(mainTexts_->reflux));
 }
 
-void TBatchForm::StartClick() {
+void TBatchForm::StartClicked() {
   const analysis::BatchInputs inputs = commands::ParseBatchTexts(Texts());
-  cutThreshold_ = numtext::StrToFloat(CutEdit->text().toStdString());
-  StopButton->setEnabled(true);
-  StopLabel->setText("Считаю…");
+  cutThreshold_ = numtext::StrToFloat(cutThresholdEdit_->text().toStdString());
+  stopButton_->setEnabled(true);
+  stopLabel_->setText("Считаю…");
   // The run before is no longer what the fields say: it goes, and the
   // header names the inputs of the run under way.
   run_ = {};
   moment_.reset();
-  Export.SetEnabled(false);
+  exportButtons_.SetEnabled(false);
   DrawRun();
   ShowCuts();
   ShowMoment();
-  RunLabel->setText("Считаю для: " + QString::fromStdString(commands::RunInputsText(inputs)));
+  runLabel_->setText("Считаю для: " + QString::fromStdString(commands::RunInputsText(inputs)));
   // A new run stops the one before; its rows are not shown.
   worker_.Start([this, inputs](std::stop_token stop, const widgets::TBackgroundJob::THandOver& handOver) {
     int rows = 0;
@@ -299,12 +319,12 @@ void TBatchForm::StartClick() {
   });
 }
 
-void TBatchForm::StopClick() { worker_.RequestStop(); }
+void TBatchForm::StopClicked() { worker_.RequestStop(); }
 
 void TBatchForm::closeEvent(QCloseEvent* event) {
   // A run nobody watches is not worth its processor time: it stops as
   // "Остановить" stops it, keeping what was computed.
-  StopClick();
+  StopClicked();
   QWidget::closeEvent(event);
 }
 
@@ -315,12 +335,12 @@ void TBatchForm::ShowProgress(const analysis::BatchRow& row) {
 
 void TBatchForm::ShowRun(const analysis::BatchRun& run) {
   run_ = run;
-  StopButton->setEnabled(false);
-  StopLabel->setText(QString::fromStdString(commands::BatchStopText(run)));
-  RunLabel->setText("Показано для: " + QString::fromStdString(commands::RunInputsText(run.inputs)));
+  stopButton_->setEnabled(false);
+  stopLabel_->setText(QString::fromStdString(commands::BatchStopText(run)));
+  runLabel_->setText("Показано для: " + QString::fromStdString(commands::RunInputsText(run.inputs)));
   if (!run.rows.empty()) moment_ = run.rows.back();
   ShowMoment();
-  Export.SetEnabled(!run_.rows.empty());
+  exportButtons_.SetEnabled(!run_.rows.empty());
   DrawRun();
   ShowCuts();
 }
@@ -328,15 +348,15 @@ void TBatchForm::ShowRun(const analysis::BatchRun& run) {
 // The time simulated and the still's strength: how far a run has come is
 // known, how far it will go is not, so no share of it is shown.
 void TBatchForm::ShowMoment() {
-  ProgressLabel->setText(moment_ ? "Время " + widgets::NumberText("0.00", moment_->time_h) + " ч, в кубе " +
+  progressLabel_->setText(moment_ ? "Время " + widgets::NumberText("0.00", moment_->time_h) + " ч, в кубе " +
                                        widgets::NumberText("0.00", Shown(moment_->still_percent)) + " " + ShownUnit()
                                  : QString());
 }
 
-QString TBatchForm::ShownUnit() const { return StrengthUnitBox->currentIndex() == 1 ? "%об." : "%масс"; }
+QString TBatchForm::ShownUnit() const { return strengthUnitBox_->currentIndex() == 1 ? "%об." : "%масс"; }
 
 model::StrengthUnit TBatchForm::ShownStrengthUnit() const {
-  return StrengthUnitBox->currentIndex() == 1 ? model::StrengthUnit::kVolume : model::StrengthUnit::kMass;
+  return strengthUnitBox_->currentIndex() == 1 ? model::StrengthUnit::kVolume : model::StrengthUnit::kMass;
 }
 
 long double TBatchForm::Shown(long double masspercent) const {
@@ -344,11 +364,11 @@ long double TBatchForm::Shown(long double masspercent) const {
 }
 
 void TBatchForm::DrawRun() {
-  const bool byVolume = StrengthUnitBox->currentIndex() == 1;
+  const bool byVolume = strengthUnitBox_->currentIndex() == 1;
   const char* title = byVolume ? "Крепость, %об. — по времени, ч" : "Крепость, % — по времени, ч";
-  StrengthChart->Title.Text = {title};
-  StrengthChart->setAccessibleName(title);
-  StrengthChart->LeftAxis.Title = byVolume ? "крепость, %об." : "крепость, %масс";
+  strengthChart_->Title.Text = {title};
+  strengthChart_->setAccessibleName(title);
+  strengthChart_->LeftAxis.Title = byVolume ? "крепость, %об." : "крепость, %масс";
   const analysis::BatchRun& run = run_;
   for (chart::TLineSeries* line : {top_, still_, mean_, product_}) {
     line->BeginUpdate();
@@ -367,22 +387,22 @@ void TBatchForm::DrawRun() {
   // labels alone, the labels of fractions of an hour would overlap.
   const long double hours = run.rows.empty() ? 0 : run.rows.back().time_h;
   const double step = hours > 0 ? chart::NextNiceStep(static_cast<double>(hours / kTimeLabels)) : 0;
-  for (chart::TChart* chart : {StrengthChart, ProductChart}) chart->BottomAxis.SetIncrement(step);
-  StrengthChart->Invalidate();
+  for (chart::TChart* chart : {strengthChart_, productChart_}) chart->BottomAxis.SetIncrement(step);
+  strengthChart_->Invalidate();
 }
 
 void TBatchForm::ShowCuts() {
-  const QString unit = StrengthUnitBox->currentIndex() == 1 ? "%об." : "%";
-  CutTable->setHorizontalHeaderLabels({"Порог,\n" + unit, "Время,\nч", "Кг", "Литры", "Креп.,\n" + unit});
+  const QString unit = strengthUnitBox_->currentIndex() == 1 ? "%об." : "%";
+  cutTable_->setHorizontalHeaderLabels({"Порог,\n" + unit, "Время,\nч", "Кг", "Литры", "Креп.,\n" + unit});
   const std::vector<analysis::Cut> cuts = analysis::CutTable(run_, cutThreshold_);
-  CutTable->setRowCount(static_cast<int>(cuts.size()));
+  cutTable_->setRowCount(static_cast<int>(cuts.size()));
   for (std::size_t i = 0; i < cuts.size(); ++i) {
     const commands::CutRow row = commands::CutRowOf(cuts[i], run_, ShownStrengthUnit());
     for (int c = 0; c < 5; ++c) {
       auto* item = new QTableWidgetItem(run_.rows.empty() ? QString() : QString::fromStdString(row.cells[c]));
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       if (row.unfinished) item->setToolTip("Отбор не окончен: перегонка остановлена раньше");
-      CutTable->setItem(static_cast<int>(i), c, item);
+      cutTable_->setItem(static_cast<int>(i), c, item);
     }
   }
 }

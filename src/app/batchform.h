@@ -41,48 +41,24 @@ class TBatchForm : public QWidget {
   // Remembers the inputs of a calculation of the main window, the ones
   // "Взять из главного окна" takes.
   void MainCalculated(const model::ColumnResult& column);
-  // "Взять из главного окна": the strength, power, trays and reflux ratio of
-  // the main window's last calculation into the fields.
-  void TakeMainClick();
-  // "Рассчитать": reads the fields and starts the run, replacing one that
-  // runs. Input errors are thrown with their messages.
-  void StartClick();
-  // "Остановить": ends the run; what was computed stays.
-  void StopClick();
-
+  // The fields' texts, as "Рассчитать" reads them.
   commands::BatchTexts Texts() const;
   bool Busy() const { return worker_.Running(); }
   const analysis::BatchRun& LastRun() const { return run_; }
-
-  QLineEdit* ChargeEdit;
-  QLineEdit* StrengthEdit;
-  QLineEdit* PowerEdit;
-  QLineEdit* TraysEdit;
-  QLineEdit* RefluxEdit;
-  QLineEdit* StepEdit;
-  QLineEdit* StopTopEdit;
-  QLineEdit* StopStillEdit;
-  QLineEdit* HoursEdit;
-  QLineEdit* CutEdit;
-  QPushButton* TakeButton;
-  QPushButton* StartButton;
-  QPushButton* StopButton;
-  // Where the run has come to: its time and the still's strength.
-  QLabel* ProgressLabel;
-  // «%масс / %об.»: the unit of the strengths shown; inputs stay by mass.
-  QComboBox* StrengthUnitBox;
-  QLabel* StopLabel;
-  // Over the charts: the inputs of the run they show.
-  QLabel* RunLabel;
-  chart::TChart* StrengthChart;
-  chart::TChart* ProductChart;
-  QTableWidget* CutTable;
-  widgets::ExportButtons Export;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // "Взять из главного окна": the strength, power, trays and reflux ratio of
+  // the main window's last calculation into the fields.
+  void TakeMainClicked();
+  // "Рассчитать": reads the fields and starts the run, replacing one that
+  // runs. Input errors are thrown with their messages.
+  void StartClicked();
+  // "Остановить": ends the run; what was computed stays.
+  void StopClicked();
+
   void ShowProgress(const analysis::BatchRow& row);
   void ShowRun(const analysis::BatchRun& run);
   void ShowMoment();
@@ -92,6 +68,30 @@ class TBatchForm : public QWidget {
   long double Shown(long double masspercent) const;
   QString ShownUnit() const;
 
+  QLineEdit* chargeEdit_;
+  QLineEdit* chargeStrengthEdit_;
+  QLineEdit* powerEdit_;
+  QLineEdit* traysEdit_;
+  QLineEdit* refluxEdit_;
+  QLineEdit* timeStepEdit_;
+  QLineEdit* stopTopEdit_;
+  QLineEdit* stopStillEdit_;
+  QLineEdit* stopHoursEdit_;
+  QLineEdit* cutThresholdEdit_;
+  QPushButton* takeMainButton_;
+  QPushButton* startButton_;
+  QPushButton* stopButton_;
+  // Where the run has come to: its time and the still's strength.
+  QLabel* progressLabel_;
+  // «%масс / %об.»: the unit of the strengths shown; inputs stay by mass.
+  QComboBox* strengthUnitBox_;
+  QLabel* stopLabel_;
+  // Over the charts: the inputs of the run they show.
+  QLabel* runLabel_;
+  chart::TChart* strengthChart_;
+  chart::TChart* productChart_;
+  QTableWidget* cutTable_;
+  widgets::ExportButtons exportButtons_;
   std::optional<commands::InputTexts> mainTexts_;
   bool opened_ = false;
   // The row the run last reported, or the last of the run shown.

@@ -45,48 +45,26 @@ class TStudyForm : public QWidget {
   void ShowInputs(const model::ColumnInputs& inputs);
   // Shows the window and starts the study of the last inputs.
   void Open();
-  // "Рассчитать": this window's inputs with the last calculation's, and
-  // starts the study. Input errors are thrown with their messages.
-  void StartClick();
-  // "Остановить": ends the running study; the lines done stay.
-  void CancelClick();
-  // "Найти": answers both questions for the target strength.
-  void FindClick();
-
   // Whether a study or a search is still running.
   bool Busy() const { return study_.Running() || search_.Running(); }
   const widgets::TStudyChart& MainStudy() const { return *mainStudy_; }
   const widgets::TStudyChart& SecondStudy() const { return *secondStudy_; }
-  // The finished study as the command line's --study writes it.
-  std::string StudyCsv() const;
-
-  QLabel* SourceLabel;
-  QLineEdit* TraysEdit;
-  QLineEdit* FromEdit;
-  QLineEdit* ToEdit;
-  QLineEdit* PointsEdit;
-  QPushButton* StartButton;
-  QPushButton* CancelButton;
-  QLabel* ProgressLabel;
-  // «%масс / %об.»: the unit of the top strengths shown and of the target.
-  QComboBox* StrengthUnitBox;
-  QLineEdit* TargetEdit;
-  QLabel* TargetUnit;
-  QPushButton* FindButton;
-  QLabel* RefluxAnswer;
-  QLabel* TrayAnswer;
-  QLabel* NotesLabel;
-  widgets::ExportButtons Export;
-  chart::TChart* MainChart;
-  QComboBox* SecondQuantity;
-  chart::TChart* SecondChart;
-  QLabel* StatusLine;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // "Рассчитать": this window's inputs with the last calculation's, and
+  // starts the study. Input errors are thrown with their messages.
+  void StartClicked();
+  // "Остановить": ends the running study; the lines done stay.
+  void CancelClicked();
+  // "Найти": answers both questions for the target strength.
+  void FindClicked();
+
+  // The finished study as the command line's --study writes it.
+  std::string StudyCsv() const;
   // The reflux ratios from and to as typed; the number of points is the default.
   analysis::RefluxRange TypedRefluxEnds() const;
   // The unit the switch shows strengths in.
@@ -101,6 +79,27 @@ class TStudyForm : public QWidget {
   void ShowNotes();
   void DescribeCharts();
 
+  QLabel* sourceLabel_;
+  QLineEdit* traysEdit_;
+  QLineEdit* refluxFromEdit_;
+  QLineEdit* refluxToEdit_;
+  QLineEdit* pointsEdit_;
+  QPushButton* startButton_;
+  QPushButton* cancelButton_;
+  QLabel* progressLabel_;
+  // «%масс / %об.»: the unit of the top strengths shown and of the target.
+  QComboBox* strengthUnitBox_;
+  QLineEdit* targetEdit_;
+  QLabel* targetUnitLabel_;
+  QPushButton* findButton_;
+  QLabel* refluxAnswerLabel_;
+  QLabel* trayAnswerLabel_;
+  QLabel* notesLabel_;
+  widgets::ExportButtons exportButtons_;
+  chart::TChart* mainChart_;
+  QComboBox* secondQuantityBox_;
+  chart::TChart* secondChart_;
+  QLabel* statusLine_;
   std::optional<model::ColumnInputs> inputs_;
   std::unique_ptr<widgets::TStudyChart> mainStudy_;
   std::unique_ptr<widgets::TStudyChart> secondStudy_;

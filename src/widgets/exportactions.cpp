@@ -73,6 +73,9 @@ ExportButtons MakeExportButtons(QWidget* window, const ExportSource& source) {
   buttons.picture->setAccessibleName("Сохранить график как рисунок PNG или SVG");
   buttons.csv->setAccessibleName("Сохранить таблицу в CSV");
   buttons.copy->setAccessibleName("Копировать графики и таблицу");
+  buttons.picture->setObjectName("pictureButton");
+  buttons.csv->setObjectName("csvButton");
+  buttons.copy->setObjectName("copyButton");
   if (source.pictures.size() == 1) {
     const ExportSource::Picture picture = source.pictures.front();
     QObject::connect(buttons.picture, &QPushButton::clicked, window,

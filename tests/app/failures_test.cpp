@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -137,9 +138,9 @@ TEST(ClosingAWindow, StopsItsWork) {
   form.CalculateClicked();
   test::Named<QAction>(form, "studyAction")->trigger();
   TStudyForm& study = *form.StudyWindow();
-  study.TraysEdit->setText("60 70 80 90 100");  // seconds of work
-  study.PointsEdit->setText("2000");
-  study.StartClick();
+  test::Named<QLineEdit>(study, "traysEdit")->setText("60 70 80 90 100");  // seconds of work
+  test::Named<QLineEdit>(study, "pointsEdit")->setText("2000");
+  test::Named<QPushButton>(study, "startButton")->click();
   study.close();
   const std::clock_t closed = std::clock();
   QTest::qWait(300);
@@ -148,9 +149,9 @@ TEST(ClosingAWindow, StopsItsWork) {
 
   test::Named<QAction>(form, "batchAction")->trigger();
   TBatchForm& batch = *form.BatchWindow();
-  batch.StepEdit->setText("0.0144");
-  batch.HoursEdit->setText("2");
-  batch.StartClick();
+  test::Named<QLineEdit>(batch, "timeStepEdit")->setText("0.0144");
+  test::Named<QLineEdit>(batch, "stopHoursEdit")->setText("2");
+  test::Named<QPushButton>(batch, "startButton")->click();
   batch.close();
   ASSERT_TRUE(test::WaitUntil([&] { return !batch.Busy(); }));
   EXPECT_EQ(batch.LastRun().stop, analysis::BatchStop::kCancelled);
