@@ -228,7 +228,9 @@ TBatchForm::TBatchForm() {
                                             "Сохранить перегонку",
                                             "stillwise-batch.csv"});
   auto* exportRow = new QHBoxLayout;
-  for (QPushButton* button : {exportButtons_.picture, exportButtons_.csv, exportButtons_.copy}) exportRow->addWidget(button);
+  for (QPushButton* button : {exportButtons_.picture, exportButtons_.csv, exportButtons_.copy}) {
+    exportRow->addWidget(button);
+  }
   left->addLayout(exportRow);
   auto* right = new QVBoxLayout;
   right->addWidget(runLabel_);
@@ -250,8 +252,8 @@ TBatchForm::TBatchForm() {
   connect(stopButton_, &QPushButton::clicked, this, widgets::Guarded([this] { StopClicked(); }));
   // Return in a field runs the batch; in the cut's field it only applies the
   // threshold, as the cuts come from the run shown.
-  for (QLineEdit* edit : {chargeEdit_, chargeStrengthEdit_, powerEdit_, traysEdit_, refluxEdit_, timeStepEdit_, stopTopEdit_,
-                          stopStillEdit_, stopHoursEdit_}) {
+  for (QLineEdit* edit : {chargeEdit_, chargeStrengthEdit_, powerEdit_, traysEdit_, refluxEdit_, timeStepEdit_,
+                          stopTopEdit_, stopStillEdit_, stopHoursEdit_}) {
     connect(edit, &QLineEdit::returnPressed, this, widgets::Guarded([this] { StartClicked(); }));
   }
   connect(cutThresholdEdit_, &QLineEdit::editingFinished, this, widgets::Guarded([this] {
@@ -270,7 +272,7 @@ TBatchForm::~TBatchForm() = default;
 commands::BatchTexts TBatchForm::Texts() const {
   const auto text = [](const QLineEdit* edit) { return edit->text().toStdString(); };
   return {text(chargeEdit_), text(chargeStrengthEdit_), text(powerEdit_), text(traysEdit_), text(refluxEdit_),
-          text(timeStepEdit_),   text(stopTopEdit_),  text(stopStillEdit_), text(stopHoursEdit_)};
+          text(timeStepEdit_), text(stopTopEdit_), text(stopStillEdit_), text(stopHoursEdit_)};
 }
 
 void TBatchForm::Open() {

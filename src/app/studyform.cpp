@@ -161,7 +161,9 @@ TStudyForm::TStudyForm() {
   target->addWidget(targetUnitLabel_);
   target->addStretch();
   auto* exports = new QHBoxLayout;
-  for (QPushButton* button : {exportButtons_.picture, exportButtons_.csv, exportButtons_.copy}) exports->addWidget(button);
+  for (QPushButton* button : {exportButtons_.picture, exportButtons_.csv, exportButtons_.copy}) {
+    exports->addWidget(button);
+  }
   auto* left = new QVBoxLayout;
   left->addLayout(inputs);
   left->addLayout(run);
@@ -186,7 +188,9 @@ TStudyForm::TStudyForm() {
   layout->addLayout(left, 0);
   layout->addLayout(right, 1);
   // The left column keeps its width; long answers wrap instead of widening it.
-  for (QLabel* label : {sourceLabel_, progressLabel_, refluxAnswerLabel_, trayAnswerLabel_, notesLabel_}) label->setFixedWidth(232);
+  for (QLabel* label : {sourceLabel_, progressLabel_, refluxAnswerLabel_, trayAnswerLabel_, notesLabel_}) {
+    label->setFixedWidth(232);
+  }
 
   connect(startButton_, &QPushButton::clicked, this, widgets::Guarded([this] { StartClicked(); }));
   connect(cancelButton_, &QPushButton::clicked, this, [this] { CancelClicked(); });
@@ -345,8 +349,8 @@ void TStudyForm::DescribeCharts() {
   for (const int traycount : traycounts_) counts += (counts.isEmpty() ? "" : ", ") + QString::number(traycount);
   const QString lines = counts.isEmpty() ? QString() : " Одна линия на каждое число тарелок N: " + counts +
                         "; вертикальная черта — флегмовое число расчёта главного окна.";
-  mainChart_->setAccessibleDescription(QString::fromStdString(widgets::StudyQuantityTitle(mainStudy_->Quantity(), ShownUnit())) +
-                                      "." + lines);
+  mainChart_->setAccessibleDescription(
+      QString::fromStdString(widgets::StudyQuantityTitle(mainStudy_->Quantity(), ShownUnit())) + "." + lines);
   secondChart_->setAccessibleDescription(
       QString::fromStdString(widgets::StudyQuantityTitle(secondStudy_->Quantity(), ShownUnit())) + "." + lines);
 }
