@@ -4,7 +4,7 @@
 #include <chrono>
 
 #include "analysis/inverse.h"
-#include "analysis/studypool.h"
+#include "analysis/studyrun.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <sstream>
 
 #include "analysis/inverse.h"
-#include "analysis/studypool.h"
+#include "analysis/studyrun.h"
 #include "chart/chartwidget.h"
 #include "cli/studycommand.h"
 #include "commands/analysistexts.h"

@@ -47,8 +47,6 @@ class TStudyForm : public QWidget {
   void Open();
   // Whether a study or a search is still running.
   bool Busy() const { return study_.Running() || search_.Running(); }
-  const widgets::TStudyChart& MainStudy() const { return *mainStudy_; }
-  const widgets::TStudyChart& SecondStudy() const { return *secondStudy_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;

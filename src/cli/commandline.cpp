@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "analysis/batchtable.h"
-#include "analysis/studypool.h"
+#include "analysis/studyrun.h"
 #include "analysis/traytable.h"
 #include "cli/progressline.h"
 #include "commands/errortext.h"

@@ -17,7 +17,7 @@
 #include <sstream>
 
 #include "analysis/batchtable.h"
-#include "analysis/studypool.h"
+#include "analysis/studyrun.h"
 #include "app/batchform.h"
 #include "app/studyform.h"
 #include "chart/chartwidget.h"

@@ -1,7 +1,6 @@
 #include "guitest.h"
 
 #include <QAbstractButton>
-#include <QDeadlineTimer>
 #include <QEvent>
 #include <QFileDialog>
 #include <QListWidget>
@@ -78,12 +77,6 @@ QStringList AnswerDialogs(const std::function<void()>& action, const QString& fi
   action();
   answer.stop();
   return shown;
-}
-
-bool WaitUntil(const std::function<bool()>& done) {
-  QDeadlineTimer deadline(60000);
-  while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  return done();
 }
 
 QString StopBox(const QString& text) {

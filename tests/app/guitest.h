@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "support/qtapplication.h"
 
 class QListWidget;
 
@@ -21,9 +22,7 @@ QStringList AnswerMessageBoxes(const std::function<void()>& action);
 // when it is empty; a dialog is returned as "file dialog|caption".
 QStringList AnswerDialogs(const std::function<void()>& action, const QString& file);
 
-// Lets the event loop run until `done` holds, for at most 60 s; whether it
-// came to hold.
-bool WaitUntil(const std::function<bool()>& done);
+using test_support::WaitUntil;
 
 // A box as the program shows its errors: the stop icon and one OK button.
 QString StopBox(const QString& text);

@@ -1,6 +1,7 @@
 #include "support/qtapplication.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 
 namespace test_support {
 
@@ -12,6 +13,12 @@ void EnsureQtApplication() {
   static char name[] = "stillwise_tests";
   static char* argv[] = {name, nullptr};
   static QApplication application(argc, argv);
+}
+
+bool WaitUntil(const std::function<bool()>& done) {
+  QDeadlineTimer deadline(60000);
+  while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  return done();
 }
 
 }  // namespace test_support

@@ -1,4 +1,4 @@
-#include "analysis/studypool.h"
+#include "analysis/studyrun.h"
 
 #include <gtest/gtest.h>
 

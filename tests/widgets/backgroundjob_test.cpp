@@ -8,7 +8,7 @@
 #include <memory>
 #include <thread>
 
-#include "guitest.h"
+#include "support/qtapplication.h"
 
 namespace widgets {
 namespace {
@@ -20,6 +20,7 @@ using namespace std::chrono_literals;
 // while a new request's result does; and none of them waits for the job,
 // which here ends only when let go.
 TEST(TBackgroundJob, NothingOfAnEarlierRequestArrivesAndNothingWaitsForTheJob) {
+  test_support::EnsureQtApplication();
   enum class Then { kCancel, kStartAgain, kDestroy };
   for (const Then then : {Then::kCancel, Then::kStartAgain, Then::kDestroy}) {
     QObject window;
@@ -36,7 +37,7 @@ TEST(TBackgroundJob, NothingOfAnEarlierRequestArrivesAndNothingWaitsForTheJob) {
       for (int ms = 0; ms < 30000 && !*letGo; ++ms) std::this_thread::sleep_for(1ms);
       *ended = true;
     });
-    ASSERT_TRUE(app::test::WaitUntil([&] { return shown > 0; }));
+    ASSERT_TRUE(test_support::WaitUntil([&] { return shown > 0; }));
     // Hand-overs pile up in the queue meanwhile.
     std::this_thread::sleep_for(20ms);
     const auto start = std::chrono::steady_clock::now();
@@ -50,7 +51,7 @@ TEST(TBackgroundJob, NothingOfAnEarlierRequestArrivesAndNothingWaitsForTheJob) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
     const int before = shown;
     *letGo = true;
-    ASSERT_TRUE(app::test::WaitUntil([&] { return *ended && (!helper || !helper->Running()); }));
+    ASSERT_TRUE(test_support::WaitUntil([&] { return *ended && (!helper || !helper->Running()); }));
     QCoreApplication::processEvents();
     EXPECT_EQ(shown, before) << static_cast<int>(then);
     EXPECT_EQ(laterShown, then == Then::kStartAgain);
