@@ -78,7 +78,7 @@ int RunCsv(const commands::InputTexts& texts, const std::string& file, std::ostr
 // with its tray counts and reflux ratios.
 analysis::Study StudyOf(const CommandLine& line);
 
-// Runs the study on the pool, showing how many of its lines are done on
+// Runs the study on the program's workers, showing how many of its lines are done on
 // `progress` when given.
 std::vector<analysis::StudyLine> StudyLines(const analysis::Study& study, std::ostream* progress);
 

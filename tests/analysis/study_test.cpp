@@ -25,7 +25,7 @@ TEST(CheckStudy, AcceptsRangesAtTheLimits) {
 }
 
 // Every refusal of a study's or a search's inputs, with the text or count at
-// fault: the window's tray text, the study the window and the pool check,
+// fault: the window's tray text, the study the window and the run check,
 // and what a search cannot search.
 TEST(StudyInputs, AreRefusedWithTheirReasons) {
   const auto list = [](const char* text) { return [=] { ParseTrayList(text); }; };

@@ -127,7 +127,7 @@ TEST(CommandLineSlips, AreRefusedInOneLine) {
             "stillwise: unknown option '-x'\nTry 'stillwise --help' for more information.\n");
 }
 
-// Nobody watches a closed window: the study's pool stops computing (the
+// Nobody watches a closed window: the study stops computing (the
 // program then uses next to no processor time) and the batch run stops as
 // its stop button stops it.
 TEST(ClosingAWindow, StopsItsWork) {
