@@ -20,9 +20,9 @@ namespace analysis {
 // index order, and two may arrive at once on different threads.
 using LineCallback = std::function<void(int lineindex, const StudyLine& line)>;
 
-// Calculates `study`, which must have passed CheckStudy, on the calling
-// thread and `workers`, handing each line to `online` once all its points
-// are done. Returns whether every line was done: once `stop` is asked the
+// Calculates `study` on the calling thread and `workers`, handing each line
+// to `online` once all its points are done; a study CheckStudy refuses
+// throws its EStudyInputError first, whoever built it. Returns whether every line was done: once `stop` is asked the
 // points left are skipped and the lines they belong to never reported.
 bool CalculateStudy(TWorkers& workers, const Study& study, const LineCallback& online,
                     std::stop_token stop = {});
